@@ -44,7 +44,7 @@ bool TGaugeModel::SetMinValue(std::int32_t value, bool loading)
     if (value == min_)
         return false;
     if (value > max_ && !loading)
-        throw EInvalidOperation(RangeMessage(-2147483647, std::int64_t(max_) - 1));
+        throw EInvalidRange(RangeMessage(-2147483647, std::int64_t(max_) - 1));
     min_ = value;
     if (progress_ < value)
         progress_ = value;
@@ -56,7 +56,7 @@ bool TGaugeModel::SetMaxValue(std::int32_t value, bool loading)
     if (value == max_)
         return false;
     if (value < min_ && !loading)
-        throw EInvalidOperation(RangeMessage(std::int64_t(min_) + 1, 2147483647));
+        throw EInvalidRange(RangeMessage(std::int64_t(min_) + 1, 2147483647));
     max_ = value;
     if (progress_ > value)
         progress_ = value;
@@ -91,6 +91,6 @@ std::int64_t TGaugeModel::ShownNumber() const { return calcPercents_ ? PercentDo
 
 std::string TGaugeModel::Text() const { return std::to_string(ShownNumber()) + suffix_; }
 
-int TGaugeModel::FillLength(int size) const { return TruncToInt(size * (PercentDone() * 0.01)); }
+int GaugeFillLength(int size, int percent) { return TruncToInt(size * (percent * 0.01)); }
 
 } // namespace pp::app

@@ -9,8 +9,8 @@
 
 namespace pp::app {
 
-// A setter called in a state where its value cannot be accepted.
-class EInvalidOperation : public Exception {
+// A range end that would invert the range.
+class EInvalidRange : public Exception {
 public:
     using Exception::Exception;
 };
@@ -19,6 +19,9 @@ struct TGaugeChange {
     bool ValueChanged = false;   // fire OnChange
     bool PercentChanged = false; // repaint
 };
+
+// How much of a bar of the given size a percentage fills.
+int GaugeFillLength(int size, int percent);
 
 class TGaugeModel {
 public:
@@ -42,8 +45,7 @@ public:
     std::int64_t ShownNumber() const;
     // The number in decimal followed by the suffix, before OnPaintText.
     std::string Text() const;
-    // How much of a bar of the given size the fill covers.
-    int FillLength(int size) const;
+    int FillLength(int size) const { return GaugeFillLength(size, PercentDone()); }
 
 private:
     std::int32_t min_ = 0;

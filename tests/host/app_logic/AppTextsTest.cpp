@@ -15,22 +15,5 @@ TEST(AppTextsTest, PinLabelPutsEachPinAtItsColumn)
     EXPECT_EQ(caption.find_first_not_of(" 23456789"), std::string::npos);
 }
 
-TEST(AppTextsTest, ApplicationTitleFromTheExecutableName)
-{
-    struct Case {
-        const char* path;
-        const char* title;
-    };
-    const Case cases[] = {
-        {"C:\\Program Files\\Pindrel_Port.exe", "Pindrel_port"},
-        {"Z:/a.b/PINDREL.TEST.EXE", "Pindrel"},
-        {"pindrel_port.exe", "pindrel_port"},
-        {"NoDot", "Nodot"},
-        {"", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ApplicationTitleFromExe(c.path), c.title) << c.path;
-}
-
 } // namespace
 } // namespace pp::app

@@ -76,13 +76,13 @@ TEST(GaugeModelTest, RangeSetters)
     try {
         gauge.SetMinValue(101, false);
         ADD_FAILURE() << "inverted range accepted";
-    } catch (const EInvalidOperation& e) {
+    } catch (const EInvalidRange& e) {
         EXPECT_EQ(e.Message(), "Value must be between -2147483647 and 99");
     }
     try {
         gauge.SetMaxValue(-1, false);
         ADD_FAILURE() << "inverted range accepted";
-    } catch (const EInvalidOperation& e) {
+    } catch (const EInvalidRange& e) {
         EXPECT_EQ(e.Message(), "Value must be between 1 and 2147483647");
     }
     EXPECT_EQ(gauge.MinValue(), 0);
