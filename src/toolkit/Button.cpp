@@ -1,0 +1,101 @@
+#include "toolkit/StdCtrls.h"
+
+#include "toolkit/Forms.h"
+
+namespace pp {
+
+TButton::TButton(TComponent* owner) : TWinControl(owner)
+{
+    TabStop = true;
+    SetBounds(0, 0, 75, 25);
+}
+
+void TButton::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.SystemClassName = L"BUTTON";
+    params.Style |= active_ || default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::SetDefault(bool on)
+{
+    if (on == default_) return;
+    default_ = on;
+    if (!HandleAllocated()) return;
+    // With the focus on no other button, the default one looks default.
+    TCustomForm* form = TCustomForm::GetParentForm(this);
+    const TWinControl* focused = form ? form->ActiveControl() : nullptr;
+    if (!dynamic_cast<const TButton*>(focused)) SetButtonStyle(on);
+}
+
+void TButton::Click()
+{
+    if (TCustomForm* form = TCustomForm::GetParentForm(this); form && ModalResult != mrNone)
+        form->SetModalResult(ModalResult);
+    TWinControl::Click();
+}
+
+void TButton::SetButtonStyle(bool isDefault)
+{
+    if (!HandleAllocated()) return;
+    const LONG style = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if ((GetWindowLongW(HandleValue(), GWL_STYLE) & 0xF) != style)
+        SendMessageW(HandleValue(), BM_SETSTYLE, static_cast<WPARAM>(style), 1);
+    Perform(CM_BUTTONSTYLE, isDefault ? 1 : 0);
+}
+
+void TButton::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_COMMAND:
+        if (HIWORD(message.WParam) == BN_CLICKED) Click();
+        message.Result = 1;
+        return;
+    case CM_FOCUSCHANGED: {
+        auto* focused = reinterpret_cast<TWinControl*>(message.LParam);
+        active_ = dynamic_cast<TButton*>(focused) ? focused == this : default_;
+        SetButtonStyle(active_);
+        return;
+    }
+    }
+    TWinControl::WndProc(message);
+}
+
+TEdit::TEdit(TComponent* owner) : TWinControl(owner)
+{
+    TabStop = true;
+    SetBounds(0, 0, 121, 21);
+    SetColor(clWindow);
+}
+
+void TEdit::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.SystemClassName = L"EDIT";
+    params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TEdit::InitializeWindow() { SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0); }
+
+void TEdit::SetMaxLength(int length)
+{
+    if (length == maxLength_) return;
+    maxLength_ = length;
+    if (HandleAllocated()) SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
+}
+
+void TEdit::SelectAll()
+{
+    SendMessageW(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TEdit::GetSelection(int& start, int& end)
+{
+    DWORD s = 0, e = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    start = static_cast<int>(s);
+    end = static_cast<int>(e);
+}
+
+} // namespace pp

@@ -1,0 +1,54 @@
+#pragma once
+// The timer component: ticks on a platform window timer of a small helper
+// window of class "TPUtilWindow".
+#include "toolkit/Classes.h"
+#include "toolkit/Handles.h"
+
+#include <cstdint>
+
+namespace pp {
+
+// The platform timer calls, replaceable so that tests can make them fail.
+struct TTimerService {
+    UINT_PTR (*Start)(HWND window, UINT_PTR id, UINT interval) = nullptr;
+    void (*Stop)(HWND window, UINT_PTR id) = nullptr;
+};
+TTimerService PlatformTimerService();
+// Replaces the timer calls; answers the previous ones.
+TTimerService SetTimerService(TTimerService service);
+
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+    std::string ClassName() const override { return "TTimer"; }
+
+    bool Enabled() const { return enabled_; }
+    // Same value: nothing. Otherwise restarts the platform timer with a full
+    // interval when the timer should tick; throws EOutOfResources with "Not
+    // enough timers available" when the platform refuses, keeping the flag.
+    void SetEnabled(bool enabled);
+    std::uint32_t Interval() const { return interval_; }
+    void SetInterval(std::uint32_t interval);
+    const TNotifyEvent& OnTimer() const { return onTimer_; }
+    void SetOnTimer(TNotifyEvent handler);
+
+    // True while a platform timer runs for this component.
+    bool Running() const { return running_; }
+    void Loaded() override;
+
+    // Calls the handler; the platform timer's tick ends up here.
+    virtual void Timer();
+
+private:
+    static LRESULT CALLBACK UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void UpdateTimer();
+
+    bool enabled_ = true;
+    std::uint32_t interval_ = 1000;
+    TNotifyEvent onTimer_;
+    TWindowHandle window_;
+    bool running_ = false;
+};
+
+} // namespace pp

@@ -1,0 +1,110 @@
+#include "toolkit/ExtCtrls.h"
+
+#include "toolkit/Errors.h"
+#include "toolkit/Forms.h"
+
+namespace pp {
+
+namespace {
+constexpr UINT_PTR TimerId = 1;
+
+UINT_PTR PlatformStart(HWND window, UINT_PTR id, UINT interval) { return SetTimer(window, id, interval, nullptr); }
+void PlatformStop(HWND window, UINT_PTR id) { KillTimer(window, id); }
+
+TTimerService currentService{&PlatformStart, &PlatformStop};
+
+constexpr wchar_t UtilWindowClass[] = L"TPUtilWindow";
+constexpr wchar_t TimerProperty[] = L"PindrelTimer";
+} // namespace
+
+TTimerService PlatformTimerService() { return {&PlatformStart, &PlatformStop}; }
+
+TTimerService SetTimerService(TTimerService service)
+{
+    const TTimerService previous = currentService;
+    currentService = service.Start && service.Stop ? service : PlatformTimerService();
+    return previous;
+}
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner)
+{
+    static bool registered = false;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registered) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = UtilWindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = UtilWindowClass;
+        if (!RegisterClassExW(&wc)) throw EOutOfResources("Cannot register the timer window class");
+        registered = true;
+    }
+    // A message-only helper window: it receives the ticks and is never seen.
+    window_.Reset(CreateWindowExW(0, UtilWindowClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
+    if (!window_) throw EOutOfResources("Not enough timers available");
+    SetPropW(window_.Get(), TimerProperty, this);
+}
+
+TTimer::~TTimer()
+{
+    if (running_) currentService.Stop(window_.Get(), TimerId);
+    RemovePropW(window_.Get(), TimerProperty);
+}
+
+void TTimer::SetEnabled(bool enabled)
+{
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    UpdateTimer();
+}
+
+void TTimer::SetInterval(std::uint32_t interval)
+{
+    if (interval == interval_) return;
+    interval_ = interval;
+    UpdateTimer();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent handler)
+{
+    onTimer_ = std::move(handler);
+    UpdateTimer();
+}
+
+void TTimer::Loaded()
+{
+    TComponent::Loaded();
+    UpdateTimer();
+}
+
+void TTimer::UpdateTimer()
+{
+    if (running_) currentService.Stop(window_.Get(), TimerId);
+    running_ = false;
+    // Nothing ticks while the description is still being read.
+    if (IsLoading() || !enabled_ || interval_ == 0 || !onTimer_) return;
+    if (!currentService.Start(window_.Get(), TimerId, interval_)) throw EOutOfResources("Not enough timers available");
+    running_ = true;
+}
+
+void TTimer::Timer()
+{
+    if (onTimer_) onTimer_(this);
+}
+
+LRESULT CALLBACK TTimer::UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER && wParam == TimerId) {
+        if (auto* timer = static_cast<TTimer*>(GetPropW(window, TimerProperty))) {
+            try {
+                timer->Timer();
+            } catch (...) {
+                if (Application) Application->HandleException(timer);
+            }
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+} // namespace pp
