@@ -55,22 +55,13 @@ void FilterRow(int filter, const std::uint8_t* row, const std::uint8_t* above, s
     }
 }
 
-unsigned GetBits(const std::uint8_t* row, std::size_t bitOffset, int bits)
-{
-    unsigned v = 0;
-    for (int i = 0; i < bits; ++i) {
-        const std::size_t b = bitOffset + i;
-        v = (v << 1) | ((row[b >> 3] >> (7 - (b & 7))) & 1u);
-    }
-    return v;
-}
-
-void SetBits(std::uint8_t* row, std::size_t bitOffset, int bits, unsigned v)
+// Copies one pixel of `bits` bits (packed, most significant first).
+void CopyPixel(const std::uint8_t* from, std::size_t fromBit, std::uint8_t* to, std::size_t toBit, int bits)
 {
     for (int i = 0; i < bits; ++i) {
-        const std::size_t b = bitOffset + i;
-        const unsigned bit = (v >> (bits - 1 - i)) & 1u;
-        row[b >> 3] = static_cast<std::uint8_t>((row[b >> 3] & ~(0x80 >> (b & 7))) | (bit << (7 - (b & 7))));
+        const std::size_t f = fromBit + i, t = toBit + i;
+        const unsigned bit = (from[f >> 3] >> (7 - (f & 7))) & 1u;
+        to[t >> 3] = static_cast<std::uint8_t>((to[t >> 3] & ~(0x80 >> (t & 7))) | (bit << (7 - (t & 7))));
     }
 }
 
@@ -85,7 +76,9 @@ void AppendPass(const TPngSpec& spec, const TPassSpec& pass, int& rowCounter,
                 std::vector<std::uint8_t>& out)
 {
     const int width = spec.Width > pass.x0 ? (spec.Width - pass.x0 + pass.dx - 1) / pass.dx : 0;
-    const int height = spec.Height > pass.y0 ? (spec.Height - pass.y0 + pass.dy - 1) / pass.dy : 0;
+    int height = spec.Height > pass.y0 ? (spec.Height - pass.y0 + pass.dy - 1) / pass.dy : 0;
+    if (spec.RowsWritten >= 0 && !spec.Interlaced)
+        height = std::min(height, spec.RowsWritten);
     if (width == 0 || height == 0)
         return;
     const int bpp = PngBitsPerPixel(spec.ColorType, spec.BitDepth);
@@ -95,8 +88,7 @@ void AppendPass(const TPngSpec& spec, const TPassSpec& pass, int& rowCounter,
         std::fill(row.begin(), row.end(), 0);
         const std::uint8_t* source = spec.Rows.data() + full * (pass.y0 + j * pass.dy);
         for (int i = 0; i < width; ++i)
-            SetBits(row.data(), std::size_t(i) * bpp, bpp,
-                    GetBits(source, std::size_t(pass.x0 + i * pass.dx) * bpp, bpp));
+            CopyPixel(source, std::size_t(pass.x0 + i * pass.dx) * bpp, row.data(), std::size_t(i) * bpp, bpp);
         const int filter = spec.Filter >= 0 ? spec.Filter : rowCounter % 5;
         ++rowCounter;
         FilterRow(filter, row.data(), above.data(), n, std::max(1, bpp / 8), out);
@@ -147,8 +139,8 @@ std::vector<std::uint8_t> EncodePng(const TPngSpec& spec)
 
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> ihdr;
-    Put32(ihdr, static_cast<std::uint32_t>(spec.Width));
-    Put32(ihdr, static_cast<std::uint32_t>(spec.Height));
+    Put32(ihdr, static_cast<std::uint32_t>(spec.DeclaredWidth ? spec.DeclaredWidth : spec.Width));
+    Put32(ihdr, static_cast<std::uint32_t>(spec.DeclaredHeight ? spec.DeclaredHeight : spec.Height));
     ihdr.insert(ihdr.end(), {static_cast<std::uint8_t>(spec.BitDepth), static_cast<std::uint8_t>(spec.ColorType),
                              static_cast<std::uint8_t>(spec.CompressionMethod), 0,
                              static_cast<std::uint8_t>(spec.Interlaced ? 1 : 0)});

@@ -32,6 +32,11 @@ struct TPngSpec {
     // Bytes added to the inflated data after the last row.
     std::vector<std::uint8_t> ExtraData;
     int CompressionMethod = 0;
+    // Rows actually written (non-interlaced; -1: all of them).
+    int RowsWritten = -1;
+    // Sizes written into the header in place of Width and Height (0: those).
+    int DeclaredWidth = 0;
+    int DeclaredHeight = 0;
 };
 
 int PngBitsPerPixel(int colorType, int bitDepth);

@@ -1,0 +1,60 @@
+#include "skin/loading/JpegImage.h"
+
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#include <stb/stb_image_write.h>
+
+#include <cstdlib>
+
+using namespace pp;
+
+namespace {
+
+std::vector<std::uint8_t> SolidJpeg(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    std::vector<std::uint8_t> rgb;
+    for (int i = 0; i < width * height; ++i)
+        rgb.insert(rgb.end(), {r, g, b});
+    std::vector<std::uint8_t> out;
+    stbi_write_jpg_to_func(
+        [](void* context, void* data, int size) {
+            auto* o = static_cast<std::vector<std::uint8_t>*>(context);
+            o->insert(o->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
+        },
+        &out, width, height, 3, rgb.data(), 95);
+    return out;
+}
+
+} // namespace
+
+TEST(JpegDecoder, DecodesFromTheStartWhateverThePosition)
+{
+    TMemoryStream stream(SolidJpeg(17, 9, 200, 40, 90));
+    stream.SetPosition(stream.Size());
+    const TBitmap b = LoadJpegFromStream(stream);
+    ASSERT_EQ(b.Format(), TPixelFormat::pf24bit);
+    EXPECT_EQ(b.Width(), 17);
+    EXPECT_EQ(b.Height(), 9);
+    const TColor c = b.PixelColor(8, 4);
+    EXPECT_NEAR(RedOf(c), 200, 4);
+    EXPECT_NEAR(GreenOf(c), 40, 4);
+    EXPECT_NEAR(BlueOf(c), 90, 4);
+}
+
+TEST(JpegDecoder, DamagedDataFailsWithAMessage)
+{
+    const auto good = SolidJpeg(8, 8, 1, 2, 3);
+    for (const auto& bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF},
+                              std::vector<std::uint8_t>(good.begin(), good.begin() + 40)}) {
+        TMemoryStream stream(bytes);
+        try {
+            LoadJpegFromStream(stream);
+            ADD_FAILURE() << "accepted " << bytes.size() << " bytes";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Cannot load image. Invalid or unexpected JPEG image format.", 0), 0u)
+                << e.what();
+        }
+    }
+}
