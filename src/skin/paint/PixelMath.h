@@ -1,0 +1,77 @@
+#pragma once
+// The arithmetic every pixel operation shares, written once: rounding,
+// the weighted mix of two channels, clipping and channel order.
+#include "core/Bitmap.h"
+#include "core/Color.h"
+#include "core/Geometry.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace pp {
+
+// Nearest integer, halves to even (the platform's default rounding mode).
+inline int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+
+inline std::uint8_t ClampByte(int v)
+{
+    return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+inline std::uint8_t RoundToByte(double x) { return ClampByte(RoundHalfEven(x)); }
+
+// (w * (a - b) + b * 256) >> 8 with an arithmetic shift: w = 256 would give a,
+// w = 0 gives b. Every weighted blend of the engine is this one formula; with
+// a and b bytes and w in 0..255 the result stays within a byte.
+inline std::uint8_t MixChannel(int a, int b, int w)
+{
+    return static_cast<std::uint8_t>((w * (a - b) + b * 256) >> 8);
+}
+
+// Exchanges the lowest and the third byte: a colour value (red low) becomes
+// the pixel order read as an integer (blue low), and back.
+constexpr std::uint32_t SwapChannelOrder(std::uint32_t c)
+{
+    return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
+}
+
+inline std::uint32_t PixelValue(TBGRA p)
+{
+    std::uint32_t v;
+    std::memcpy(&v, &p, 4);
+    return v;
+}
+inline TBGRA PixelFromValue(std::uint32_t v)
+{
+    return TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+}
+
+// The key colour test made on pixels: only red, green and blue take part.
+inline bool IsKeyPixel(TBGRA p) { return (PixelValue(p) & 0xFFFFFFu) == clKeyColor; }
+
+inline bool Is32Bit(const TBitmap& b) { return b.Format() == TPixelFormat::pf32bit && !b.Empty(); }
+
+inline TRect ClipToBitmap(const TRect& r, const TBitmap& b) { return IntersectRect(r, b.Bounds()); }
+
+// A block copied from `sourceRect` of one bitmap to `at` in another, clipped
+// to both so that each source pixel keeps its place: cutting the source's
+// left edge moves the destination's, and a negative destination point moves
+// the source's start by the same amount.
+struct TBlitArea {
+    TRect Dest;       // empty when nothing remains
+    TPoint Source;    // source pixel that lands on Dest's top-left
+};
+
+inline TBlitArea ClipBlit(const TBitmap& dest, TPoint at, const TRect& sourceRect, const TBitmap& source)
+{
+    const TRect src = ClipToBitmap(sourceRect, source);
+    if (src.IsEmpty())
+        return {};
+    const int dx = at.X - sourceRect.Left, dy = at.Y - sourceRect.Top;
+    const TRect dst = IntersectRect(src.Offset(dx, dy), dest.Bounds());
+    if (dst.IsEmpty())
+        return {};
+    return {dst, {dst.Left - dx, dst.Top - dy}};
+}
+
+} // namespace pp
