@@ -1,0 +1,72 @@
+#include "skin/loading/SkinFileSource.h"
+
+#include "core/StringList.h"
+#include "core/Utf8Path.h"
+#include "skin/loading/SkinConvertor.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace pp {
+namespace {
+
+std::string PlatformPath(std::string path)
+{
+#ifndef _WIN32
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+#endif
+    return path;
+}
+
+std::string FindIgnoringCase(const std::string& path)
+{
+    const std::filesystem::path wanted = PathFromUtf8(path);
+    const std::string wantedName = Utf8FromPath(wanted.filename());
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(wanted.parent_path(), error)) {
+        const std::string name = Utf8FromPath(entry.path().filename());
+        if (AsciiSameText(name, wantedName) && entry.is_regular_file(error))
+            return Utf8FromPath(entry.path());
+    }
+    return {};
+}
+
+} // namespace
+
+std::string TSkinFolderSource::ResolveFile(const std::string& name) const
+{
+    if (name.empty())
+        return {};
+    const std::string path = PlatformPath(name.find(':') != std::string::npos ? name : folder_ + name);
+    if (FileExists(path))
+        return path;
+    return FindIgnoringCase(path);
+}
+
+std::unique_ptr<TStream> TSkinFolderSource::Open(const std::string& name, TEntryMatch) const
+{
+    const std::string file = ResolveFile(name);
+    if (file.empty())
+        return nullptr;
+    return std::make_unique<TMemoryStream>(ReadFileBytes(file));
+}
+
+std::unique_ptr<TStream> TSkinPackageSource::Open(const std::string& name, TEntryMatch match) const
+{
+    const int count = std::min<int>(package_.ItemCount, static_cast<int>(package_.Items.size()));
+    for (int i = 0; i < count; ++i) {
+        const TacImageItem& item = package_.Items[static_cast<std::size_t>(i)];
+        const bool same = match == TEntryMatch::Exact ? item.FileName == name
+                                                      : AsciiUpperCase(item.FileName) == name;
+        if (same) {
+            const auto& bytes = item.Stream.Bytes();
+            return std::make_unique<TSpanStream>(bytes.data(), bytes.size());
+        }
+    }
+    return nullptr;
+}
+
+} // namespace pp

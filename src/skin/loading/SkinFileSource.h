@@ -1,0 +1,53 @@
+#pragma once
+// Where a skin's images come from: the files of a skin folder or the entries
+// of a skin package. Loading asks by the name an option gives; the skin
+// manager picks the source once per load.
+#include "core/Stream.h"
+
+#include <memory>
+#include <string>
+
+namespace pp {
+
+class TacSkinConvertor;
+
+// How a package entry name must match. Files ignore this: the folder's file
+// system decides.
+enum class TEntryMatch {
+    UpperCasedEntry,  // the entry's name, upper-cased, equals the name as given
+    Exact,            // the entry's name equals the name as given
+};
+
+class TSkinFileSource {
+public:
+    virtual ~TSkinFileSource() = default;
+    // The image's bytes, positioned at 0; null when there is no such image.
+    virtual std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const = 0;
+};
+
+class TSkinFolderSource : public TSkinFileSource {
+public:
+    // `skinFolder` ends with a separator (or is empty); names that carry a
+    // drive (":") are used as they stand.
+    explicit TSkinFolderSource(std::string skinFolder) : folder_(std::move(skinFolder)) {}
+    std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const override;
+
+    // The file a name stands for, or empty when it does not exist. Skins are
+    // written for a file system that ignores letter case, so where the exact
+    // name is missing a file differing only in case is taken.
+    std::string ResolveFile(const std::string& name) const;
+
+private:
+    std::string folder_;
+};
+
+class TSkinPackageSource : public TSkinFileSource {
+public:
+    explicit TSkinPackageSource(TacSkinConvertor& package) : package_(package) {}
+    std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const override;
+
+private:
+    TacSkinConvertor& package_;
+};
+
+} // namespace pp

@@ -1,0 +1,65 @@
+#pragma once
+// Image records of a loaded skin. A mask's pixels lie in a bitmap of its own
+// or in a rectangle of the skin's master bitmap; its image area is cut into
+// frames side by side (one per state) and into bands from the top, and its
+// border widths split a frame into nine parts for stretching or tiling.
+#include "core/Bitmap.h"
+#include "core/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pp {
+
+enum TsImageKind : std::uint8_t {
+    ikBordered = 0,
+    ikTexture = 1,
+    ikPlain = 2,
+    // 3 and 4 only come from the external-file form; the painter gives them meaning.
+};
+
+enum TsCornerFlag : std::int16_t {
+    cfNoKeyPixels = 0,
+    cfKeyPixels = 1,
+    cfUnchecked = 2,
+};
+
+struct TsMaskData {
+    std::unique_ptr<TBitmap> OwnBitmap;  // null when the image lies in the master bitmap
+    std::string SectionName;
+    std::string KeyName;
+    TRect SourceRect;
+    int FrameCount = 0;
+    int MaskBands = 0;   // further bands below the image band
+    int BorderWidth = 0;
+    int DrawFlags = 0;
+    std::uint8_t ImageKind = ikBordered;
+    int LeftWidth = 0;
+    int TopWidth = 0;
+    int RightWidth = 0;
+    int BottomWidth = 0;
+    std::int16_t CornerFlag = cfNoKeyPixels;
+};
+
+// Width of one frame: 0 without frames, the whole width for one.
+int FrameWidth(const TsMaskData& mask);
+// Height of the image band: the whole height without further bands, 0 for
+// a negative band count.
+int BandHeight(const TsMaskData& mask);
+
+// A texture too large to be kept as a bitmap of the skin's own.
+struct TsPatternData {
+    std::unique_ptr<TBitmap> Img;  // the decoded picture
+    std::string SectionName;
+    std::string KeyName;
+};
+
+using TsMaskArray = std::vector<TsMaskData>;
+using TsPatternArray = std::vector<TsPatternData>;
+
+// Textures of more pixels than this stay patterns.
+inline constexpr std::int64_t MaxTextureMaskPixels = 899999;
+
+} // namespace pp

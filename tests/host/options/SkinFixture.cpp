@@ -1,0 +1,122 @@
+#include "SkinFixture.h"
+
+#include "core/Stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#include <stb/stb_image_write.h>
+
+namespace pptest {
+namespace {
+
+void Put16(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+} // namespace
+
+std::string Columns(char form, std::initializer_list<int> wide, std::initializer_list<int> narrow)
+{
+    std::string value(1, form);
+    char field[16];
+    for (int n : wide) {
+        std::snprintf(field, sizeof field, "%04d ", n);
+        value += field;
+    }
+    for (int n : narrow)
+        value += std::to_string(n) + " ";
+    value.pop_back();
+    return value;
+}
+
+std::vector<std::uint8_t> EncodeBmp24(int width, int height, const TPixelRule& pixel)
+{
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
+    std::vector<std::uint8_t> out{'B', 'M'};
+    Put32(out, 54 + imageSize);
+    Put32(out, 0);
+    Put32(out, 54);
+    Put32(out, 40);
+    Put32(out, static_cast<std::uint32_t>(width));
+    Put32(out, static_cast<std::uint32_t>(height));
+    Put16(out, 1);
+    Put16(out, 24);
+    Put32(out, 0);
+    Put32(out, imageSize);
+    for (int i = 0; i < 4; ++i)
+        Put32(out, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        std::size_t written = 0;
+        for (int x = 0; x < width; ++x) {
+            const pp::TColor c = pixel(x, y);
+            out.push_back(pp::BlueOf(c));
+            out.push_back(pp::GreenOf(c));
+            out.push_back(pp::RedOf(c));
+            written += 3;
+        }
+        for (; written < stride; ++written)
+            out.push_back(0);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> SolidBmp(int width, int height, pp::TColor color)
+{
+    return EncodeBmp24(width, height, [color](int, int) { return color; });
+}
+
+std::vector<std::uint8_t> EncodeGreyJpeg(int width, int height)
+{
+    const std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) * height, 0x80);
+    std::vector<std::uint8_t> out;
+    stbi_write_jpg_to_func(
+        [](void* context, void* data, int size) {
+            auto* bytes = static_cast<std::vector<std::uint8_t>*>(context);
+            const auto* p = static_cast<const std::uint8_t*>(data);
+            bytes->insert(bytes->end(), p, p + size);
+        },
+        &out, width, height, 1, grey.data(), 50);
+    return out;
+}
+
+TSkinFolder::TSkinFolder()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::filesystem::path dir = std::filesystem::path(PP_BINARY_DIR) / "test-skins" /
+                                      (std::string(info->test_suite_name()) + "." + info->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    path_ = dir.string() + "/";
+}
+
+void TSkinFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
+{
+    pp::WriteFileBytes(path_ + name, bytes);
+}
+
+pp::TsLoadedSkin LoadFromFolder(const std::string& options, const TSkinFolder& folder,
+                                const pp::TSkinLoadSettings& settings)
+{
+    pp::TsLoadedSkin skin;
+    skin.SkinData.SkinFolder = folder.Path();
+    const pp::TMemIniFile ini(options);
+    const pp::TSkinFolderSource images(folder.Path());
+    pp::LoadSkinContent(ini, images, settings, skin);
+    return skin;
+}
+
+} // namespace pptest
