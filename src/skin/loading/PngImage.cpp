@@ -63,7 +63,9 @@ public:
         std::uint8_t stored[4];
         stream_.ReadBuffer(stored, sizeof stored);
         uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(chunk.Type), 4);
-        crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
+        // zlib answers 0 for a null buffer, so empty data must not be passed.
+        if (!chunk.Data.empty())
+            crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
         if (crc != BigEndian32(stored))
             throw EInvalidGraphic(PngMessage::CrcError);
     }

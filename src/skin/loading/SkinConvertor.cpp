@@ -109,6 +109,7 @@ void TacSkinConvertor::DropEntries()
         Items.pop_back();
     ItemCount = 0;
     OptionsStream.reset();
+    Directory.clear();
     ReleaseSourceStream();
 }
 
@@ -137,18 +138,20 @@ void TacSkinConvertor::ReadEntry()
     TStream& source = *source_;
     std::string name = ReadEntryName(source);
     const std::int32_t size = ReadEntrySize(source, name);
+    const std::int64_t start = source.Position();
     if (UpperCaseAscii(name) == OptionsEntryName) {
         // Several options entries: the last one read is the one used.
         auto options = std::make_unique<TMemoryStream>();
         InflateEntry(source, size, *options);
         OptionsStream = std::move(options);
-        return;
+    } else {
+        TacImageItem item;
+        item.FileName = name;
+        InflateEntry(source, size, item.Stream);
+        Items.push_back(std::move(item));
+        ItemCount = static_cast<int>(Items.size());
     }
-    TacImageItem item;
-    item.FileName = std::move(name);
-    InflateEntry(source, size, item.Stream);
-    Items.push_back(std::move(item));
-    ItemCount = static_cast<int>(Items.size());
+    Directory.push_back({std::move(name), size, source.Position() - start});
 }
 
 TacImageItem* TacSkinConvertor::FindItem(const std::string& name)

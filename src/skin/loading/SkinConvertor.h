@@ -32,6 +32,14 @@ struct TacImageItem {
 };
 using TacImageItems = std::vector<TacImageItem>;
 
+// Every entry as stored, the options entry included, for tools that list or
+// unpack a package.
+struct TacEntryInfo {
+    std::string Name;
+    std::int64_t Size = 0;           // unpacked bytes
+    std::int64_t CompressedSize = 0; // bytes of the zlib stream
+};
+
 class TacSkinConvertor {
 public:
     // Longest entry name and largest unpacked entry we accept; anything beyond
@@ -49,6 +57,8 @@ public:
     TacImageItems Items;
     // The inflated options entry, or null when the package has none.
     std::unique_ptr<TMemoryStream> OptionsStream;
+    // All entries read, in package order.
+    std::vector<TacEntryInfo> Directory;
 
     // The packed bytes. A borrowed stream (a stored skin's data) is only
     // detached by DropEntries; an owned one is freed.

@@ -203,6 +203,13 @@ TEST(PngDecoder, AncillaryChunksAreSkippedWithoutCheckingThem)
     EXPECT_EQ(Decode(EncodePng(spec)).Bitmap().Format(), TPixelFormat::pf24bit);
 }
 
+TEST(PngDecoder, EmptyChunksThatAreReadPassTheirCrcCheck)
+{
+    TPngSpec spec = Spec(3, 3, 2, 8);
+    spec.BeforeData.push_back({"tRNS", {}}); // read and checked, then ignored for its length
+    EXPECT_EQ(DecodeError(EncodePng(spec)), "no error");
+}
+
 TEST(PngDecoder, StartsAtTheStreamsCurrentPosition)
 {
     auto bytes = std::vector<std::uint8_t>{'j', 'u', 'n', 'k'};

@@ -120,7 +120,9 @@ std::vector<std::uint8_t> PngChunk(const TPngChunkSpec& chunk)
     out.insert(out.end(), chunk.Type.begin(), chunk.Type.end());
     out.insert(out.end(), chunk.Data.begin(), chunk.Data.end());
     uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(chunk.Type.data()), 4);
-    crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
+    // zlib answers 0 for a null buffer, so empty data must not be passed.
+    if (!chunk.Data.empty())
+        crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
     Put32(out, static_cast<std::uint32_t>(chunk.BadCrc ? crc ^ 1 : crc));
     return out;
 }

@@ -1,0 +1,86 @@
+// skintool: packs, unpacks and lists packed skin files and decodes skin
+// images with the engine's own decoders.
+#include "SkinTool.h"
+
+#include "core/Error.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+namespace {
+
+const char* const Usage =
+    "usage: skintool pack DIR FILE.lvz\n"
+    "       skintool unpack FILE.lvz DIR\n"
+    "       skintool list FILE.lvz\n"
+    "       skintool decode IMAGE OUT.png [--skin-version V]\n";
+
+// Arguments as UTF-8, whatever the platform's code page.
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide && i < count; ++i) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(bytes > 0 ? bytes - 1 : 0, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), bytes, nullptr, nullptr);
+        args.push_back(arg);
+    }
+    LocalFree(wide);
+    return args;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
+
+double ParseVersion(const std::string& text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0')
+        throw pp::EConvertError("'" + text + "' is not a valid skin version");
+    return value;
+}
+
+int Run(const std::vector<std::string>& args)
+{
+    const std::string command = args.empty() ? "" : args[0];
+    if (command == "pack" && args.size() == 3) {
+        skintool::Pack(args[1], args[2]);
+    } else if (command == "unpack" && args.size() == 3) {
+        skintool::Unpack(args[1], args[2]);
+    } else if (command == "list" && args.size() == 2) {
+        std::fputs(skintool::List(args[1]).c_str(), stdout);
+    } else if (command == "decode" && (args.size() == 3 || (args.size() == 5 && args[3] == "--skin-version"))) {
+        const double version = args.size() == 5 ? ParseVersion(args[4]) : 0;
+        skintool::Decode(args[1], args[2], args.size() == 5 ? &version : nullptr);
+    } else {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(Arguments(argc, argv));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skintool: %s\n", e.what());
+        return 1;
+    }
+}
