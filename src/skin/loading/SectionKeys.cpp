@@ -47,10 +47,14 @@ constexpr TSectionKey HotKeys[] = {
     {"HOTGRADIENTDATA", TKeyForm::Text, 0, "", [](TsGeneralData& r, const TKeyValue& v) { Hot(r).GradientData = v.Text; }},
 };
 
-void SwitchOffShortGradient(TsGenState& state)
+// A gradient text shorter than two characters cannot describe a gradient:
+// it switches the gradient off.
+void ReadGradient(TsGenState& state)
 {
     if (state.GradientData.size() < 2)
         state.GradientPercent = 0;
+    else
+        state.GradientArray = ParseGradientSpec(state.GradientData);
 }
 
 } // namespace
@@ -97,7 +101,7 @@ void FinishSectionRecord(TsGeneralData& record)
     if (record.States < 2)
         record.RawProps[1] = record.RawProps[0];
     for (TsGenState& state : record.RawProps)
-        SwitchOffShortGradient(state);
+        ReadGradient(state);
     record.Props = record.RawProps;
     record.ShowFocus = true;
 }

@@ -43,9 +43,10 @@ std::span<const TSectionKey> HotSectionKeys();
 TKeyValue ConvertKeyText(const TSectionKey& key, const std::string& text);
 TKeyValue DefaultKeyValue(const TSectionKey& key);
 
-// Applies what every freshly read record needs: a gradient text shorter than
-// two characters switches the gradient off, a section of fewer than two
-// states looks the same hot as normal, and Props start as the raw values.
+// Applies what every freshly read record needs: a section of fewer than two
+// states looks the same hot as normal, gradient texts are parsed (one shorter
+// than two characters switches the gradient off), and Props start as the
+// raw values. A gradient text with a field that is no integer throws.
 void FinishSectionRecord(TsGeneralData& record);
 
 } // namespace pp

@@ -2,8 +2,7 @@
 
 #include "skin/loading/OptionValues.h"
 #include "skin/loading/SkinData.h"
-
-#include <cmath>
+#include "skin/paint/ColorOps.h"
 
 namespace pp {
 namespace {
@@ -12,17 +11,6 @@ constexpr int SystemHighlight = 13;
 constexpr int SystemHighlightText = 14;
 
 TColor SystemColor(int index) { return ResolveSystemColor(SystemColorFlag | static_cast<TColor>(index)); }
-
-// Weight w of `a` mixed into `b`, each channel rounded to the nearest value;
-// the top byte is a's.
-TColor BlendChannels(TColor a, TColor b, double w)
-{
-    auto channel = [&](int shift) {
-        const double mixed = w * ((a >> shift) & 0xFF) + (1 - w) * ((b >> shift) & 0xFF);
-        return static_cast<TColor>(std::lround(mixed)) << shift;
-    };
-    return (a & 0xFF000000u) | channel(0) | channel(8) | channel(16);
-}
 
 const TsGeneralData* Section(const TsGeneralDataArray& sections, std::string_view name)
 {
@@ -91,7 +79,7 @@ TsSkinColors ReadSkinColors(const TMemIniFile& options, const TsGeneralDataArray
     c[scEditBgInverse] = global("EDITBG_INV", c[scEditText]);
     c[scEditTextInverse] = global("EDITTEXT_INV", c[scEditColor]);
     c[scEditBgOdd] = global("EDITBG_ODD", c[scEditColor]);
-    c[scEditBgEven] = global("EDITBG_EVEN", BlendChannels(c[scEditText], c[scEditColor], 0.05));
+    c[scEditBgEven] = global("EDITBG_EVEN", BlendColors(c[scEditText], c[scEditColor], 0.05));
     c[scEditTextOk] = global("EDITTEXT_OK", 0x008000);
     c[scEditTextWarning] = global("EDITTEXT_WARN", 0x008484);
     // The fourth and fifth edit states have no keys of their own: skins set

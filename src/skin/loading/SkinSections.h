@@ -4,6 +4,7 @@
 // by index only (GetSkinIndex).
 #include "core/Color.h"
 #include "core/IniFile.h"
+#include "skin/paint/Gradient.h"
 
 #include <array>
 #include <cstdint>
@@ -23,8 +24,7 @@ struct TsGenState {
     TsFontColors FontColor{};
     int GradientPercent = 0;
     std::string GradientData;
-    // Gradient texts stay unparsed here: the painter turns GradientData into
-    // its segment array when it needs one, so loading does not depend on it.
+    TsGradArray GradientArray;  // parsed from GradientData
     int ImagePercent = 0;
     int TextureIndex = -1;
     TColor GlowColor = clWhite;

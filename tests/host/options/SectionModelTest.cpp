@@ -162,13 +162,18 @@ TEST(SectionRecords, ShortGradientTextSwitchesTheGradientOff)
 {
     const char* text =
         "[SHORT]\nGRADIENTPERCENT=50\nGRADIENTDATA=x\nHOTGRADIENTPERCENT=60\n"
-        "[LONG]\nGRADIENTPERCENT=50\nGRADIENTDATA=FF;00;50\nHOTGRADIENTPERCENT=60\nHOTGRADIENTDATA=ab\n";
+        "[LONG]\nGRADIENTPERCENT=50\nGRADIENTDATA=255;65280;100;1;0\nHOTGRADIENTPERCENT=60\nHOTGRADIENTDATA=ab\n";
     const TsGeneralDataArray s = ReadSectionRecords(TMemIniFile(text));
     EXPECT_EQ(Record(s, "SHORT").Props[0].GradientPercent, 0);
     EXPECT_EQ(Record(s, "SHORT").Props[1].GradientPercent, 0);  // hot text absent: empty
     EXPECT_EQ(Record(s, "LONG").Props[0].GradientPercent, 50);
     EXPECT_EQ(Record(s, "LONG").Props[1].GradientPercent, 60);
-    EXPECT_EQ(Record(s, "LONG").Props[0].GradientData, "FF;00;50");
+    EXPECT_EQ(Record(s, "LONG").Props[0].GradientData, "255;65280;100;1;0");
+    ASSERT_EQ(Record(s, "LONG").Props[0].GradientArray.size(), 1u);
+    EXPECT_EQ(Record(s, "LONG").Props[0].GradientArray[0].ColorTo, 0xFF00u);
+    EXPECT_TRUE(Record(s, "SHORT").Props[0].GradientArray.empty());
+
+    EXPECT_THROW(ReadSectionRecords(TMemIniFile("[BAD]\nGRADIENTDATA=red;0;100;1;0\n")), EConvertError);
 }
 
 TEST(SectionRecords, NamesAndKeysAreExact)
