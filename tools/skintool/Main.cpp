@@ -1,5 +1,6 @@
 // skintool: packs, unpacks and lists packed skin files and decodes skin
 // images with the engine's own decoders.
+#include "InfoCommand.h"
 #include "SkinTool.h"
 
 #include "core/Error.h"
@@ -21,7 +22,8 @@ const char* const Usage =
     "usage: skintool pack DIR FILE.lvz\n"
     "       skintool unpack FILE.lvz DIR\n"
     "       skintool list FILE.lvz\n"
-    "       skintool decode IMAGE OUT.png [--skin-version V]\n";
+    "       skintool decode IMAGE OUT.png [--skin-version V]\n"
+    "       skintool info SKIN (a skin folder or FILE.lvz)\n";
 
 // Arguments as UTF-8, whatever the platform's code page.
 std::vector<std::string> Arguments(int argc, char** argv)
@@ -66,6 +68,8 @@ int Run(const std::vector<std::string>& args)
     } else if (command == "decode" && (args.size() == 3 || (args.size() == 5 && args[3] == "--skin-version"))) {
         const double version = args.size() == 5 ? ParseVersion(args[4]) : 0;
         skintool::Decode(args[1], args[2], args.size() == 5 ? &version : nullptr);
+    } else if (command == "info" && args.size() == 2) {
+        std::fputs(skintool::Info(args[1]).c_str(), stdout);
     } else {
         std::fputs(Usage, stderr);
         return 2;
