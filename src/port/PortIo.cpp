@@ -1,0 +1,120 @@
+#include "port/PortIo.h"
+
+#include "port/DriverPort.h"
+#include "port/PortChoice.h"
+#include "port/PortTrace.h"
+#include "port/SimulatedPort.h"
+
+#include <memory>
+#include <windows.h>
+
+namespace pp::port {
+namespace {
+
+// The process-wide port state: one backend and one trace, set at start.
+struct TPortState {
+    std::unique_ptr<TPortBackend> Backend;
+    std::unique_ptr<TPortTrace> Trace;
+    bool SimulatedByFallback = false;
+    bool SettingUnderstood = true;
+    std::string BackendName;
+};
+
+TPortState& State()
+{
+    static TPortState state;
+    return state;
+}
+
+std::string Utf8FromWide(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::string EnvironmentValue(const wchar_t* name)
+{
+    wchar_t buffer[1024];
+    const DWORD n = GetEnvironmentVariableW(name, buffer, 1024);
+    if (n == 0 || n >= 1024)
+        return {};
+    return Utf8FromWide(std::wstring(buffer, n));
+}
+
+TPortBackend& Backend()
+{
+    if (!State().Backend)
+        InitializePort();
+    return *State().Backend;
+}
+
+} // namespace
+
+void InitializePort()
+{
+    InitializePort(EnvironmentValue(L"PINDREL_PORT"), EnvironmentValue(L"PINDREL_PORT_TRACE"));
+}
+
+void InitializePort(const std::string& choiceSetting, const std::string& traceFile)
+{
+    TPortState& state = State();
+    const TPortChoice choice = ParsePortChoice(choiceSetting);
+    state.SettingUnderstood = choice.Understood;
+    state.SimulatedByFallback = false;
+    state.Backend.reset();
+    if (choice.Kind != TPortChoice::TKind::Simulated)
+        state.Backend = TDriverPort::TryLoad();
+    if (state.Backend) {
+        state.BackendName = "driver";
+    } else {
+        state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
+        state.BackendName = "sim";
+        state.SimulatedByFallback = choice.Kind != TPortChoice::TKind::Simulated;
+    }
+    state.Trace = std::make_unique<TPortTrace>(traceFile);
+}
+
+void ShutdownPort()
+{
+    State().Backend.reset();
+    State().Trace.reset();
+}
+
+void Out32(short port, int value)
+{
+    const auto address = static_cast<std::uint16_t>(port);
+    const auto byte = static_cast<std::uint8_t>(value & 0xFF);
+    Backend().Write(address, byte);
+    if (State().Trace)
+        State().Trace->Record('W', address, byte);
+}
+
+int Inp32(short port)
+{
+    const auto address = static_cast<std::uint16_t>(port);
+    const int value = Backend().Read(address);
+    if (State().Trace)
+        State().Trace->Record('R', address, value);
+    return value;
+}
+
+bool PortIsSimulatedByFallback() { return State().SimulatedByFallback; }
+
+std::string PortBackendName() { return State().BackendName; }
+
+std::string PortFallbackMessage()
+{
+    const std::string library = Utf8FromWide(DriverLibraryName());
+    std::string message = "Драйвер порта " + library + " не найден: порт имитируется.";
+    if (!State().SettingUnderstood)
+        message = "Значение PINDREL_PORT не распознано (ожидается driver, sim или sim:N). " + message;
+    return message;
+}
+
+} // namespace pp::port

@@ -1,0 +1,29 @@
+#pragma once
+// The program's two port functions, with the driver library's meaning:
+// Out32 writes the low 8 bits of `value` to the I/O port and ignores the rest;
+// Inp32 reads one byte and answers it as an integer (callers mask it).
+//
+// InitializePort picks the backend once at start (see PortChoice.h) and
+// switches the trace on when PINDREL_PORT_TRACE names a file.
+#include <string>
+
+namespace pp::port {
+
+void InitializePort();
+// Start-up from explicit settings instead of the environment (tests).
+void InitializePort(const std::string& choiceSetting, const std::string& traceFile);
+// Releases the backend and closes the trace.
+void ShutdownPort();
+
+void Out32(short port, int value);
+int Inp32(short port);
+
+// True when the user did not ask for the simulation but got it, because no
+// driver library was found or the setting was not understood: the program
+// must say so, so that nobody takes the simulation for the real port.
+bool PortIsSimulatedByFallback();
+std::string PortFallbackMessage();
+// "driver" or "sim", for display and tests.
+std::string PortBackendName();
+
+} // namespace pp::port
