@@ -25,7 +25,7 @@ TsGeneralData CommonSectionDefaults()
             key.Store(record, DefaultKeyValue(key));
     record.RawProps[0].FontColor[fcMain] = static_cast<TColor>(-1);
     record.RawProps[1].FontColor[fcMain] = static_cast<TColor>(-1);
-    record.RawProps[1].GradientData = " ";
+    record.RawProps[1].GradientData.assign(1, ' ');
     record.FadingIterations = -1;
     return record;
 }

@@ -98,8 +98,8 @@ void RequireCuttable(const TsMaskData& mask)
 void SetThirdBorders(TsMaskData& mask)
 {
     RequireCuttable(mask);
-    mask.LeftWidth = mask.RightWidth = mask.SourceRect.Width() / (mask.FrameCount * 3);
-    mask.TopWidth = mask.BottomWidth = mask.SourceRect.Height() / ((mask.MaskBands + 1) * 3);
+    mask.LeftWidth = mask.RightWidth = ThirdOfFrameWidth(mask);
+    mask.TopWidth = mask.BottomWidth = ThirdOfBandHeight(mask);
 }
 
 void SetFrameBorders(TsMaskData& mask)

@@ -43,11 +43,18 @@ struct TsMaskData {
     std::int16_t CornerFlag = cfNoKeyPixels;
 };
 
+// Sides of a rectangle from a skin file, free of overflow.
+std::int64_t RectWidth(const TRect& r);
+std::int64_t RectHeight(const TRect& r);
 // Width of one frame: 0 without frames, the whole width for one.
 int FrameWidth(const TsMaskData& mask);
 // Height of the image band: the whole height without further bands, 0 for
 // a negative band count.
 int BandHeight(const TsMaskData& mask);
+// A third of a frame and of the image band: the default border widths. The
+// caller makes sure the counts allow the division (RequireCuttable).
+int ThirdOfFrameWidth(const TsMaskData& mask);
+int ThirdOfBandHeight(const TsMaskData& mask);
 
 // A texture too large to be kept as a bitmap of the skin's own.
 struct TsPatternData {

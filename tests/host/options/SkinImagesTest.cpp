@@ -118,7 +118,8 @@ TEST(SkinImages, MasterBitmapForms)
                                 "BORDERED=" + Columns('^', {0, 0, 90, 40, 0, 0, 0, 0}, {3, 1, 0, 0}) + "\n"
                                 "TEXTURE=" + Columns('~', {10, 10, 50, 50}, {12}) + "\n"
                                 "rect=#x (30,0,60,30) (1)\n"
-                                "NOTHING=#\n";
+                                "NOTHING=#\n"
+                                "HUGE=#x (-2000000000,-2000000000,2000000000,2000000000) (1)\n";
     const TsLoadedSkin skin = LoadFromFolder(options, folder);
     ASSERT_EQ(skin.MasterBitmap.Format(), TPixelFormat::pf32bit);
     EXPECT_TRUE(skin.MasterBitmap.Transparent);
@@ -126,7 +127,7 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_EQ(skin.MasterBitmap.Pixel32(0, 0).A, 0);
     EXPECT_EQ(skin.MasterBitmap.Pixel32(1, 0).A, 255);
 
-    ASSERT_EQ(skin.Masks().size(), 4u);
+    ASSERT_EQ(skin.Masks().size(), 5u);
     EXPECT_EQ(MaskOf(skin, "BUTTON", "PLAIN").ImageKind, ikPlain);
     EXPECT_FALSE(MaskOf(skin, "BUTTON", "PLAIN").OwnBitmap);
     const TsMaskData& bordered = MaskOf(skin, "BUTTON", "BORDERED");
@@ -138,6 +139,10 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_EQ(rect.LeftWidth, 30);  // no borders given: the whole frame
     EXPECT_EQ(rect.DrawFlags, 1);
     EXPECT_EQ(rect.CornerFlag, cfNoKeyPixels);
+    // Sides beyond 32 bits neither overflow nor scan outside the master.
+    const TsMaskData& huge = MaskOf(skin, "BUTTON", "HUGE");
+    EXPECT_EQ(huge.LeftWidth, INT32_MAX);
+    EXPECT_EQ(huge.CornerFlag, cfKeyPixels);
 }
 
 TEST(SkinImages, MissingImagesAreSkipped)
