@@ -1,0 +1,165 @@
+// Drives the real program from outside, as a user's clicks would: finds its
+// windows, posts clicks and reads texts back. Run under Wine beside it.
+//
+//   e2e_probe wait-window TITLE SECONDS     window with that caption appears
+//   e2e_probe wait-class CLASS SECONDS      visible top-level window of that class appears
+//   e2e_probe wait-gone CLASS SECONDS       no visible top-level window of that class
+//   e2e_probe click TITLE TEXT [N]          posts BM_CLICK to the Nth child captioned TEXT
+//   e2e_probe text TITLE CLASS [N]          prints WM_GETTEXT of the Nth child of CLASS
+//   e2e_probe close-class CLASS             posts WM_CLOSE to the top-level windows of CLASS
+//   e2e_probe close TITLE                   posts WM_CLOSE to the window
+//   e2e_probe rect TITLE                    prints the window rectangle: left top right bottom
+//
+// Clicks are posted, not sent: a sent click would block while the handler runs
+// a modal box. Exit status 0 on success, 1 when the window or control is not
+// found in time, 2 on wrong usage.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintUtf8(const std::wstring& text)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::wstring WindowText(HWND hwnd)
+{
+    wchar_t buffer[1024] = {};
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
+    return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd)
+{
+    wchar_t buffer[256] = {};
+    GetClassNameW(hwnd, buffer, 256);
+    return buffer;
+}
+
+struct TSearch {
+    std::wstring Class;
+    std::wstring Text;
+    bool ByText = false;
+    bool VisibleOnly = false;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<TSearch*>(param);
+    if (search->VisibleOnly && !IsWindowVisible(hwnd))
+        return TRUE;
+    if (!search->Class.empty() && ClassOf(hwnd) != search->Class)
+        return TRUE;
+    if (search->ByText && WindowText(hwnd) != search->Text)
+        return TRUE;
+    search->Found.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevel(const std::wstring& cls, bool visibleOnly)
+{
+    TSearch search{cls, L"", false, visibleOnly, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+std::vector<HWND> Children(HWND parent, const std::wstring& cls, const std::wstring* text)
+{
+    TSearch search{cls, text ? *text : L"", text != nullptr, false, {}};
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+template <typename TPredicate>
+bool WaitFor(double seconds, TPredicate done)
+{
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        if (done())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(50);
+    }
+}
+
+HWND FindTitle(const std::wstring& title) { return FindWindowW(nullptr, title.c_str()); }
+
+int Usage()
+{
+    std::fputs("usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect ...\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 3)
+        return Usage();
+    const std::wstring command = argv[1];
+    const std::wstring first = argv[2];
+    const double seconds = argc > 3 ? _wtof(argv[3]) : 10.0;
+
+    if (command == L"wait-window")
+        return WaitFor(seconds, [&] { return FindTitle(first) != nullptr; }) ? 0 : 1;
+    if (command == L"wait-class")
+        return WaitFor(seconds, [&] { return !TopLevel(first, true).empty(); }) ? 0 : 1;
+    if (command == L"wait-gone")
+        return WaitFor(seconds, [&] { return TopLevel(first, true).empty(); }) ? 0 : 1;
+    if (command == L"close-class") {
+        for (HWND hwnd : TopLevel(first, true))
+            PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        return 0;
+    }
+
+    HWND window = FindTitle(first);
+    if (!window) {
+        std::fputs("e2e_probe: window not found\n", stderr);
+        return 1;
+    }
+    if (command == L"close") {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == L"rect") {
+        RECT r;
+        GetWindowRect(window, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (argc < 4)
+        return Usage();
+    const std::wstring second = argv[3];
+    const size_t index = argc > 4 ? static_cast<size_t>(_wtoi(argv[4])) : 0;
+    if (command == L"click") {
+        const auto found = Children(window, L"", &second);
+        if (found.size() <= index)
+            return 1;
+        PostMessageW(found[index], BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == L"text") {
+        const auto found = Children(window, second, nullptr);
+        if (found.size() <= index)
+            return 1;
+        PrintUtf8(WindowText(found[index]));
+        return 0;
+    }
+    return Usage();
+}

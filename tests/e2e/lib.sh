@@ -1,0 +1,71 @@
+# Shared steps of the end-to-end tests: start the real program under Wine on
+# the test display, drive it from outside with e2e_probe, read the port trace,
+# take screenshots, and end it cleanly. Source it; PP_BINARY_DIR and
+# PP_SOURCE_DIR come from CTest.
+set -euo pipefail
+
+E2E_TITLE="LPT Pindrel_Port 888"
+E2E_EXE="$PP_BINARY_DIR/src/app/Pindrel_Port.exe"
+E2E_PROBE="$PP_BINARY_DIR/tests/e2e/e2e_probe.exe"
+E2E_OUT="$PP_BINARY_DIR/e2e-output/$(basename "$0" .sh)"
+E2E_TRACE="$E2E_OUT/port-trace.txt"
+E2E_PID=""
+mkdir -p "$E2E_OUT"
+export WINEDEBUG=-all
+
+fail() {
+  echo "FAIL: $*" >&2
+  e2e_screenshot failure || true
+  e2e_kill
+  exit 1
+}
+
+probe() { wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Starts the program on the simulated port (extra environment as arguments,
+# e.g. PINDREL_PORT=sim:170) and waits for its main window.
+e2e_start() {
+  rm -f "$E2E_TRACE"
+  env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(winepath -w "$E2E_TRACE")" "$@" \
+    wine "$E2E_EXE" >"$E2E_OUT/program.log" 2>&1 </dev/null &
+  E2E_PID=$!
+  probe wait-window "$E2E_TITLE" 30 || fail "main window did not appear"
+}
+
+e2e_screenshot() {
+  import -window root "$E2E_OUT/$1.png" 2>/dev/null && echo "screenshot: $E2E_OUT/$1.png"
+}
+
+# Waits until the trace holds a line matching the pattern (after line $2).
+e2e_wait_trace() {
+  local pattern=$1 after=${2:-0} tries=0
+  while [ $tries -lt 100 ]; do
+    if [ -f "$E2E_TRACE" ] && tail -n +"$((after + 1))" "$E2E_TRACE" | grep -qE "$pattern"; then
+      return 0
+    fi
+    sleep 0.1
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+e2e_trace_lines() { [ -f "$E2E_TRACE" ] && wc -l <"$E2E_TRACE" || echo 0; }
+
+e2e_kill() {
+  if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then
+    kill "$E2E_PID" 2>/dev/null || true
+  fi
+  E2E_PID=""
+}
+
+# Closes the main window as the user would and waits for the program to end.
+e2e_stop() {
+  probe close "$E2E_TITLE" || true
+  local tries=0
+  while [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; do
+    sleep 0.1
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || fail "program did not end after its window was closed"
+  done
+  E2E_PID=""
+}
