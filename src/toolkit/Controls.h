@@ -238,6 +238,9 @@ public:
     void Update() override;
     void SetText(const std::string& text) override;
 
+    // Controls described inside this one become its children.
+    void InsertDescribedChild(TComponent* child) override;
+
     // Finds the toolkit control behind a window, or null.
     static TWinControl* FromHandle(HWND window);
 

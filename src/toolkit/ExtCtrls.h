@@ -33,6 +33,8 @@ public:
     const TNotifyEvent& OnTimer() const { return onTimer_; }
     void SetOnTimer(TNotifyEvent handler);
 
+    // The helper window the ticks arrive at.
+    HWND WindowHandle() const { return window_.Get(); }
     // True while a platform timer runs for this component.
     bool Running() const { return running_; }
     void Loaded() override;

@@ -193,6 +193,11 @@ void TWinControl::RemoveControl(TControl* control)
     if (control->Align() != TAlign::alNone) AlignControls();
 }
 
+void TWinControl::InsertDescribedChild(TComponent* child)
+{
+    if (auto* control = dynamic_cast<TControl*>(child)) control->SetParent(this);
+}
+
 TControl* TWinControl::ControlAtPos(TPoint point, bool allowDisabled) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
