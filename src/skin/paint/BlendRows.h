@@ -1,20 +1,22 @@
 #pragma once
 // Row kernels of the constant-weight blend and the alpha composite. The
-// portable loops are the reference; on x86 the SSE2 versions do the same
-// arithmetic sixteen bytes at a time and must give identical bytes.
+// portable loops are the reference; on x86 the SSE2 and AVX2 versions do the
+// same arithmetic sixteen or thirty-two bytes at a time and must give
+// identical bytes.
 #include "core/Color.h"
 
 namespace pp {
 
-// d = (w * d + (256 - w) * s) >> 8 per colour channel (the same value as
-// (w * (d - s) + s * 256) >> 8, but never negative, so it fits 16 bits);
-// the alpha byte of d stays.
+// d = (w * (d - s) + s * 256) >> 8 per colour channel; the alpha byte of d stays.
 void BlendRowPortable(TBGRA* d, const TBGRA* s, int count, int weight);
-// d = (Sa * s + (256 - Sa) * d) >> 8 per colour channel and
+// d = ((s - d) * Sa + d * 256) >> 8 per colour channel and
 // Da += Sa * (255 - Da) div 255.
 void CompositeRowPortable(TBGRA* d, const TBGRA* s, int count);
 
 bool HaveSse2Rows();
+// AVX2 is chosen at run time on processors that have it.
+bool HaveAvx2Rows();
+void CompositeRowAvx2(TBGRA* d, const TBGRA* s, int count);
 void BlendRowSse2(TBGRA* d, const TBGRA* s, int count, int weight);
 void CompositeRowSse2(TBGRA* d, const TBGRA* s, int count);
 

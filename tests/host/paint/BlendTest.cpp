@@ -81,10 +81,12 @@ TEST(BlendRows, FastPathMatchesThePortableLoop)
             BlendRowPortable(b.Row32(1) + 1, s.Row32(0) + 1, width, w);
             ASSERT_TRUE(test::SamePixels(a, b)) << width << " " << w;
         }
-        TBitmap a = d, b = d;
+        TBitmap a = d, b = d, c = d;
         CompositeRowSse2(a.Row32(1) + 1, s.Row32(0) + 1, width);
+        CompositeRowAvx2(c.Row32(1) + 1, s.Row32(0) + 1, width);
         CompositeRowPortable(b.Row32(1) + 1, s.Row32(0) + 1, width);
         ASSERT_TRUE(test::SamePixels(a, b)) << width;
+        ASSERT_TRUE(test::SamePixels(c, b)) << width;
     }
 }
 
@@ -101,12 +103,14 @@ TEST(BlendRows, FastCompositeMatchesForEveryAlphaPair)
             s.Pixel32(da, sa).A = std::uint8_t(sa);
             d.Pixel32(da, sa).A = std::uint8_t(da);
         }
-    TBitmap fast = d, slow = d;
+    TBitmap sse2 = d, avx2 = d, slow = d;
     for (int y = 0; y < 256; ++y) {
-        CompositeRowSse2(fast.Row32(y), s.Row32(y), 256);
+        CompositeRowSse2(sse2.Row32(y), s.Row32(y), 256);
+        CompositeRowAvx2(avx2.Row32(y), s.Row32(y), 256);
         CompositeRowPortable(slow.Row32(y), s.Row32(y), 256);
     }
-    EXPECT_TRUE(test::SamePixels(fast, slow));
+    EXPECT_TRUE(test::SamePixels(sse2, slow));
+    EXPECT_TRUE(test::SamePixels(avx2, slow)) << (HaveAvx2Rows() ? "AVX2" : "no AVX2: SSE2 again");
 }
 
 TEST(BlendWholeBitmaps, NeedsTheSameSize)

@@ -29,6 +29,22 @@ TEST(FillPixels32, WritesColourInPixelOrderWithAlpha)
     EXPECT_EQ(At(b, 0, 0), 0u);
 }
 
+TEST(FillPixels32, FillsEveryRectangleExactlyWhateverItsAlignment)
+{
+    // The row fill has aligned, block and tail parts: every start column and
+    // width up to a few blocks must touch exactly the rectangle.
+    for (int left = 0; left < 5; ++left)
+        for (int width = 0; width <= 37; ++width) {
+            TBitmap b = test::Filled32(45, 2, 0x01010101);
+            FillPixels32(b, {left, 1, left + width, 2}, 0xABCDEF, 0x12);
+            for (int x = 0; x < 45; ++x) {
+                ASSERT_EQ(At(b, x, 0), 0x01010101u);
+                ASSERT_EQ(At(b, x, 1), x >= left && x < left + width ? 0x12EFCDABu : 0x01010101u)
+                    << left << " " << width << " " << x;
+            }
+        }
+}
+
 // Which pixels a frame fill touched, as text rows ('#' painted).
 std::string Painted(const TBitmap& b)
 {
