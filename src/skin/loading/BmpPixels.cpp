@@ -10,25 +10,33 @@
 namespace pp {
 namespace {
 
-// One channel of a packed pixel: where it sits and how to widen it to 8 bits.
+// One channel of a packed pixel: where it sits and how wide it is. Narrow
+// channels are widened to 8 bits by repeating their bits (5 bits abcde become
+// abcdeabc), so that full scale stays full scale and steps stay even.
 struct TChannel {
     int Shift = 0;
-    std::uint32_t Max = 0; // largest value after shifting; 0 for an empty mask
+    int Bits = 0; // 0 for an empty mask
 
     explicit TChannel(std::uint32_t mask)
     {
         if (mask == 0)
             return;
         Shift = std::countr_zero(mask);
-        Max = mask >> Shift;
+        Bits = std::bit_width(mask >> Shift);
     }
-    bool Present() const { return Max != 0; }
+    bool Present() const { return Bits != 0; }
     std::uint8_t Extract(std::uint32_t pixel, std::uint32_t mask) const
     {
         if (!Present())
             return 0;
         const std::uint64_t value = (pixel & mask) >> Shift;
-        return static_cast<std::uint8_t>(value * 255 / Max);
+        std::uint64_t widened = 0;
+        int filled = 0;
+        while (filled < 8) {
+            widened = (widened << Bits) | value;
+            filled += Bits;
+        }
+        return static_cast<std::uint8_t>(widened >> (filled - 8));
     }
 };
 

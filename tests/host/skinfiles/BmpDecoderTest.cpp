@@ -157,12 +157,13 @@ TEST(BmpDecoder, SixteenAndThirtyTwoBitsThroughTheirMasks)
     EXPECT_EQ(a.PixelColor(1, 0), MakeColor(255, 0, 0));
     EXPECT_EQ(a.PixelColor(2, 0), MakeColor(0, 0, 255));
 
-    // 5-6-5 with BITFIELDS: 0x07E0 is full green, 0x0400 is half green.
+    // 5-6-5 with BITFIELDS: 0x07E0 is full green; 0x0400 is green 100000,
+    // widened by repeating its bits to 10000010.
     TBmpFile fields16{.Width = 2, .Height = 1, .BitCount = 16, .Compression = 3,
                       .Masks = {0xF800, 0x07E0, 0x001F}, .Pixels = {0xE0, 0x07, 0x00, 0x04}};
     const TBitmap b = Decode(fields16.Build());
     EXPECT_EQ(b.PixelColor(0, 0), MakeColor(0, 255, 0));
-    EXPECT_EQ(b.PixelColor(1, 0), MakeColor(0, 32 * 255 / 63, 0));
+    EXPECT_EQ(b.PixelColor(1, 0), MakeColor(0, 0b10000010, 0));
 
     // 32 bits keep their fourth byte as alpha; BITFIELDS may reorder channels.
     TBmpFile plain32{.Width = 1, .Height = 1, .BitCount = 32, .Pixels = {10, 20, 30, 40}};
