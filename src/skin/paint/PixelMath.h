@@ -5,14 +5,31 @@
 #include "core/Color.h"
 #include "core/Geometry.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace pp {
 
-// Nearest integer, halves to even (the platform's default rounding mode).
-inline int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+// Nearest integer, halves to even (the platform's default rounding mode),
+// saturated to the int range. Where doubles are evaluated at their own
+// precision, adding and removing 1.5 * 2^52 rounds exactly that way without
+// a library call; x87 code with its wider registers keeps the library call.
+inline int RoundHalfEven(double x)
+{
+    constexpr double lowest = -2147483648.0, highest = 2147483647.0;
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    constexpr double shifter = 6755399441055744.0;
+    const double r = (x > lowest && x < highest) ? (x + shifter) - shifter : std::nearbyint(x);
+#else
+    const double r = std::nearbyint(x);
+#endif
+    if (!(r > lowest)) // NaN lands here too
+        return std::numeric_limits<int>::min();
+    return r >= highest ? std::numeric_limits<int>::max() : static_cast<int>(r);
+}
 
 inline std::uint8_t ClampByte(int v)
 {

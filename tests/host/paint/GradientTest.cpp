@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "skin/paint/Gradient.h"
+#include "skin/paint/TriangleGradient.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,43 @@ TEST(DrawTexturedGradient, PaintsNothingForTriangles)
     TBitmap b = test::Filled32(3, 3, 0x01020304);
     DrawTexturedGradient(b, b.Bounds(), {{0, 0, 100, gmTriangles}}, 100, {}, texture);
     EXPECT_EQ(At(b, 1, 1), 0x01020304u);
+}
+
+} // namespace
+} // namespace pp
+
+namespace pp {
+namespace {
+
+// Twice the signed area of (a, b, p), the plain way.
+long long Side(const TGradientVertex& a, const TGradientVertex& b, int px, int py)
+{
+    return (long long)(b.X - a.X) * (py - a.Y) - (long long)(b.Y - a.Y) * (px - a.X);
+}
+
+TEST(FillGradientTriangle, PaintsExactlyThePixelsInsideOrOnAnEdge)
+{
+    std::mt19937 rng(77);
+    std::uniform_int_distribution<int> coord(-8, 40);
+    const TRect clip{2, 3, 30, 27};
+    for (int round = 0; round < 400; ++round) {
+        TGradientVertex v[3];
+        for (TGradientVertex& p : v)
+            p = {coord(rng), coord(rng), 0x808080};
+        if (round % 50 == 0)
+            v[2] = {v[0].X * 2 - v[1].X, v[0].Y * 2 - v[1].Y, 0}; // on one line: nothing
+        TBitmap b(32, 30);
+        FillGradientTriangle(b, clip, v[0], v[1], v[2]);
+        const long long area = Side(v[0], v[1], v[2].X, v[2].Y);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const long long s0 = Side(v[1], v[2], x, y), s1 = Side(v[2], v[0], x, y),
+                                s2 = Side(v[0], v[1], x, y);
+                const bool inside = area != 0 && clip.Contains({x, y}) &&
+                                    ((s0 >= 0 && s1 >= 0 && s2 >= 0) || (s0 <= 0 && s1 <= 0 && s2 <= 0));
+                ASSERT_EQ(b.Pixel32(x, y).A == 0xFF, inside) << "round " << round << " at " << x << "," << y;
+            }
+    }
 }
 
 } // namespace
