@@ -16,7 +16,7 @@ std::string_view TrimBlanks(std::string_view text)
 
 const TIniEntry* TIniSection::Find(std::string_view key) const
 {
-    const auto it = firstByKey_.find(std::string(key));
+    const auto it = firstByKey_.find(key);
     return it == firstByKey_.end() ? nullptr : &entries_[it->second];
 }
 
@@ -78,7 +78,7 @@ TIniSection& TMemIniFile::SectionNamed(std::string name)
 
 const TIniSection* TMemIniFile::FindSection(std::string_view name) const
 {
-    const auto it = indexByName_.find(std::string(name));
+    const auto it = indexByName_.find(name);
     return it == indexByName_.end() ? nullptr : &sections_[it->second];
 }
 

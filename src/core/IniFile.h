@@ -9,12 +9,22 @@
 // the first section and lines without "=" carry no key.
 #include "core/StringList.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace pp {
+
+// Lets maps keyed by std::string be searched with a string_view, without
+// building a string for every lookup.
+struct TStringViewHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+template <typename TValue>
+using TStringMap = std::unordered_map<std::string, TValue, TStringViewHash, std::equal_to<>>;
 
 struct TIniEntry {
     std::string Key;
@@ -35,7 +45,7 @@ public:
 private:
     std::string name_;
     std::vector<TIniEntry> entries_;
-    std::unordered_map<std::string, std::size_t> firstByKey_;
+    TStringMap<std::size_t> firstByKey_;
 };
 
 // How lines are cut: skin options are trimmed; texts an application supplies
@@ -67,7 +77,7 @@ private:
     void AddLine(std::string_view line, TIniSection*& current, TIniLineRules rules);
 
     std::vector<TIniSection> sections_;
-    std::unordered_map<std::string, std::size_t> indexByName_;
+    TStringMap<std::size_t> indexByName_;
 };
 
 // Blanks and control characters (every byte up to the space) at both ends removed.

@@ -1,23 +1,21 @@
 #include "skin/loading/LoadedSkin.h"
 
-#include <algorithm>
-#include <vector>
 
 namespace pp {
 
-std::string TsLoadedSkin::LookupKey(std::string_view section, std::string_view key)
+int TsLoadedSkin::Find(const TNameIndex& index, std::string_view section, std::string_view key)
 {
-    std::string result;
-    result.reserve(section.size() + key.size() + 1);
-    result.append(section).push_back('\0');
-    result.append(key);
-    return result;
+    const auto keys = index.find(section);
+    if (keys == index.end())
+        return -1;
+    const auto found = keys->second.find(key);
+    return found == keys->second.end() ? -1 : found->second;
 }
 
 void TsLoadedSkin::Remember(TNameIndex& index, const std::string& section, const std::string& key,
                             int position)
 {
-    index.try_emplace(LookupKey(section, key), position);
+    index[section].try_emplace(key, position);
 }
 
 void TsLoadedSkin::ClearImages()
@@ -45,11 +43,25 @@ void TsLoadedSkin::AddPattern(TsPatternData pattern)
     patterns_.push_back(std::move(pattern));
 }
 
-int TsLoadedSkin::GetSkinIndex(std::string_view name) const { return FindSectionIndex(Sections, name); }
+void TsLoadedSkin::SetSections(TsGeneralDataArray sections)
+{
+    sections_ = std::move(sections);
+    sectionIndex_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        sectionIndex_.try_emplace(sections_[i].SectionName, static_cast<int>(i));
+}
+
+int TsLoadedSkin::GetSkinIndex(std::string_view name) const
+{
+    if (name.empty())
+        return -1;
+    const auto found = sectionIndex_.find(name);
+    return found == sectionIndex_.end() ? -1 : found->second;
+}
 
 bool TsLoadedSkin::IsValidSkinIndex(int index) const
 {
-    return index >= 0 && index < static_cast<int>(Sections.size());
+    return index >= 0 && index < static_cast<int>(sections_.size());
 }
 
 bool TsLoadedSkin::IsValidImgIndex(int index) const
@@ -60,22 +72,21 @@ bool TsLoadedSkin::IsValidImgIndex(int index) const
 int TsLoadedSkin::FindWithParents(const TNameIndex& index, int sectionIndex, std::string_view sectionName,
                                   std::string_view key) const
 {
-    // Parent chains come from the skin file: one that loops ends the search.
-    std::vector<int> visited;
-    std::string name(sectionName);
-    while (sectionIndex >= 0 && !name.empty()) {
-        const auto found = index.find(LookupKey(name, key));
-        if (found != index.end())
-            return found->second;
+    if (sectionIndex < 0 || sectionName.empty())
+        return -1;
+    // Parent chains come from the skin file: a chain longer than the number
+    // of sections has looped, and the search ends there.
+    std::string_view name = sectionName;
+    for (std::size_t step = 0; step <= sections_.size(); ++step) {
+        const int found = Find(index, name, key);
+        if (found >= 0)
+            return found;
         if (!IsValidSkinIndex(sectionIndex))
             return -1;
-        visited.push_back(sectionIndex);
-        const std::string& parent = Sections[static_cast<std::size_t>(sectionIndex)].ParentClass;
+        const std::string& parent = sections_[static_cast<std::size_t>(sectionIndex)].ParentClass;
         if (parent.empty() || parent == name)
             return -1;
         sectionIndex = GetSkinIndex(parent);
-        if (std::find(visited.begin(), visited.end(), sectionIndex) != visited.end())
-            return -1;
         name = parent;
     }
     return -1;
@@ -88,8 +99,7 @@ int TsLoadedSkin::GetMaskIndex(int sectionIndex, std::string_view sectionName, s
 
 int TsLoadedSkin::GetMaskIndexExact(std::string_view sectionName, std::string_view key) const
 {
-    const auto found = maskIndex_.find(LookupKey(sectionName, key));
-    return found == maskIndex_.end() ? -1 : found->second;
+    return Find(maskIndex_, sectionName, key);
 }
 
 int TsLoadedSkin::GetTextureIndex(int sectionIndex, std::string_view sectionName, std::string_view key) const
@@ -104,8 +114,8 @@ int TsLoadedSkin::GetPatternIndex(int sectionIndex, std::string_view sectionName
 
 void TsLoadedSkin::UpdateSectionImageIndexes()
 {
-    for (std::size_t i = 0; i < Sections.size(); ++i) {
-        TsGeneralData& s = Sections[i];
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        TsGeneralData& s = sections_[i];
         if (s.SectionName == GlobalInfoSection)
             continue;
         const int index = static_cast<int>(i);

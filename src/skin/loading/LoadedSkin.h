@@ -4,6 +4,7 @@
 // and the standard index table. Painters read it by index only; it is
 // rebuilt from scratch on every load.
 #include "core/Bitmap.h"
+#include "core/IniFile.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinData.h"
 #include "skin/loading/SkinImages.h"
@@ -12,14 +13,13 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace pp {
 
 class TsLoadedSkin {
 public:
     TsSkinData SkinData;
-    TsGeneralDataArray Sections;
     TBitmap MasterBitmap;
     TsSkinColors Colors{};
     TsStandardIndexes ConstData;
@@ -32,6 +32,13 @@ public:
     // For adjustments of the pixels after loading (hue, saturation).
     TsMaskData& MaskAt(int index) { return masks_.at(static_cast<std::size_t>(index)); }
     const TsPatternArray& Patterns() const { return patterns_; }
+
+    // Replaces the section records and indexes them by name.
+    void SetSections(TsGeneralDataArray sections);
+    const TsGeneralDataArray& Sections() const { return sections_; }
+    // For adjustments of the look after loading (hue, saturation); names
+    // and parents must stay as they are, the indexes rely on them.
+    TsGeneralData& SectionAt(int index) { return sections_.at(static_cast<std::size_t>(index)); }
 
     // Index of the first section named exactly `name`; -1 when none.
     int GetSkinIndex(std::string_view name) const;
@@ -52,12 +59,16 @@ public:
     void UpdateStandardIndexes();
 
 private:
-    using TNameIndex = std::unordered_map<std::string, int>;
-    static std::string LookupKey(std::string_view section, std::string_view key);
+    // Section name, then key, to the first record of both.
+    using TNameIndex = TStringMap<TStringMap<int>>;
+    static int Find(const TNameIndex& index, std::string_view section, std::string_view key);
     static void Remember(TNameIndex& index, const std::string& section, const std::string& key, int position);
     int FindWithParents(const TNameIndex& index, int sectionIndex, std::string_view sectionName,
                         std::string_view key) const;
 
+    TsGeneralDataArray sections_;
+    // First section of each name, so that lookups do not scan.
+    TStringMap<int> sectionIndex_;
     TsMaskArray masks_;
     TsPatternArray patterns_;
     // First record of each section and key, so that lookups do not scan.

@@ -2,72 +2,69 @@
 
 #include "skin/loading/OptionValues.h"
 
-#include <algorithm>
-#include <optional>
-#include <vector>
-
 namespace pp {
 namespace {
 
 constexpr std::string_view AbsentMarker = "?";
 
-// Walks a section and its parents until `lookup` answers; stops at a
-// self-reference, a missing parent or a section already visited.
-template <typename TLookup>
-auto FindInChain(const TMemIniFile& options, std::string_view section, TLookup lookup)
-    -> decltype(lookup(section))
+} // namespace
+
+TSectionValueReader::TSectionValueReader(const TMemIniFile& options) : options_(options)
 {
-    std::vector<std::string> visited;
-    std::string current(section);
-    for (;;) {
-        if (auto found = lookup(current))
-            return found;
-        visited.push_back(current);
-        const std::string parent = options.ReadString(current, "PARENTCLASS", AbsentMarker);
-        if (parent.empty() || parent == AbsentMarker || parent == current)
-            return std::nullopt;
-        if (std::find(visited.begin(), visited.end(), parent) != visited.end())
-            return std::nullopt;
-        current = parent;
+    const std::vector<TIniSection>& sections = options.Sections();
+    parents_.reserve(sections.size());
+    for (const TIniSection& section : sections) {
+        const TIniEntry* parent = section.Find("PARENTCLASS");
+        const bool followed = parent && !parent->Value.empty() && parent->Value != AbsentMarker &&
+                              parent->Value != section.Name();
+        parents_.push_back(followed ? options.FindSection(parent->Value) : nullptr);
     }
 }
 
-} // namespace
+template <typename TAccept>
+std::optional<std::string_view> TSectionValueReader::FindInChain(std::string_view section, std::string_view key,
+                                                                 TAccept accept, bool* inherited) const
+{
+    const TIniSection* current = options_.FindSection(section);
+    const TIniSection* first = options_.Sections().empty() ? nullptr : &options_.Sections().front();
+    // A chain longer than the number of sections has come back to one
+    // already visited: it ends there.
+    for (std::size_t step = 0; current && step <= options_.Sections().size(); ++step) {
+        const TIniEntry* entry = current->Find(key);
+        if (entry && accept(entry->Value)) {
+            if (inherited)
+                *inherited = step > 0;
+            return entry->Value;
+        }
+        current = parents_[static_cast<std::size_t>(current - first)];
+    }
+    return std::nullopt;
+}
 
 std::string TSectionValueReader::ReadText(std::string_view section, std::string_view key,
                                           std::string_view defaultValue) const
 {
-    const auto found = FindInChain(options_, section, [&](std::string_view name) -> std::optional<std::string> {
-        std::string value = options_.ReadString(name, key, AbsentMarker);
-        if (value == AbsentMarker)
-            return std::nullopt;
-        return value;
-    });
-    return found ? *found : std::string(defaultValue);
+    const auto found = FindInChain(section, key, [](std::string_view v) { return v != AbsentMarker; });
+    return std::string(found.value_or(defaultValue));
 }
 
-bool TSectionValueReader::ReadFlag(std::string_view section, std::string_view key,
-                                   bool defaultValue) const
+bool TSectionValueReader::ReadFlag(std::string_view section, std::string_view key, bool defaultValue) const
 {
-    const std::string text = ReadText(section, key, AbsentMarker);
-    return text == AbsentMarker ? defaultValue : OptionFlag(text);
+    const auto found = FindInChain(section, key, [](std::string_view v) { return v != AbsentMarker; });
+    return found ? OptionFlag(*found) : defaultValue;
 }
 
 std::int32_t TSectionValueReader::ReadInteger(std::string_view section, std::string_view key,
                                               std::int32_t defaultValue) const
 {
     bool inherited = false;
-    const auto found = FindInChain(options_, section, [&](std::string_view name) -> std::optional<std::int32_t> {
-        const std::int32_t value = OptionInteger(options_.ReadString(name, key, "-1"), NoColorValue);
-        if (value == NoColorValue) {
-            inherited = true;
-            return std::nullopt;
-        }
-        return value;
-    });
+    const auto found = FindInChain(
+        section, key, [](std::string_view v) { return OptionInteger(v, NoColorValue) != NoColorValue; },
+        &inherited);
     if (!found)
         return defaultValue;
-    return inherited ? static_cast<std::int32_t>(OptionColorToRGB(*found)) : *found;
+    const std::int32_t value = OptionInteger(*found, NoColorValue);
+    return inherited ? static_cast<std::int32_t>(OptionColorToRGB(value)) : value;
 }
 
 std::string TSectionValueReader::ParentOf(std::string_view section) const

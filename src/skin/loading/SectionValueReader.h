@@ -7,14 +7,17 @@
 #include "core/IniFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pp {
 
 class TSectionValueReader {
 public:
-    explicit TSectionValueReader(const TMemIniFile& options) : options_(options) {}
+    // `options` must outlive the reader; its parents are resolved once here.
+    explicit TSectionValueReader(const TMemIniFile& options);
 
     // Text and flag keys: a stored "?" counts as absent.
     std::string ReadText(std::string_view section, std::string_view key,
@@ -29,7 +32,16 @@ public:
     std::string ParentOf(std::string_view section) const;
 
 private:
+    // The first value of `key` up the chain that `accept` takes, and whether
+    // it came from a parent.
+    template <typename TAccept>
+    std::optional<std::string_view> FindInChain(std::string_view section, std::string_view key,
+                                                TAccept accept, bool* inherited = nullptr) const;
+
     const TMemIniFile& options_;
+    // For each section of the options, in order, the section its parent
+    // names, or null when there is none to follow.
+    std::vector<const TIniSection*> parents_;
 };
 
 } // namespace pp

@@ -17,11 +17,12 @@ void LoadSections(const TMemIniFile& options, const TSkinLoadSettings& settings,
 {
     ReadGlobalInfo(options, settings.SizingFrameWidth, skin.SkinData);
     CheckVersion(settings, skin.SkinData.Version);
-    skin.Sections = ReadSectionRecords(options);
+    TsGeneralDataArray sections = ReadSectionRecords(options);
     if (settings.CommonSections)
-        MergeCommonSections(*settings.CommonSections, skin.Sections);
+        MergeCommonSections(*settings.CommonSections, sections);
+    skin.SetSections(std::move(sections));
     skin.UpdateSectionImageIndexes();
-    skin.Colors = ReadSkinColors(options, skin.Sections);
+    skin.Colors = ReadSkinColors(options, skin.Sections());
 }
 
 } // namespace

@@ -65,9 +65,9 @@ const char* FormName(std::string_view value)
 
 void DescribeSections(const TsLoadedSkin& skin, std::string& out)
 {
-    out += Format("Sections (%zu):\n", skin.Sections.size());
-    for (std::size_t i = 0; i < skin.Sections.size(); ++i) {
-        const TsGeneralData& s = skin.Sections[i];
+    out += Format("Sections (%zu):\n", skin.Sections().size());
+    for (std::size_t i = 0; i < skin.Sections().size(); ++i) {
+        const TsGeneralData& s = skin.Sections()[i];
         out += Format("  %3zu  %-24s parent %-16s states %d  border %d  texture %d\n", i, s.SectionName.c_str(),
                       s.ParentClass.empty() ? "-" : s.ParentClass.c_str(), s.States, s.BorderMaskIndex,
                       s.TextureIndex);

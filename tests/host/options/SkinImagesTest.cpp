@@ -155,7 +155,7 @@ TEST(SkinImages, MissingImagesAreSkipped)
     EXPECT_TRUE(skin.Masks().empty());
     EXPECT_TRUE(skin.MasterBitmap.Empty());
     EXPECT_EQ(skin.MasterBitmap.Format(), TPixelFormat::pf32bit);
-    EXPECT_EQ(skin.Sections[1].BorderMaskIndex, -1);
+    EXPECT_EQ(skin.Sections()[1].BorderMaskIndex, -1);
 }
 
 TEST(SkinImages, LargeJpegTexturesStayPatterns)
@@ -169,7 +169,7 @@ TEST(SkinImages, LargeJpegTexturesStayPatterns)
     EXPECT_EQ(skin.Patterns()[0].SectionName, "FORM");
     EXPECT_EQ(skin.Patterns()[0].Img->Width(), 1000);
     EXPECT_EQ(skin.GetPatternIndex(skin.GetSkinIndex("FORM"), "FORM", "PATTERN"), 0);
-    EXPECT_EQ(skin.Sections[0].TextureIndex, -1);
+    EXPECT_EQ(skin.Sections()[0].TextureIndex, -1);
 
     ASSERT_EQ(skin.Masks().size(), 2u);
     const TsMaskData& texture = MaskOf(skin, "PANEL", "PATTERN");
@@ -180,7 +180,7 @@ TEST(SkinImages, LargeJpegTexturesStayPatterns)
     // The record's names are upper-cased; the section record keeps its own
     // name, so only an upper-case section finds the texture.
     EXPECT_EQ(skin.GetTextureIndex(0, "PANEL", "PATTERN"), skin.GetMaskIndexExact("PANEL", "PATTERN"));
-    EXPECT_EQ(skin.Sections[1].TextureIndex, -1);
+    EXPECT_EQ(skin.Sections()[1].TextureIndex, -1);
 }
 
 TEST(SkinImages, PackageEntriesMatchAsTheFormsSay)
@@ -242,20 +242,20 @@ TEST(SkinImageLookups, ParentsAreFollowedExceptByTheExactLookup)
     EXPECT_EQ(skin.GetTextureIndex(child, "CHILD", "PATTERN"), skin.GetMaskIndexExact("BUTTON", "PATTERN"));
     EXPECT_FALSE(skin.IsValidImgIndex(-1));
     EXPECT_FALSE(skin.IsValidImgIndex(static_cast<int>(skin.Masks().size())));
-    EXPECT_FALSE(skin.IsValidSkinIndex(static_cast<int>(skin.Sections.size())));
+    EXPECT_FALSE(skin.IsValidSkinIndex(static_cast<int>(skin.Sections().size())));
 }
 
 TEST(SkinImageLookups, SectionIndexesAndTheStandardTable)
 {
     TSkinFolder folder;
     const TsLoadedSkin skin = LoadFromFolder(LookupOptions, folder);
-    const TsGeneralData& child = skin.Sections.at(static_cast<std::size_t>(skin.GetSkinIndex("CHILD")));
+    const TsGeneralData& child = skin.Sections().at(static_cast<std::size_t>(skin.GetSkinIndex("CHILD")));
     EXPECT_EQ(child.BorderMaskIndex, skin.GetMaskIndexExact("BUTTON", "BORDERSMASK"));
     EXPECT_EQ(child.TextureIndex, skin.GetMaskIndexExact("BUTTON", "PATTERN"));
     EXPECT_EQ(child.Props[0].TextureIndex, child.TextureIndex);
     EXPECT_EQ(child.Props[1].TextureIndex, -1);  // its HOTPATTERN is no texture
     EXPECT_EQ(child.ImgTL, -1);
-    EXPECT_EQ(skin.Sections[0].BorderMaskIndex, -1);                    // GLOBALINFO gets none
+    EXPECT_EQ(skin.Sections()[0].BorderMaskIndex, -1);                    // GLOBALINFO gets none
 
     const TsStandardIndexes& c = skin.ConstData;
     EXPECT_EQ(c.GlobalSection, 0);
@@ -310,7 +310,7 @@ TEST(SkinContentLoad, CommonSectionImagesComeFromTheSkinFolder)
     EXPECT_EQ(glyph.SourceRect, (TRect{0, 0, 30, 12}));
     EXPECT_EQ(skin.GetMaskIndexExact("GLOBALINFO", "BOXCHECKED"), -1);
     ASSERT_EQ(skin.Patterns().size(), 1u);  // small, but common textures stay patterns
-    const TsGeneralData& mine = skin.Sections.at(static_cast<std::size_t>(skin.GetSkinIndex("MYBTN")));
+    const TsGeneralData& mine = skin.Sections().at(static_cast<std::size_t>(skin.GetSkinIndex("MYBTN")));
     EXPECT_EQ(mine.SectionName, "MYBTN");
     EXPECT_EQ(mine.Props[0].Color, 0x10u);
     EXPECT_EQ(mine.BorderMaskIndex, skin.GetMaskIndexExact("MYBTN", "BORDERSMASK"));
