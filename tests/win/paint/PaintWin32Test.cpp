@@ -4,6 +4,7 @@
 #include "skin/paint/GdiFillsWin32.h"
 #include "skin/paint/Gradient.h"
 #include "skin/paint/KeyRegionWin32.h"
+#include "skin/paint/PlatformPaintApiWin32.h"
 #include "skin/paint/TextGlowWin32.h"
 
 #include <gtest/gtest.h>
@@ -58,12 +59,6 @@ private:
     TBGRA* bits_ = nullptr;
 };
 
-using TGradientFillFn = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-
-struct TLibraryDeleter {
-    void operator()(HMODULE m) const { FreeLibrary(m); }
-};
-
 TRIVERTEX Vertex(int x, int y, TColor c)
 {
     return TRIVERTEX{x, y, COLOR16(RedOf(c) << 8), COLOR16(GreenOf(c) << 8), COLOR16(BlueOf(c) << 8), 0xFF00};
@@ -71,10 +66,9 @@ TRIVERTEX Vertex(int x, int y, TColor c)
 
 TEST(TriangleGradient, MatchesThePlatformGradientFillWithinOnePerChannel)
 {
-    std::unique_ptr<std::remove_pointer_t<HMODULE>, TLibraryDeleter> msimg(LoadLibraryW(L"msimg32.dll"));
-    ASSERT_TRUE(msimg);
-    const auto gradientFill = reinterpret_cast<TGradientFillFn>(GetProcAddress(msimg.get(), "GradientFill"));
+    const auto gradientFill = PlatformPaintApi().GradientFill;
     ASSERT_NE(gradientFill, nullptr);
+    EXPECT_TRUE(PlatformPaintApi().HasLayeredWindows());
 
     std::mt19937 rng(2024);
     const TSize sizes[] = {{100, 100}, {400, 30}, {37, 23}, {64, 25}};
