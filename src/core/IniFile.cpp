@@ -1,6 +1,11 @@
 #include "core/IniFile.h"
 
 namespace pp {
+namespace {
+
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -40,8 +45,14 @@ void TMemIniFile::SetLines(const TStringList& lines, TIniLineRules rules)
     sections_.clear();
     indexByName_.clear();
     TIniSection* current = nullptr;
-    for (const std::string& line : lines.Lines())
+    for (std::size_t i = 0; i < lines.Count(); ++i) {
+        std::string_view line = lines[i];
+        // Editors that save UTF-8 may put a byte-order mark before the first
+        // section; left there it would hide that section.
+        if (i == 0 && line.starts_with(Utf8ByteOrderMark))
+            line.remove_prefix(Utf8ByteOrderMark.size());
         AddLine(line, current, rules);
+    }
 }
 
 void TMemIniFile::AddLine(std::string_view line, TIniSection*& current, TIniLineRules rules)

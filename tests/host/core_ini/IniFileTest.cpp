@@ -99,6 +99,13 @@ TEST(MemIniFile, UntrimmedRulesTakeLinesAsTheyStand)
     EXPECT_EQ(ini.ReadString("B", ";x", "?"), "?");
 }
 
+TEST(MemIniFile, ByteOrderMarkDoesNotHideTheFirstSection)
+{
+    const TMemIniFile ini("\xEF\xBB\xBF[GLOBALINFO]\nVERSION=8\n[B]\n\xEF\xBB\xBFK=1\n");
+    EXPECT_EQ(ini.ReadString("GLOBALINFO", "VERSION", ""), "8");
+    EXPECT_EQ(ini.ReadString("B", "K", "?"), "?");  // only the text's very start is a mark
+}
+
 TEST(MemIniFile, DegenerateLinesDoNotOpenSections)
 {
     const TMemIniFile ini("[\n]\n[]\nK=1\n[A\nL=2\n");

@@ -245,6 +245,19 @@ TEST(SkinImageLookups, ParentsAreFollowedExceptByTheExactLookup)
     EXPECT_FALSE(skin.IsValidSkinIndex(static_cast<int>(skin.Sections().size())));
 }
 
+TEST(SkinImageLookups, SectionNamesAreExact)
+{
+    TSkinFolder folder;
+    const TsLoadedSkin skin = LoadFromFolder("[button]\n[BUTTON]\n[Other]\n", folder);
+    EXPECT_EQ(skin.GetSkinIndex("BUTTON"), 1);
+    EXPECT_EQ(skin.GetSkinIndex("button"), 0);
+    EXPECT_EQ(skin.GetSkinIndex("OTHER"), -1);
+    EXPECT_EQ(skin.GetSkinIndex(""), -1);
+    EXPECT_EQ(TsLoadedSkin().GetSkinIndex("BUTTON"), -1);
+    EXPECT_TRUE(skin.IsValidSkinIndex(2));
+    EXPECT_FALSE(skin.IsValidSkinIndex(-1));
+}
+
 TEST(SkinImageLookups, SectionIndexesAndTheStandardTable)
 {
     TSkinFolder folder;
