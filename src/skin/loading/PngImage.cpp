@@ -218,6 +218,7 @@ private:
         const auto value = static_cast<std::int32_t>(BigEndian32(chunk.Data.data()));
         header_.FileGamma = value > 0 ? value / 100000.0 : 1.0;
         gamma_ = MakeGammaTable(header_.FileGamma);
+        gammaEnabled_ = true;
     }
 
     void ReadColorChunk(TChunk& chunk, std::optional<TFileColor>& into)
@@ -239,7 +240,7 @@ private:
             more = reader_.Next(chunk);
         }
         PrepareBitmap();
-        TPngRowWriter writer(header_, bitmap_, gamma_);
+        TPngRowWriter writer(header_, bitmap_, gammaEnabled_ ? &gamma_ : nullptr);
         DecodePngImageData(compressed, header_, writer);
         imageDone_ = true;
         return more;
@@ -252,7 +253,6 @@ private:
         bitmap_ = TBitmap(header_.Width, header_.Height, format);
         if (HasPalette(format))
             bitmap_.Palette = ResultPalette();
-        FillBackground();
     }
 
     std::vector<TColor> ResultPalette() const
@@ -287,39 +287,12 @@ private:
                          gamma_[ScaleSample(c.Values[2], depth)]);
     }
 
-    // The image shows its background (white without bKGD) wherever no row
-    // data lands.
-    void FillBackground()
-    {
-        const TPixelFormat format = bitmap_.Format();
-        if (HasPalette(format)) {
-            unsigned index = (1u << std::min(header_.BitsPerSample, 8)) - 1;
-            if (header_.ColorScheme == TPngColorType::Indexed)
-                index = background_ ? background_->Values[0] : 0;
-            else if (background_)
-                index = header_.BitsPerSample == 16 ? Reduce16(background_->Values[0]) : background_->Values[0];
-            FillIndex(index);
-            return;
-        }
-        const TColor color = background_ ? ToResultColor(*background_) : clWhite;
-        bitmap_.Fill(PixelFromColor(color, 0xFF));
-    }
-
-    void FillIndex(unsigned index)
-    {
-        std::uint8_t pattern = static_cast<std::uint8_t>(index);
-        if (bitmap_.Format() == TPixelFormat::pf1bit)
-            pattern = index & 1 ? 0xFF : 0x00;
-        else if (bitmap_.Format() == TPixelFormat::pf4bit)
-            pattern = static_cast<std::uint8_t>((index & 15) * 0x11);
-        for (int y = 0; y < bitmap_.Height(); ++y)
-            std::memset(bitmap_.ScanLine(y), pattern, bitmap_.Stride());
-    }
-
     // tRNS of grey and truecolour images names the transparent colour;
     // indexed images ignore it.
     void ApplyTransparency()
     {
+        if (background_ && header_.ColorScheme != TPngColorType::Indexed)
+            header_.Background = ToResultColor(*background_);
         if (!transparent_ || header_.ColorScheme == TPngColorType::Indexed || header_.HasAlpha)
             return;
         bitmap_.Transparent = true;
@@ -330,6 +303,7 @@ private:
     TBitmap& bitmap_;
     TPngHeader& header_;
     TGammaTable gamma_ = IdentityGamma();
+    bool gammaEnabled_ = false;
     std::vector<TColor> palette_;
     bool havePalette_ = false;
     std::optional<TFileColor> background_;

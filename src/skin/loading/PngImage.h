@@ -38,6 +38,9 @@ struct TPngHeader {
     bool Interlaced = false;
     bool HasAlpha = false;
     double FileGamma = 1.0;
+    // The bKGD colour of grey and truecolour images, clNone without one.
+    // Decoding covers every pixel, so the image itself never shows it.
+    TColor Background = clNone;
 };
 
 class TPNGGraphic {

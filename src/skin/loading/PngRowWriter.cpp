@@ -112,24 +112,47 @@ void TPngRowWriter::StoreIndexes(const std::uint8_t* raw, int count, int y, int 
     }
 }
 
+// The common case, 8-bit samples without gamma, is kept free of table lookups.
+template <bool Alpha>
+void TPngRowWriter::StoreTrueColor8(const std::uint8_t* raw, int count, std::uint8_t* out, std::size_t step)
+{
+    constexpr int channels = Alpha ? 4 : 3;
+    if (!gamma_) {
+        for (int i = 0; i < count; ++i, raw += channels, out += step) {
+            out[0] = raw[2];
+            out[1] = raw[1];
+            out[2] = raw[0];
+            if constexpr (Alpha)
+                out[3] = raw[3];
+        }
+        return;
+    }
+    const TGammaTable& g = *gamma_;
+    for (int i = 0; i < count; ++i, raw += channels, out += step) {
+        out[0] = g[raw[2]];
+        out[1] = g[raw[1]];
+        out[2] = g[raw[0]];
+        if constexpr (Alpha)
+            out[3] = raw[3];
+    }
+}
+
 void TPngRowWriter::StoreTrueColor(const std::uint8_t* raw, int count, int y, int x0, int dx)
 {
     const bool alpha = header_.ColorScheme == TPngColorType::TrueColorAlpha;
     const int channels = alpha ? 4 : 3;
     const int outBytes = alpha ? 4 : 3;
-    const TGammaTable& g = gamma_;
     std::uint8_t* out = target_.ScanLine(y) + static_cast<std::size_t>(x0) * outBytes;
     const std::size_t step = static_cast<std::size_t>(dx) * outBytes;
     if (header_.BitsPerSample == 8) {
-        for (int i = 0; i < count; ++i, raw += channels, out += step) {
-            out[0] = g[raw[2]];
-            out[1] = g[raw[1]];
-            out[2] = g[raw[0]];
-            if (alpha)
-                out[3] = raw[3];
-        }
+        if (alpha)
+            StoreTrueColor8<true>(raw, count, out, step);
+        else
+            StoreTrueColor8<false>(raw, count, out, step);
         return;
     }
+    static const TGammaTable identity = IdentityGamma();
+    const TGammaTable& g = gamma_ ? *gamma_ : identity;
     for (int i = 0; i < count; ++i, raw += 2 * channels, out += step) {
         out[0] = g[Reduce16((unsigned(raw[4]) << 8) | raw[5])];
         out[1] = g[Reduce16((unsigned(raw[2]) << 8) | raw[3])];

@@ -27,7 +27,8 @@ TPixelFormat PngResultFormat(const TPngHeader& header);
 
 class TPngRowWriter {
 public:
-    TPngRowWriter(const TPngHeader& header, TBitmap& target, const TGammaTable& gamma)
+    // `gamma` null: samples are stored as they are.
+    TPngRowWriter(const TPngHeader& header, TBitmap& target, const TGammaTable* gamma)
         : header_(header), target_(target), gamma_(gamma)
     {
     }
@@ -37,10 +38,12 @@ public:
 private:
     void StoreIndexes(const std::uint8_t* raw, int count, int y, int x0, int dx);
     void StoreTrueColor(const std::uint8_t* raw, int count, int y, int x0, int dx);
+    template <bool Alpha>
+    void StoreTrueColor8(const std::uint8_t* raw, int count, std::uint8_t* out, std::size_t step);
 
     const TPngHeader& header_;
     TBitmap& target_;
-    const TGammaTable& gamma_;
+    const TGammaTable* gamma_;
 };
 
 } // namespace pp

@@ -32,7 +32,7 @@ struct TZDecompressionStream::ZState {
 };
 
 TZDecompressionStream::TZDecompressionStream(TStream& source)
-    : source_(source), z_(std::make_unique<ZState>()), input_(InputBlockSize)
+    : source_(source), z_(std::make_unique<ZState>()), input_(new std::uint8_t[InputBlockSize])
 {
     start_ = source_.Position();
     sourcePosition_ = start_;
@@ -42,9 +42,10 @@ TZDecompressionStream::~TZDecompressionStream() = default;
 
 void TZDecompressionStream::RefillInput()
 {
-    const std::size_t got = source_.Read(input_.data(), input_.size());
+    const std::size_t got = source_.Read(input_.get(), nextBlock_);
+    nextBlock_ = std::min(nextBlock_ * 2, InputBlockSize);
     sourcePosition_ += static_cast<std::int64_t>(got);
-    z_->z.next_in = input_.data();
+    z_->z.next_in = input_.get();
     z_->z.avail_in = static_cast<uInt>(got);
 }
 
@@ -107,6 +108,7 @@ void TZDecompressionStream::Restart()
     if (code != Z_OK)
         ThrowZlibError(code);
     z_->z.avail_in = 0;
+    nextBlock_ = FirstInputBlockSize;
     source_.Seek(start_, TSeekOrigin::Beginning);
     sourcePosition_ = start_;
     produced_ = 0;

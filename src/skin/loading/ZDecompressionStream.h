@@ -24,8 +24,11 @@ public:
 
 class TZDecompressionStream : public TStream {
 public:
-    // Size of the blocks read from the source.
+    // Size of the blocks read from the source. The first reads of a stream
+    // are smaller (4 KiB, doubling), because packed entries are mostly a few
+    // KiB and each block read past an entry's end is handed back unused.
     static constexpr std::size_t InputBlockSize = 65536;
+    static constexpr std::size_t FirstInputBlockSize = 4096;
 
     // Starts decompressing at the source's current position. The source is
     // borrowed and must outlive this stream.
@@ -57,7 +60,8 @@ private:
     struct ZState;
     TStream& source_;
     std::unique_ptr<ZState> z_;
-    std::vector<std::uint8_t> input_;
+    std::unique_ptr<std::uint8_t[]> input_;
+    std::size_t nextBlock_ = FirstInputBlockSize;
     std::int64_t start_ = 0;          // source position of the zlib header
     std::int64_t sourcePosition_ = 0; // where the source must be before the next read
     std::int64_t produced_ = 0;
