@@ -95,17 +95,17 @@ TBytes Package(const std::vector<TEntry>& entries)
     return out;
 }
 
-std::string FixedColumns(char form, std::initializer_list<int> wide, std::initializer_list<int> narrow)
+// The fixed columns of the master-bitmap forms, for a strip starting at x.
+std::string MasterValue(int n)
 {
-    std::string value(1, form);
-    char field[16];
-    for (int n : wide) {
-        std::snprintf(field, sizeof field, "%04d ", n);
-        value += field;
+    const int x = n % 400;
+    char value[64];
+    switch (n % 4) {
+    case 0: std::snprintf(value, sizeof value, "^%04d 0000 %04d 0040 0000 0000 0000 0000 3 1 0 0", x, x + 90); break;
+    case 1: std::snprintf(value, sizeof value, "#x (%d,40,%d,80) (3,1)", x, x + 60); break;
+    case 2: std::snprintf(value, sizeof value, "@%04d 0080 %04d 0110 3 0", x, x + 30); break;
+    default: std::snprintf(value, sizeof value, "~%04d 0120 %04d 0184 10", x, x + 64); break;
     }
-    for (int n : narrow)
-        value += std::to_string(n) + " ";
-    value.pop_back();
     return value;
 }
 
@@ -130,14 +130,8 @@ std::string LargeOptions()
                 text += "!IMG" + std::to_string(n) + ".PNG!3!1";
             else if (n < FileImages)
                 text += "img" + std::to_string(n) + ".bmp";
-            else if (n % 4 == 0)
-                text += FixedColumns('^', {n % 400, 0, n % 400 + 90, 40, 0, 0, 0, 0}, {3, 1, 0, 0});
-            else if (n % 4 == 1)
-                text += "#x (" + std::to_string(n % 400) + ",40,"  + std::to_string(n % 400 + 60) + ",80) (3,1)";
-            else if (n % 4 == 2)
-                text += FixedColumns('@', {n % 400, 80, n % 400 + 30, 110}, {3, 0});
             else
-                text += FixedColumns('~', {n % 400, 120, n % 400 + 64, 184}, {10});
+                text += MasterValue(n);
             text += "\r\n";
         }
     }

@@ -43,6 +43,25 @@ std::unique_ptr<TBitmap> DecodeImage(const TSkinFileSource& source, const std::s
 
 void PrepareForSkin(TBitmap& image) { ConvertToSkin32(image); }
 
+TsMaskData Named(std::string section, std::string key)
+{
+    TsMaskData mask;
+    mask.SectionName = std::move(section);
+    mask.KeyName = std::move(key);
+    return mask;
+}
+
+// A record for an image of its own, under upper-cased names, covering the
+// whole image; the image gets the 32-bit treatment first.
+TsMaskData OwnImageMask(const std::string& section, const std::string& key, std::unique_ptr<TBitmap> image)
+{
+    PrepareForSkin(*image);
+    TsMaskData mask = Named(AsciiUpperCase(section), AsciiUpperCase(key));
+    mask.SourceRect = image->Bounds();
+    mask.OwnBitmap = std::move(image);
+    return mask;
+}
+
 void FinishBordered(TsMaskData& mask, const TsLoadedSkin& skin)
 {
     RequireCuttable(mask);
@@ -67,14 +86,6 @@ public:
     }
 
 private:
-    static TsMaskData Named(std::string section, std::string key)
-    {
-        TsMaskData mask;
-        mask.SectionName = std::move(section);
-        mask.KeyName = std::move(key);
-        return mask;
-    }
-
     void ReadExternal(const std::string& section, const std::string& key, const std::string& value)
     {
         const TExternalImageValue words = ReadExternalValue(value);
@@ -131,10 +142,7 @@ private:
             DecodeImage(request_.Images, name, TEntryMatch::Exact, TImageFormat::Bmp, request_.Version);
         if (!image)
             return;
-        PrepareForSkin(*image);
-        TsMaskData mask = Named(AsciiUpperCase(section), AsciiUpperCase(key));
-        mask.SourceRect = image->Bounds();
-        mask.OwnBitmap = std::move(image);
+        TsMaskData mask = OwnImageMask(section, key, std::move(image));
         mask.FrameCount = 3;
         mask.MaskBands = 1;
         mask.LeftWidth = mask.RightWidth = mask.SourceRect.Width() / 9;
@@ -200,12 +208,7 @@ void LoadTexture(const TSkinImageRequest& request, const TSkinFileSource& source
         skin.AddPattern({std::move(image), AsciiUpperCase(section), AsciiUpperCase(key)});
         return;
     }
-    PrepareForSkin(*image);
-    TsMaskData mask;
-    mask.SectionName = AsciiUpperCase(section);
-    mask.KeyName = AsciiUpperCase(key);
-    mask.SourceRect = image->Bounds();
-    mask.OwnBitmap = std::move(image);
+    TsMaskData mask = OwnImageMask(section, key, std::move(image));
     mask.FrameCount = 1;
     mask.ImageKind = ikTexture;
     skin.AddMask(std::move(mask));
@@ -223,24 +226,16 @@ void LoadCommonBitmap(const TSkinImageRequest& request, const std::string& secti
 {
     std::unique_ptr<TBitmap> image =
         DecodeImage(request.Files, name, TEntryMatch::Exact, TImageFormat::Bmp, request.Version);
-    if (!image)
-        return;
-    PrepareForSkin(*image);
-    TsMaskData mask;
-    mask.SectionName = AsciiUpperCase(section);
-    mask.KeyName = AsciiUpperCase(key);
-    mask.SourceRect = image->Bounds();
-    mask.OwnBitmap = std::move(image);
-    skin.AddMask(std::move(mask));
+    if (image)
+        skin.AddMask(OwnImageMask(section, key, std::move(image)));
 }
 
 void LoadCommonRect(const std::string& section, const std::string& key, const std::string& value,
                     TsLoadedSkin& skin)
 {
-    TsMaskData mask;
-    mask.SectionName = AsciiUpperCase(section);
-    mask.KeyName = AsciiUpperCase(key);
+    TsMaskData mask = Named(AsciiUpperCase(section), AsciiUpperCase(key));
     ReadMasterRectValue(value, mask);
+    // Unlike the skin's own rectangles, common ones default to thirds.
     ApplyZeroBorderRule(mask, SetThirdBorders);
     FinishBordered(mask, skin);
     skin.AddMask(std::move(mask));

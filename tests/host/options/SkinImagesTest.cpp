@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace pp {
 namespace {
 
@@ -22,6 +24,9 @@ const TsMaskData& MaskOf(const TsLoadedSkin& skin, const char* section, const ch
     EXPECT_TRUE(skin.IsValidImgIndex(index)) << section << "/" << key;
     return skin.Masks().at(static_cast<std::size_t>(index));
 }
+
+// Left, top, right and bottom border widths.
+std::array<int, 4> Borders(const TsMaskData& m) { return {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth}; }
 
 std::vector<std::uint8_t> RgbaPng(int width, int height, std::array<std::uint8_t, 4> rgba)
 {
@@ -40,10 +45,7 @@ TEST(SkinImages, ExternalPngWithCountsOnly)
     ASSERT_EQ(skin.Masks().size(), 1u);  // the lower-case name fails the extension test
     const TsMaskData& m = MaskOf(skin, "BUTTON", "BORDERSMASK");
     EXPECT_EQ(m.SourceRect, (TRect{0, 0, 90, 60}));
-    EXPECT_EQ(m.LeftWidth, 10);
-    EXPECT_EQ(m.RightWidth, 10);
-    EXPECT_EQ(m.TopWidth, 10);
-    EXPECT_EQ(m.BottomWidth, 10);
+    EXPECT_EQ(Borders(m), (std::array<int, 4>{10, 10, 10, 10}));  // a ninth and a sixth
     EXPECT_EQ(m.DrawFlags, 1);
     EXPECT_EQ(m.ImageKind, ikBordered);
     ASSERT_TRUE(m.OwnBitmap);
@@ -74,8 +76,7 @@ TEST(SkinImages, NamedBitmapIsAThreeStateImage)
     const TsMaskData& m = MaskOf(skin, "PANEL", "BORDERSMASK");  // names upper-cased
     EXPECT_EQ(m.FrameCount, 3);
     EXPECT_EQ(m.MaskBands, 1);
-    EXPECT_EQ(m.LeftWidth, 10);
-    EXPECT_EQ(m.TopWidth, 10);
+    EXPECT_EQ(Borders(m), (std::array<int, 4>{10, 10, 10, 10}));
     EXPECT_EQ(m.DrawFlags, 0);
     EXPECT_EQ(m.CornerFlag, cfNoKeyPixels);
     EXPECT_EQ(m.OwnBitmap->Pixel32(0, 0), (TBGRA{0x80, 0x80, 0x80, 0xFF}));
@@ -317,8 +318,7 @@ TEST(SkinContentLoad, CommonSectionImagesComeFromTheSkinFolder)
     settings.CommonSections = &common;
     const TsLoadedSkin skin = LoadFromFolder("[BUTTON]\nCOLOR=$10\n", folder, settings);
     const TsMaskData& border = MaskOf(skin, "MYBTN", "BORDERSMASK");
-    EXPECT_EQ(border.LeftWidth, 10);  // 60 / (2 * 3)
-    EXPECT_EQ(border.TopWidth, 3);    // 20 / (2 * 3)
+    EXPECT_EQ(Borders(border), (std::array<int, 4>{10, 3, 10, 3}));  // 60 / (2 * 3), 20 / (2 * 3)
     const TsMaskData& glyph = MaskOf(skin, "MYBTN", "GLYPHMASK");
     EXPECT_EQ(glyph.SourceRect, (TRect{0, 0, 30, 12}));
     EXPECT_EQ(skin.GetMaskIndexExact("GLOBALINFO", "BOXCHECKED"), -1);
