@@ -83,34 +83,25 @@ TColor RotateHueOfColor(int degrees, TColor color)
 
 void ApplyToPixels(TBitmap& bitmap, TPixelColorFunction fn, int argument, TColor key)
 {
-    if (!Is32Bit(bitmap) || fn == nullptr)
+    if (fn == nullptr)
         return;
     const bool keyed = key != clNoKeyColor;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        TBGRA* row = bitmap.Row32(y);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const std::uint32_t v = PixelValue(row[x]);
-            if (!keyed || v != key)
-                row[x] = PixelFromValue(fn(argument, v));
-        }
-    }
+    ForEachPixelIn(bitmap, bitmap.Bounds(), [&](TBGRA& p) {
+        const std::uint32_t v = PixelValue(p);
+        if (!keyed || v != key)
+            p = PixelFromValue(fn(argument, v));
+    });
 }
 
 void MakeGrey(TBitmap& bitmap, TColor key)
 {
-    if (!Is32Bit(bitmap))
-        return;
     const bool keyed = key != clNoKeyColor;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        TBGRA* row = bitmap.Row32(y);
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            TBGRA& p = row[x];
-            if (keyed && PixelValue(p) == key)
-                continue;
-            const std::uint8_t grey = std::uint8_t((p.R + p.G + p.B) / 3);
-            p = TBGRA{grey, grey, grey, p.A};
-        }
-    }
+    ForEachPixelIn(bitmap, bitmap.Bounds(), [&](TBGRA& p) {
+        if (keyed && PixelValue(p) == key)
+            return;
+        const std::uint8_t grey = std::uint8_t((p.R + p.G + p.B) / 3);
+        p = TBGRA{grey, grey, grey, p.A};
+    });
 }
 
 } // namespace pp

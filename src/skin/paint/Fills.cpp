@@ -36,20 +36,6 @@ void FillRow(std::uint32_t* row, int count, std::uint32_t value)
     std::fill(row, row + count, value);
 }
 
-// Runs `fn(pixel)` on every pixel of the clipped rectangle of a 32-bit bitmap.
-template <typename Fn>
-void ForEachPixel(TBitmap& bitmap, const TRect& rect, Fn fn)
-{
-    const TRect r = ClipToBitmap(rect, bitmap);
-    if (r.IsEmpty() || !Is32Bit(bitmap))
-        return;
-    for (int y = r.Top; y < r.Bottom; ++y) {
-        TBGRA* row = bitmap.Row32(y);
-        for (int x = r.Left; x < r.Right; ++x)
-            fn(row[x]);
-    }
-}
-
 } // namespace
 
 void FillPixels32(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t alpha)
@@ -86,7 +72,7 @@ void FadeRectToColor(TBitmap& bitmap, const TRect& rect, int percent, TColor col
     const double f = percent / 100.0;
     const double rest = 1.0 - f;
     const double cr = RedOf(c) * rest, cg = GreenOf(c) * rest, cb = BlueOf(c) * rest;
-    ForEachPixel(bitmap, rect, [&](TBGRA& p) {
+    ForEachPixelIn(bitmap, rect, [&](TBGRA& p) {
         p.B = RoundToByte(f * p.B + cb);
         p.G = RoundToByte(f * p.G + cg);
         p.R = RoundToByte(f * p.R + cr);
@@ -100,7 +86,7 @@ void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::ui
     const auto tint = [percent](int old, int target) {
         return RoundToByte(old - percent * double(old - target) / 100.0);
     };
-    ForEachPixel(bitmap, rect, [&](TBGRA& p) {
+    ForEachPixelIn(bitmap, rect, [&](TBGRA& p) {
         p = TBGRA{tint(p.B, c.B), tint(p.G, c.G), tint(p.R, c.R), alpha};
     });
 }
@@ -108,7 +94,7 @@ void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::ui
 void SetRectAlpha(TBitmap& bitmap, const TRect& rect, std::uint8_t alpha, TColor key)
 {
     const bool keyed = key != clNoKeyColor;
-    ForEachPixel(bitmap, rect, [&](TBGRA& p) {
+    ForEachPixelIn(bitmap, rect, [&](TBGRA& p) {
         if (!keyed || PixelValue(p) != key)
             p.A = alpha;
     });
@@ -120,7 +106,7 @@ void TintImage(TBitmap& bitmap, TColor color, double keep)
     const auto tint = [keep](int channel, int target) {
         return RoundToByte(keep * (channel - target) + target);
     };
-    ForEachPixel(bitmap, bitmap.Bounds(), [&](TBGRA& p) {
+    ForEachPixelIn(bitmap, bitmap.Bounds(), [&](TBGRA& p) {
         if (PixelValue(p) != clKeyColor)
             p = TBGRA{tint(p.B, c.B), tint(p.G, c.G), tint(p.R, c.R), p.A};
     });
@@ -128,7 +114,7 @@ void TintImage(TBitmap& bitmap, TColor color, double keep)
 
 void PremultiplyPixels(TBitmap& bitmap, std::optional<TRect> rect)
 {
-    ForEachPixel(bitmap, rect.value_or(bitmap.Bounds()), [](TBGRA& p) {
+    ForEachPixelIn(bitmap, rect.value_or(bitmap.Bounds()), [](TBGRA& p) {
         if (PixelValue(p) == 0x00FFFFFFu) {
             p = TBGRA{};
             return;

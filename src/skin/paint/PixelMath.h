@@ -70,6 +70,21 @@ inline bool Is32Bit(const TBitmap& b) { return b.Format() == TPixelFormat::pf32b
 
 inline TRect ClipToBitmap(const TRect& r, const TBitmap& b) { return IntersectRect(r, b.Bounds()); }
 
+// Runs `fn(pixel)` on every pixel of the rectangle, clipped, of a 32-bit
+// bitmap; rows top to bottom, pixels left to right.
+template <typename Fn>
+void ForEachPixelIn(TBitmap& bitmap, const TRect& rect, Fn fn)
+{
+    const TRect r = ClipToBitmap(rect, bitmap);
+    if (r.IsEmpty() || !Is32Bit(bitmap))
+        return;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        TBGRA* row = bitmap.Row32(y);
+        for (int x = r.Left; x < r.Right; ++x)
+            fn(row[x]);
+    }
+}
+
 // A block copied from `sourceRect` of one bitmap to `at` in another, clipped
 // to both so that each source pixel keeps its place: cutting the source's
 // left edge moves the destination's, and a negative destination point moves
