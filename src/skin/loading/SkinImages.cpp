@@ -40,4 +40,26 @@ int ThirdOfBandHeight(const TsMaskData& mask)
     return Share(RectHeight(mask.SourceRect), (std::int64_t(mask.MaskBands) + 1) * 3);
 }
 
+namespace {
+
+int SideBorder(int own, const TsMaskData& mask, int whole)
+{
+    if (own > 0)
+        return own;
+    return mask.BorderWidth > 0 ? mask.BorderWidth : whole;
+}
+
+int WholeFrameWidth(const TsMaskData& mask)
+{
+    const int frames = mask.FrameCount == 0 ? 1 : mask.FrameCount;
+    return frames < 0 ? 0 : Share(RectWidth(mask.SourceRect), frames);
+}
+
+} // namespace
+
+int MaskLeftBorder(const TsMaskData& mask) { return SideBorder(mask.LeftWidth, mask, WholeFrameWidth(mask)); }
+int MaskRightBorder(const TsMaskData& mask) { return SideBorder(mask.RightWidth, mask, WholeFrameWidth(mask)); }
+int MaskTopBorder(const TsMaskData& mask) { return SideBorder(mask.TopWidth, mask, BandHeight(mask)); }
+int MaskBottomBorder(const TsMaskData& mask) { return SideBorder(mask.BottomWidth, mask, BandHeight(mask)); }
+
 } // namespace pp

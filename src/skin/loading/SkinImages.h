@@ -56,6 +56,15 @@ int BandHeight(const TsMaskData& mask);
 int ThirdOfFrameWidth(const TsMaskData& mask);
 int ThirdOfBandHeight(const TsMaskData& mask);
 
+// Border widths as painters use them: the side's own width when above 0,
+// else the common border width when above 0, else the whole frame (for
+// left and right; a frame count of 0 counts as 1) or the whole band (top
+// and bottom).
+int MaskLeftBorder(const TsMaskData& mask);
+int MaskRightBorder(const TsMaskData& mask);
+int MaskTopBorder(const TsMaskData& mask);
+int MaskBottomBorder(const TsMaskData& mask);
+
 // A texture too large to be kept as a bitmap of the skin's own.
 struct TsPatternData {
     std::unique_ptr<TBitmap> Img;  // the decoded picture

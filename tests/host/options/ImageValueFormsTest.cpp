@@ -195,5 +195,33 @@ TEST(ImageValueForms, ExternalFileWords)
     EXPECT_FALSE(IsExternalImageName("BTN.GIF"));
 }
 
+TEST(MaskBorders, OwnWidthThenCommonWidthThenWholeFrameOrBand)
+{
+    struct Case {
+        const char* name;
+        int frames, bands, borderWidth, left, top;
+        int expectLeft, expectRight, expectTop, expectBottom;
+    } cases[] = {
+        {"own widths", 3, 1, 7, 4, 5, 4, 7, 5, 7},
+        {"common width", 3, 1, 7, 0, 0, 7, 7, 7, 7},
+        {"whole frame and band", 3, 1, 0, 0, 0, 30, 30, 20, 20},
+        {"no frames count as one", 0, 0, 0, 0, 0, 90, 90, 40, 40},
+        {"negative bands: no band", 3, -1, 0, 0, 0, 30, 30, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TsMaskData mask;
+        mask.SourceRect = {0, 0, 90, 40};
+        mask.FrameCount = c.frames;
+        mask.MaskBands = c.bands;
+        mask.BorderWidth = c.borderWidth;
+        mask.LeftWidth = c.left;
+        mask.TopWidth = c.top;
+        EXPECT_EQ(MaskLeftBorder(mask), c.expectLeft) << c.name;
+        EXPECT_EQ(MaskRightBorder(mask), c.expectRight) << c.name;
+        EXPECT_EQ(MaskTopBorder(mask), c.expectTop) << c.name;
+        EXPECT_EQ(MaskBottomBorder(mask), c.expectBottom) << c.name;
+    }
+}
+
 } // namespace
 } // namespace pp
