@@ -91,6 +91,7 @@ void TCustomForm::InitializeWindow()
         SendMessageW(HandleValue(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Handle()));
     }
     if (menu_) ::SetMenu(HandleValue(), menu_->Handle());
+    ApplyRequestedClientSize();
 }
 
 void TCustomForm::DestroyWnd()
@@ -102,11 +103,24 @@ void TCustomForm::DestroyWnd()
 
 void TCustomForm::SetClientSize(int width, int height)
 {
+    // Remembered, because the frame is only known for sure once the window
+    // and its menu bar exist (a description may set the menu afterwards).
+    requestedClient_ = TSize{width, height};
+    if (HandleAllocated()) {
+        const TRect client = ClientRect();
+        SetBounds(Left(), Top(), Width() + width - client.Width(), Height() + height - client.Height());
+        return;
+    }
     TCreateParams params;
     CreateParams(params);
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, params.Style, menu_ != nullptr, params.ExStyle);
     SetBounds(Left(), Top(), frame.right - frame.left, frame.bottom - frame.top);
+}
+
+void TCustomForm::ApplyRequestedClientSize()
+{
+    if (requestedClient_) SetClientSize(requestedClient_->Width, requestedClient_->Height);
 }
 
 void TCustomForm::CenterOnScreen()
@@ -305,6 +319,7 @@ TModalResult TCustomForm::ShowModal()
 void TCustomForm::Loaded()
 {
     TWinControl::Loaded();
+    ApplyRequestedClientSize();
     AlignControls();
 }
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,7 @@ protected:
 
 private:
     void CenterOnScreen();
+    void ApplyRequestedClientSize();
     void ShowWindowNow();
     void MenuChanged();
     void FocusFirst();
@@ -92,6 +94,7 @@ private:
     bool modal_ = false;
     bool shownOnce_ = false;
     TWinControl* activeControl_ = nullptr;
+    std::optional<TSize> requestedClient_;
 };
 
 class TForm : public TCustomForm {

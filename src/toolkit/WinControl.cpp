@@ -468,9 +468,11 @@ bool TWinControl::ReflectNotification(TMessage& message)
         child = reinterpret_cast<HWND>(message.LParam);
         break;
     case WM_DRAWITEM:
+        if (!message.LParam) return false;
         child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
         break;
     case WM_NOTIFY:
+        if (!message.LParam) return false;
         child = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
         break;
     default:

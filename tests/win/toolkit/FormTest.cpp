@@ -59,6 +59,7 @@ TEST(FormTest, FormIsCentredOnFirstShowAndCarriesItsBorderIcons)
     RECT client{};
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 393);
+    EXPECT_EQ(client.bottom, 192) << "the menu bar, set after the client size, must not eat into it";
     // The status bar docks at the bottom of the client area.
     EXPECT_EQ(form.StatusBar1->Bottom(), client.bottom);
     EXPECT_EQ(form.StatusBar1->Width(), 393);

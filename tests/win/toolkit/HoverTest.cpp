@@ -1,0 +1,46 @@
+// Mouse enter and leave for windowless controls come from the message loop.
+#include "TestForm.h"
+#include "support/WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace pp::test {
+namespace {
+
+// Moves the cursor to a client point of the form and lets the loop see it.
+void MoveMouseTo(TForm1& form, TPoint client)
+{
+    const TPoint screen = form.ClientToScreen(client);
+    SetCursorPos(screen.X, screen.Y);
+    PostMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.X, client.Y));
+}
+
+TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
+{
+    TForm1 form(nullptr);
+    form.Show();
+    std::vector<std::string> log;
+    form.Label1->OnMouseEnter = [&](TObject*) { log.push_back("enter"); };
+    form.Label1->OnMouseLeave = [&](TObject*) { log.push_back("leave"); };
+    std::vector<LPARAM> parentHeard;
+    TWndMethod saved = form.WindowProc;
+    form.WindowProc = [&](TMessage& m) {
+        if (m.Msg == CM_MOUSEENTER && m.LParam) parentHeard.push_back(m.LParam);
+        saved(m);
+    };
+
+    MoveMouseTo(form, {form.Label1->Left() + 2, form.Label1->Top() + 2});
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !log.empty(); }, 2s));
+    EXPECT_EQ(Application->MouseControl(), form.Label1);
+    EXPECT_EQ(parentHeard, (std::vector<LPARAM>{reinterpret_cast<LPARAM>(form.Label1)}));
+
+    MoveMouseTo(form, {form.Label1->Left() + 4, form.Label1->Top() + 3});
+    MoveMouseTo(form, {300, 120});
+    ASSERT_TRUE(PumpMessagesUntil([&] { return log.size() >= 2; }, 2s));
+    EXPECT_EQ(log, (std::vector<std::string>{"enter", "leave"}));
+    EXPECT_EQ(Application->MouseControl(), &form);
+    form.WindowProc = saved;
+}
+
+} // namespace
+} // namespace pp::test
