@@ -1,0 +1,337 @@
+#include "skin/controls/sBitBtn.h"
+
+#include "skin/controls/GlyphDrawing.h"
+#include "toolkit/Text.h"
+
+#include <algorithm>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+namespace pp {
+
+namespace {
+
+TGlyphPlace PlaceOf(TButtonLayout layout)
+{
+    switch (layout) {
+    case TButtonLayout::blGlyphRight:
+        return TGlyphPlace::Right;
+    case TButtonLayout::blGlyphTop:
+        return TGlyphPlace::Top;
+    case TButtonLayout::blGlyphBottom:
+        return TGlyphPlace::Bottom;
+    default:
+        return TGlyphPlace::Left;
+    }
+}
+
+TGroupAlignment GroupOf(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return TGroupAlignment::Left;
+    case TAlignment::taRightJustify:
+        return TGroupAlignment::Right;
+    default:
+        return TGroupAlignment::Center;
+    }
+}
+
+unsigned AlignmentFlag(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return DT_LEFT;
+    case TAlignment::taRightJustify:
+        return DT_RIGHT;
+    default:
+        return DT_CENTER;
+    }
+}
+
+constexpr TColor clBtnShadow = SystemColorFlag | COLOR_BTNSHADOW_INDEX;
+constexpr TColor clBtnHighlight = SystemColorFlag | COLOR_BTNHIGHLIGHT_INDEX;
+constexpr TColor clWindowFrame = SystemColorFlag | COLOR_WINDOWFRAME_INDEX;
+
+bool IsSixteenColours(const TBitmap& glyph) { return glyph.Format() == TPixelFormat::pf4bit; }
+
+// A theme handle for one drawing, closed when the drawing ends.
+class TButtonTheme {
+public:
+    explicit TButtonTheme(HWND window) : theme_(IsThemeActive() ? OpenThemeData(window, L"BUTTON") : nullptr) {}
+    TButtonTheme(const TButtonTheme&) = delete;
+    TButtonTheme& operator=(const TButtonTheme&) = delete;
+    ~TButtonTheme()
+    {
+        if (theme_)
+            CloseThemeData(theme_);
+    }
+    HTHEME Get() const { return theme_; }
+
+private:
+    HTHEME theme_;
+};
+
+} // namespace
+
+TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner) { ControlStyle &= ~csOpaque; }
+
+template <class T>
+void TsBitBtn::SetAndInvalidate(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Invalidate();
+}
+
+void TsBitBtn::SetAlignment(TAlignment value) { SetAndInvalidate(alignment_, value); }
+void TsBitBtn::SetDisabledGlyphKind(unsigned value) { SetAndInvalidate(disabledGlyphKind_, value); }
+void TsBitBtn::SetDisabledKind(unsigned value) { SetAndInvalidate(disabledKind_, value); }
+void TsBitBtn::SetGrayed(bool value) { SetAndInvalidate(grayed_, value); }
+void TsBitBtn::SetImageIndex(int value) { SetAndInvalidate(imageIndex_, value); }
+void TsBitBtn::SetReflected(bool value) { SetAndInvalidate(reflected_, value); }
+void TsBitBtn::SetShowCaption(bool value) { SetAndInvalidate(showCaption_, value); }
+void TsBitBtn::SetShowFocus(bool value) { SetAndInvalidate(showFocus_, value); }
+void TsBitBtn::SetDrawOverBorder(bool value) { SetAndInvalidate(drawOverBorder_, value); }
+void TsBitBtn::SetTextOffset(int value) { SetAndInvalidate(textOffset_, value); }
+void TsBitBtn::SetTextAlignment(TAlignment value) { SetAndInvalidate(textAlignment_, value); }
+void TsBitBtn::SetWordWrap(bool value) { SetAndInvalidate(wordWrap_, value); }
+
+void TsBitBtn::SetBlend(int value)
+{
+    if (value == blend_)
+        return;
+    blend_ = std::clamp(value, 0, 100);
+    Invalidate();
+}
+
+void TsBitBtn::SetDown(bool value)
+{
+    if (value == down_)
+        return;
+    down_ = value;
+    Repaint();
+}
+
+bool TsBitBtn::NativePushed() const
+{
+    HWND window = HandleValue();
+    return window && (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
+TButtonPaintState TsBitBtn::PaintState() const
+{
+    // A push made with the mouse shows only while the pointer is over the
+    // button; one made with the keyboard shows throughout.
+    const bool mouseHeld = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if ((NativePushed() && (mouseInside_ || !mouseHeld)) || down_)
+        return TButtonPaintState::Pressed;
+    const bool hot = Enabled() && !IsDestroying() && (Focused() || mouseInside_);
+    if (!IsDesigning() && hot)
+        return TButtonPaintState::Hot;
+    if (Default())
+        return TButtonPaintState::Default;
+    return TButtonPaintState::Normal;
+}
+
+TSize TsBitBtn::GlyphSize() const
+{
+    const TBitmap& glyph = Glyph();
+    if (glyph.Empty())
+        return {0, 0};
+    return {glyph.Width() / std::max(NumGlyphs(), 1), glyph.Height()};
+}
+
+unsigned TsBitBtn::CaptionFlags() const
+{
+    unsigned flags = AlignmentFlag(textAlignment_) | DT_EXPANDTABS;
+    if (wordWrap_)
+        flags |= DT_WORDBREAK;
+    if (UseRightToLeftReading())
+        flags |= DT_RTLREADING;
+    return flags;
+}
+
+TSize TsBitBtn::CaptionSize(TCanvas& canvas) const
+{
+    const std::string caption = Caption();
+    if (!showCaption_ || caption.empty())
+        return {0, 0};
+    const int available = CaptionAvailableWidth(Width(), Margin(), Spacing(), PlaceOf(Layout()), GlyphSize().Width);
+    TRect rect{0, 0, available, 0};
+    canvas.Font.Assign(Font());
+    canvas.DrawText(caption, rect, CaptionFlags() | DT_CALCRECT);
+    return {rect.Width(), rect.Height()};
+}
+
+TBitBtnLayoutResult TsBitBtn::ComputeLayout(TCanvas& canvas) const
+{
+    TBitBtnLayoutInput input;
+    input.Client = ClientRect();
+    input.Place = PlaceOf(Layout());
+    input.Alignment = GroupOf(alignment_);
+    input.RightToLeft = UseRightToLeftReading();
+    input.Margin = Margin();
+    input.Spacing = Spacing();
+    input.GlyphSize = GlyphSize();
+    input.TextSize = CaptionSize(canvas);
+    return LayoutBitBtn(input);
+}
+
+int TsBitBtn::GlyphImageIndex(TButtonPaintState state) const
+{
+    const int count = std::max(NumGlyphs(), 1);
+    const bool sixteen = IsSixteenColours(Glyph());
+    switch (state) {
+    case TButtonPaintState::Hot:
+        return sixteen ? 0 : std::min(1, count - 1);
+    case TButtonPaintState::Pressed: {
+        const int wanted = (down_ ? 1 : 0) + 2;
+        if (wanted < count)
+            return wanted;
+        return sixteen ? 0 : std::min(1, count - 1);
+    }
+    case TButtonPaintState::Default:
+        return count > 3 ? 3 : 0;
+    default:
+        return 0;
+    }
+}
+
+void TsBitBtn::DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const
+{
+    const std::string caption = Caption();
+    if (!showCaption_ || caption.empty())
+        return;
+    TRect place = state == TButtonPaintState::Pressed ? rect.Offset(1, 1) : rect;
+    canvas.Font.Assign(Font());
+    canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    const unsigned flags = CaptionFlags() | DT_END_ELLIPSIS;
+    if (Enabled()) {
+        canvas.DrawText(caption, place, flags);
+        return;
+    }
+    // Disabled: embossed, the highlight one pixel down and right under the shadow.
+    TRect raised = place.Offset(1, 1);
+    canvas.Font.SetColor(clBtnHighlight);
+    canvas.DrawText(caption, raised, flags);
+    canvas.Font.SetColor(clBtnShadow);
+    canvas.DrawText(caption, place, flags);
+}
+
+void TsBitBtn::DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) const
+{
+    const TBitmap& glyph = Glyph();
+    if (glyph.Empty())
+        return;
+    TGlyphLook look;
+    look.NumGlyphs = NumGlyphs();
+    const bool normal = state == TButtonPaintState::Normal;
+    if (state == TButtonPaintState::Pressed)
+        pos = {pos.X + 1, pos.Y + 1};
+    if (GlyphHasAlpha(glyph)) {
+        look.Image = std::min(static_cast<int>(state), std::max(NumGlyphs(), 1) - 1);
+        int transparency = normal ? blend_ : 0;
+        if (!Enabled() && (disabledGlyphKind_ & dgBlended))
+            transparency = std::max(transparency, 50);
+        look.Transparency = transparency;
+        look.Grayed = (!Enabled() && (disabledGlyphKind_ & dgGrayed)) || (grayed_ && normal);
+    } else {
+        look.Image = GlyphImageIndex(state);
+        look.Transparency = normal ? blend_ : 0;
+        if (!Enabled()) {
+            look.Grayed = (disabledGlyphKind_ & dgGrayed) != 0;
+            if (disabledGlyphKind_ & dgBlended)
+                look.Transparency = std::max(look.Transparency, 50);
+        } else {
+            look.Grayed = grayed_ && normal;
+        }
+    }
+    DrawGlyphImage(target, pos, glyph, look);
+}
+
+void TsBitBtn::PaintUnskinned(TBitmap& image, bool hasFocus)
+{
+    TBitmapCanvas canvas(image);
+    HDC dc = canvas.Handle();
+    const TButtonPaintState state = PaintState();
+    const bool pressed = state == TButtonPaintState::Pressed;
+    const bool focusLook = IsFocused() || hasFocus;
+    const TBitBtnLayoutResult layout = ComputeLayout(canvas);
+    RECT client{0, 0, Width(), Height()};
+
+    TButtonTheme theme(HandleValue());
+    if (theme.Get()) {
+        int part = PBS_NORMAL;
+        if (!Enabled())
+            part = PBS_DISABLED;
+        else if (pressed)
+            part = PBS_PRESSED;
+        else if (mouseInside_)
+            part = PBS_HOT;
+        else if (focusLook)
+            part = PBS_DEFAULTED;
+        DrawThemeParentBackground(HandleValue(), dc, &client);
+        DrawThemeBackground(theme.Get(), dc, BP_PUSHBUTTON, part, &client, nullptr);
+        if (IsFocused() && hasFocus) {
+            RECT content{};
+            GetThemeBackgroundContentRect(theme.Get(), dc, BP_PUSHBUTTON, part, &client, &content);
+            DrawFocusRect(dc, &content);
+        }
+    } else {
+        RECT face = client;
+        if (focusLook) {
+            canvas.Pen.SetColor(clWindowFrame);
+            canvas.Brush.SetStyle(TBrushStyle::bsClear);
+            canvas.Rectangle({0, 0, Width(), Height()});
+            InflateRect(&face, -1, -1);
+        }
+        if (!pressed) {
+            DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (Enabled() ? 0 : DFCS_INACTIVE));
+        } else {
+            canvas.Pen.SetColor(clBtnShadow);
+            canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+            canvas.Brush.SetColor(clBtnFace);
+            canvas.Rectangle({face.left, face.top, face.right, face.bottom});
+        }
+        if (IsFocused() && hasFocus) {
+            RECT focus = client;
+            InflateRect(&focus, -4, -4);
+            DrawFocusRect(dc, &focus);
+        }
+    }
+    DrawCaption(canvas, layout.CaptionRect, state);
+    GdiFlush();
+    DrawGlyph(image, layout.GlyphPos, state);
+}
+
+void TsBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    const int width = Width();
+    const int height = Height();
+    if (width <= 0 || height <= 0)
+        return;
+    // Composed off screen: the glyph is blended pixel by pixel over the face.
+    TBitmap image(width, height, TPixelFormat::pf32bit);
+    PaintUnskinned(image, (item.itemState & ODS_FOCUS) != 0);
+    TCanvas target(item.hDC);
+    target.Draw(0, 0, image);
+}
+
+void TsBitBtn::WndProc(TMessage& message)
+{
+    // A notice about one of our children (LParam set) is not about us.
+    const bool aboutSelf = message.LParam == 0;
+    if ((message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) && aboutSelf) {
+        mouseInside_ = message.Msg == CM_MOUSEENTER;
+        const TNotifyEvent& event = mouseInside_ ? OnMouseEnter : OnMouseLeave;
+        if (event && Enabled() && !IsDesigning())
+            event(this);
+        Invalidate();
+        return;
+    }
+    TBitBtn::WndProc(message);
+}
+
+} // namespace pp

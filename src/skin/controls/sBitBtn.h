@@ -1,0 +1,112 @@
+#pragma once
+// A push button with a caption and a glyph, built on the toolkit's bitmap
+// button. Without a skin it draws itself as a themed or classic button; the
+// skin binding settings are kept for the skinned painting.
+#include "skin/controls/BitBtnLayout.h"
+#include "skin/controls/ControlSkinSettings.h"
+#include "toolkit/Buttons.h"
+
+#include <functional>
+
+namespace pp {
+
+enum TAnimatEventFlag : unsigned {
+    aeMouseEnter = 1,
+    aeMouseLeave = 2,
+    aeMouseDown = 4,
+    aeMouseUp = 8,
+    aeGlobalDef = 16,
+};
+enum TDisabledGlyphFlag : unsigned { dgBlended = 1, dgGrayed = 2 };
+enum TDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
+
+// Control-kind code of the bitmap button's skin binding.
+inline constexpr int COC_TsBitBtn = 94;
+
+// The drawing state of a button, in the order the state test checks them.
+enum class TButtonPaintState { Normal = 0, Hot = 1, Pressed = 2, Default = 3 };
+
+using TBitBtnPaintEvent = std::function<void(TObject* sender, TBitmap& bitmap)>;
+
+class TsBitBtn : public TBitBtn {
+public:
+    explicit TsBitBtn(TComponent* owner);
+    std::string ClassName() const override { return "TsBitBtn"; }
+
+    TBitBtnPaintEvent OnPaint;
+    unsigned AnimatEvents = aeGlobalDef;
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    int Blend() const { return blend_; }
+    // Clamped to 0..100.
+    void SetBlend(int value);
+    TsControlSkinSettings SkinData{"BUTTON", COC_TsBitBtn};
+    unsigned DisabledGlyphKind() const { return disabledGlyphKind_; }
+    void SetDisabledGlyphKind(unsigned value);
+    unsigned DisabledKind() const { return disabledKind_; }
+    void SetDisabledKind(unsigned value);
+    bool Down() const { return down_; }
+    // Repaints at once rather than waiting for the next paint.
+    void SetDown(bool value);
+    int FocusMargin = 1;
+    bool Grayed() const { return grayed_; }
+    void SetGrayed(bool value);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int value);
+    bool Reflected() const { return reflected_; }
+    void SetReflected(bool value);
+    bool ShowCaption() const { return showCaption_; }
+    void SetShowCaption(bool value);
+    bool ShowFocus() const { return showFocus_; }
+    void SetShowFocus(bool value);
+    bool DrawOverBorder() const { return drawOverBorder_; }
+    void SetDrawOverBorder(bool value);
+    int TextOffset() const { return textOffset_; }
+    void SetTextOffset(int value);
+    TAlignment TextAlignment() const { return textAlignment_; }
+    void SetTextAlignment(TAlignment value);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+
+    bool MouseInside() const { return mouseInside_; }
+    TButtonPaintState PaintState() const;
+    // Glyph and caption placement for the current size, caption and glyph.
+    TBitBtnLayoutResult ComputeLayout(TCanvas& canvas) const;
+    // The glyph image drawn in a state (0 based).
+    int GlyphImageIndex(TButtonPaintState state) const;
+    // Draws the unskinned look into a 32-bit bitmap of the button's size.
+    void PaintUnskinned(TBitmap& image, bool hasFocus);
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    template <class T>
+    void SetAndInvalidate(T& field, T value);
+    TSize GlyphSize() const;
+    TSize CaptionSize(TCanvas& canvas) const;
+    unsigned CaptionFlags() const;
+    void DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const;
+    void DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) const;
+    bool NativePushed() const;
+
+    TAlignment alignment_ = TAlignment::taCenter;
+    int blend_ = 0;
+    unsigned disabledGlyphKind_ = dgBlended;
+    unsigned disabledKind_ = dkBlended;
+    bool down_ = false;
+    bool grayed_ = false;
+    int imageIndex_ = -1;
+    bool reflected_ = false;
+    bool showCaption_ = true;
+    bool showFocus_ = true;
+    bool drawOverBorder_ = true;
+    int textOffset_ = 0;
+    TAlignment textAlignment_ = TAlignment::taCenter;
+    bool wordWrap_ = true;
+    bool mouseInside_ = false;
+};
+
+} // namespace pp

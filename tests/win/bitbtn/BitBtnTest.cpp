@@ -1,0 +1,176 @@
+#include "skin/controls/BitBtnLayout.h"
+#include "skin/controls/sBitBtn.h"
+#include "toolkit/Forms.h"
+
+#include <gtest/gtest.h>
+
+namespace pp {
+namespace {
+
+TEST(BitBtnLayoutTest, PlacesGlyphAndCaption)
+{
+    using P = TGlyphPlace;
+    using A = TGroupAlignment;
+    struct Case {
+        const char* name;
+        P place;
+        A alignment;
+        int width, height, margin, spacing;
+        TSize glyph, text;
+        TPoint glyphPos;
+        TPoint captionPos;
+        bool rightToLeft = false;
+    };
+    const TSize glyph{18, 19};
+    const TSize text{14, 13};
+    const Case cases[] = {
+        // margin = (75 - (18 + 4 + 14) + 1) div 2 = 20
+        {"defaults", P::Left, A::Center, 75, 25, -1, 4, glyph, text, {20, 3}, {42, 6}},
+        {"caption alone is centred", P::Left, A::Center, 75, 25, -1, 4, {0, 0}, {30, 13}, {23, 13}, {23, 6}},
+        {"glyph alone is centred", P::Left, A::Center, 75, 25, -1, 4, glyph, {0, 0}, {29, 3}, {47, 13}},
+        {"glyph right", P::Right, A::Center, 75, 25, -1, 4, glyph, text, {37, 3}, {19, 6}},
+        {"left justified", P::Left, A::Left, 75, 25, -1, 4, glyph, text, {2, 3}, {24, 6}},
+        {"right justified", P::Left, A::Right, 75, 25, -1, 4, glyph, text, {37, 3}, {59, 6}},
+        {"spread spacing", P::Left, A::Center, 75, 25, -1, -1, glyph, text, {14, 3}, {46, 6}},
+        {"fixed margin, spread spacing", P::Left, A::Left, 75, 25, 5, -1, glyph, text, {5, 3}, {42, 6}},
+        {"glyph top", P::Top, A::Center, 75, 50, -1, 4, glyph, text, {29, 7}, {31, 30}},
+        {"glyph bottom", P::Bottom, A::Center, 75, 50, -1, 4, glyph, text, {29, 24}, {31, 7}},
+        {"right to left mirrors", P::Left, A::Center, 75, 25, -1, 4, glyph, text, {37, 3}, {19, 6}, true},
+    };
+    for (const Case& c : cases) {
+        TBitBtnLayoutInput input;
+        input.Client = {0, 0, c.width, c.height};
+        input.Place = c.place;
+        input.Alignment = c.alignment;
+        input.Margin = c.margin;
+        input.Spacing = c.spacing;
+        input.GlyphSize = c.glyph;
+        input.TextSize = c.text;
+        input.RightToLeft = c.rightToLeft;
+        const TBitBtnLayoutResult r = LayoutBitBtn(input);
+        EXPECT_EQ(r.GlyphPos, c.glyphPos) << c.name;
+        EXPECT_EQ((TPoint{r.CaptionRect.Left, r.CaptionRect.Top}), c.captionPos) << c.name;
+        EXPECT_EQ(r.CaptionRect.Height(), c.text.Height) << c.name;
+    }
+}
+
+TEST(BitBtnLayoutTest, LeftJustifiedCaptionIsCutAtTheMargin)
+{
+    TBitBtnLayoutInput input;
+    input.Client = {0, 0, 40, 25};
+    input.Alignment = TGroupAlignment::Left;
+    input.GlyphSize = {18, 19};
+    input.TextSize = {60, 13};
+    const TBitBtnLayoutResult r = LayoutBitBtn(input);
+    EXPECT_EQ(r.CaptionRect.Right, 38);
+
+    input.Client = {5, 7, 45, 32};
+    const TBitBtnLayoutResult moved = LayoutBitBtn(input);
+    EXPECT_EQ(moved.GlyphPos, (TPoint{r.GlyphPos.X + 5, r.GlyphPos.Y + 7})) << "offset by the client rectangle";
+}
+
+class BitBtnTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application->Initialize();
+        form = new TForm(Application);
+        button = new TsBitBtn(form);
+        button->SetParent(form);
+        button->SetBounds(0, 0, 75, 25);
+    }
+    void TearDown() override { delete form; }
+
+    TBitmap Paint()
+    {
+        TBitmap image(button->Width(), button->Height(), TPixelFormat::pf32bit);
+        button->PaintUnskinned(image, false);
+        return image;
+    }
+
+    TForm* form = nullptr;
+    TsBitBtn* button = nullptr;
+};
+
+TEST_F(BitBtnTest, BlendIsClamped)
+{
+    const std::pair<int, int> cases[] = {{150, 100}, {-5, 0}, {30, 30}};
+    for (const auto& [given, stored] : cases) {
+        button->SetBlend(given);
+        EXPECT_EQ(button->Blend(), stored) << given;
+    }
+}
+
+TEST_F(BitBtnTest, AllKindDrawsItsFirstGlyphImage)
+{
+    button->SetKind(TBitBtnKind::bkAll);
+    EXPECT_EQ(button->Caption(), "&All");
+    const TBitmap& glyph = button->Glyph();
+    ASSERT_EQ(glyph.Width(), 36);
+    ASSERT_EQ(glyph.Height(), 19);
+    for (TButtonPaintState state : {TButtonPaintState::Normal, TButtonPaintState::Hot, TButtonPaintState::Pressed,
+                                    TButtonPaintState::Default})
+        EXPECT_EQ(button->GlyphImageIndex(state), 0);
+
+    const TBitmap image = Paint();
+    TBitmap scratch(75, 25, TPixelFormat::pf32bit);
+    TBitmapCanvas canvas(scratch);
+    const TBitBtnLayoutResult layout = button->ComputeLayout(canvas);
+    const TColor key = glyph.PixelColor(0, glyph.Height() - 1);
+    int compared = 0;
+    for (int y = 0; y < 19; ++y)
+        for (int x = 0; x < 18; ++x) {
+            const TColor wanted = glyph.PixelColor(x, y);
+            if (wanted == key)
+                continue;
+            EXPECT_EQ(image.PixelColor(layout.GlyphPos.X + x, layout.GlyphPos.Y + y) & 0xFFFFFF, wanted & 0xFFFFFF)
+                << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 20);
+}
+
+TEST_F(BitBtnTest, DisabledCaptionIsEmbossed)
+{
+    button->SetCaption("Abort");
+    button->SetEnabled(false);
+    const TBitmap image = Paint();
+    const TColor highlight = ColorToRGB(SystemColorFlag | COLOR_BTNHIGHLIGHT_INDEX) & 0xFFFFFF;
+    const TColor shadow = ColorToRGB(SystemColorFlag | COLOR_BTNSHADOW_INDEX) & 0xFFFFFF;
+    int pairs = 0;
+    for (int y = 4; y < 20; ++y)
+        for (int x = 4; x < 70; ++x)
+            if ((image.PixelColor(x, y) & 0xFFFFFF) == shadow &&
+                (image.PixelColor(x + 1, y + 1) & 0xFFFFFF) == highlight)
+                ++pairs;
+    EXPECT_GT(pairs, 5) << "shadow text with its highlight copy one pixel down and right";
+}
+
+TEST_F(BitBtnTest, MouseEnterAndLeave)
+{
+    int enters = 0, leaves = 0;
+    button->OnMouseEnter = [&](TObject*) { ++enters; };
+    button->OnMouseLeave = [&](TObject*) { ++leaves; };
+    button->Perform(CM_MOUSEENTER);
+    EXPECT_TRUE(button->MouseInside());
+    EXPECT_EQ(button->PaintState(), TButtonPaintState::Hot);
+    button->Perform(CM_MOUSELEAVE);
+    EXPECT_FALSE(button->MouseInside());
+    button->SetEnabled(false);
+    button->Perform(CM_MOUSEENTER);
+    EXPECT_TRUE(button->MouseInside());
+    EXPECT_EQ(enters, 1) << "a disabled button fires no event";
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(BitBtnTest, DownHoldsThePressedState)
+{
+    EXPECT_EQ(button->PaintState(), TButtonPaintState::Normal);
+    button->SetDefault(true);
+    EXPECT_EQ(button->PaintState(), TButtonPaintState::Default);
+    button->SetDown(true);
+    EXPECT_EQ(button->PaintState(), TButtonPaintState::Pressed);
+}
+
+} // namespace
+} // namespace pp
