@@ -163,6 +163,16 @@ TColor TBitmap::PixelColor(int x, int y) const
 
 void TBitmap::Fill(TBGRA value)
 {
+    // Rows of 1 and 4 bits hold several pixels a byte: fill whole bytes with
+    // the index repeated, never one byte per pixel past the row's end.
+    if (format_ == TPixelFormat::pf1bit || format_ == TPixelFormat::pf4bit) {
+        const std::uint8_t pattern = format_ == TPixelFormat::pf1bit
+                                         ? static_cast<std::uint8_t>(value.A & 1 ? 0xFF : 0x00)
+                                         : static_cast<std::uint8_t>((value.A & 0x0F) * 0x11);
+        for (int y = 0; y < height_; ++y)
+            std::memset(ScanLine(y), pattern, stride_);
+        return;
+    }
     for (int y = 0; y < height_; ++y) {
         std::uint8_t* row = ScanLine(y);
         for (int x = 0; x < width_; ++x) {

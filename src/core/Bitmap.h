@@ -88,6 +88,8 @@ public:
 
     // Colour of one pixel as a colour value, whatever the format.
     TColor PixelColor(int x, int y) const;
+    // 24 and 32 bits take the colour; palette and mask formats take the
+    // index or coverage in value.A.
     void Fill(TBGRA value);
 
     // Palette entries as colour values (red in the low byte).

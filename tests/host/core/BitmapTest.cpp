@@ -68,3 +68,18 @@ TEST(BitmapTest, CopiesAreDeepAndMovesLeaveAnEmptyBitmap)
 
 } // namespace
 } // namespace pp
+
+TEST(BitmapFill, PaletteFormatsFillTheirIndexWithoutLeavingTheRow)
+{
+    // Wide enough that one byte per pixel would run far past each row.
+    for (const auto& [format, index] : {std::pair{pp::TPixelFormat::pf1bit, 1}, std::pair{pp::TPixelFormat::pf4bit, 9},
+                                        std::pair{pp::TPixelFormat::pf8bit, 200}}) {
+        pp::TBitmap b(100, 3, format);
+        b.Palette.assign(256, pp::clBlack);
+        b.Palette[index] = pp::clWhite;
+        b.Fill(pp::TBGRA{0, 0, 0, static_cast<std::uint8_t>(index)});
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 100; ++x)
+                ASSERT_EQ(b.PixelColor(x, y), pp::clWhite) << x << "," << y;
+    }
+}
