@@ -1,0 +1,188 @@
+// Setting a skin name: where the skin is found, how it is loaded, and what
+// the user is told when it is too new, too old or cannot be loaded.
+#include "skin/loading/SkinManager.h"
+
+#include "core/Error.h"
+#include "core/Stream.h"
+#include "skin/loading/SkinContentLoader.h"
+#include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinLocation.h"
+#include "skin/loading/SkinVersionNotice.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Text.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+
+namespace pp {
+namespace {
+
+TMemIniFile OptionsFrom(TStream& stream)
+{
+    stream.SetPosition(0);
+    TStringList lines(true);
+    lines.LoadFromStream(stream);
+    return TMemIniFile(lines);
+}
+
+TMemIniFile PackageOptions(const std::unique_ptr<TacSkinConvertor>& package, const std::string& where)
+{
+    if (!package || !package->OptionsStream)
+        throw EInvalidData("The skin package " + where + " holds no Options.dat");
+    return OptionsFrom(*package->OptionsStream);
+}
+
+std::vector<std::string> ProgramArguments()
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    if (!arguments)
+        return result;
+    for (int i = 1; i < count; ++i)
+        result.push_back(Utf8FromWide(arguments[i]));
+    LocalFree(arguments);
+    return result;
+}
+
+HWND MessageOwner()
+{
+    return Application ? Application->Handle() : nullptr;
+}
+
+} // namespace
+
+void TsSkinManager::SetSkinName(const std::string& value)
+{
+    const std::string oldName = skinName_;
+    skinName_ = value;
+    if (!active_)
+        return;
+    Fire(OnBeforeChange);
+    {
+        TFlagScope loading(SkinEngine.SkinLoading, true);
+        const bool wasShown = skin_.SkinData.Active;
+        skin_.SkinData.Active = false;
+        skinName_ = StripPackageExtension(skinName_);
+        isPacked_ = FileExists(PackagePath(skinDirectory_, skinName_));
+        if (SkinEngine.EditorPreviewMode && DirectoryExists(WithTrailingBackslash(skinDirectory_) + skinName_))
+            isPacked_ = false;
+        try {
+            isPacked_ ? LoadPackedSkin() : LoadSkinFolder();
+        } catch (const std::exception& error) {
+            skinName_ = oldName;
+            // Nothing of the failed skin was taken over: the previous skin
+            // is still whole and may be shown again.
+            skin_.SkinData.Active = wasShown;
+            ShowLoadError(error.what());
+        }
+    }
+    FinishSkinChange();
+}
+
+void TsSkinManager::FinishSkinChange()
+{
+    if (active_) {
+        if (!UpdateLocked && !IsLoading())
+            Announce(TSkinAnnouncement::NewSkin, true);
+        if (!IsDesigning() && !IsLoading())
+            Fire(OnActivate);
+    } else {
+        Announce(TSkinAnnouncement::RemoveSkin, false);
+        if (!IsDesigning())
+            Fire(OnActivate);
+    }
+    Fire(OnAfterChange);
+}
+
+void TsSkinManager::LoadPackedSkin()
+{
+    const std::string path = PackagePath(skinDirectory_, skinName_);
+    std::unique_ptr<TacSkinConvertor> package;
+    OpenPackedFile(package, path, true);
+    RunLoadSteps(PackageOptions(package, "\"" + path + "\""), TSkinPackageSource(*package), ResolvedSkinDirectory() + "\\");
+}
+
+void TsSkinManager::LoadSkinFolder()
+{
+    const std::string folder = ResolvedSkinDirectory() + "\\" + skinName_ + "\\";
+    const std::string optionsFile = folder + "Options.dat";
+    if (!FileExists(optionsFile)) {
+        LoadStoredSkin();
+        return;
+    }
+    isPacked_ = false;
+    TMemoryStream bytes(ReadFileBytes(optionsFile));
+    RunLoadSteps(OptionsFrom(bytes), TSkinFolderSource(folder), folder);
+}
+
+void TsSkinManager::LoadStoredSkin()
+{
+    TsStoredSkin* stored = InternalSkins.Find(skinName_);
+    if (!stored && InternalSkins.Count() > 0) {
+        stored = &InternalSkins.Items(0);
+        skinName_ = stored->Name;
+    }
+    if (!stored) {
+        // Nothing of that name anywhere: the windows keep the platform's look.
+        active_ = false;
+        return;
+    }
+    if (stored->Data.Size() == 0)
+        throw EInvalidData("The stored skin \"" + stored->Name + "\" holds no data");
+    std::unique_ptr<TacSkinConvertor> package;
+    ReadStoredSkin(package, stored->Data);
+    isPacked_ = true;
+    RunLoadSteps(PackageOptions(package, "stored as \"" + stored->Name + "\""), TSkinPackageSource(*package), std::string());
+}
+
+void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, std::string skinFolder)
+{
+    // The new skin is built beside the current one and takes its place only
+    // when it is whole, so that a damaged skin never leaves a half-built one
+    // to be painted with.
+    TsLoadedSkin fresh;
+    fresh.SkinData.SkinFolder = std::move(skinFolder);
+    TSkinLoadSettings settings;
+    settings.SizingFrameWidth = GetSystemMetrics(SM_CXSIZEFRAME);
+    TMemIniFile common;
+    if (!CommonSections.Empty()) {
+        common.SetLines(CommonSections);
+        settings.CommonSections = &common;
+    }
+    settings.CheckVersion = [this](double version) { CheckSkinVersion(version); };
+    LoadSkinContent(options, images, settings, fresh);
+    fresh.SkinData.Active = true;
+    skin_ = std::move(fresh);
+    Fire(OnSkinLoading);
+}
+
+void TsSkinManager::CheckSkinVersion(double version)
+{
+    switch (ClassifySkinVersion(version, HasOldSkinNoticeSwitch(ProgramArguments()))) {
+    case TSkinVersionNotice::TooNew: {
+        // The warning box itself must not be skinned by a skin that may not
+        // paint it correctly.
+        const unsigned rules = SkinningRules;
+        SkinningRules &= ~srStdDialogs;
+        MessageBoxW(MessageOwner(), WideFromUtf8(TooNewSkinText()).c_str(), L"Warning", MB_OK | MB_ICONWARNING);
+        SkinningRules = (SkinningRules & ~srStdDialogs) | (rules & srStdDialogs);
+        break;
+    }
+    case TSkinVersionNotice::TooOld:
+        ShowMessage(OldSkinText(skinName_));
+        break;
+    case TSkinVersionNotice::None:
+        break;
+    }
+}
+
+void TsSkinManager::ShowLoadError(const std::string& message) const
+{
+    MessageBoxW(MessageOwner(), WideFromUtf8(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+} // namespace pp

@@ -1,0 +1,98 @@
+#include "skinmanager/SkinFixture.h"
+
+#include "core/Stream.h"
+#include "core/Utf8Path.h"
+#include "toolkit/Text.h"
+
+#include <zlib.h>
+
+#include <atomic>
+#include <filesystem>
+#include <stdexcept>
+
+namespace pp::test {
+namespace fs = std::filesystem;
+namespace {
+
+void AppendInt32(TBytes& out, std::size_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+TBytes Compress(const TBytes& data)
+{
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    TBytes out(size);
+    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), 9) != Z_OK)
+        throw std::runtime_error("compress2 failed");
+    out.resize(size);
+    return out;
+}
+
+std::string TempFolder()
+{
+    wchar_t buffer[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, buffer);
+    return Utf8FromWide(buffer);
+}
+
+} // namespace
+
+TBytes BytesOf(const std::string& text)
+{
+    return TBytes(text.begin(), text.end());
+}
+
+std::string OptionsText(const std::string& version, const std::string& marker)
+{
+    return "[GLOBALINFO]\r\nVERSION=" + version + "\r\nAUTHOR=" + marker +
+           "\r\n[BUTTON]\r\nCOLOR=" + std::to_string(marker.size()) + "\r\n";
+}
+
+TSkinFiles SkinWithVersion(const std::string& version, const std::string& marker)
+{
+    return {{"Options.dat", BytesOf(OptionsText(version, marker))}};
+}
+
+TBytes PackSkin(const TSkinFiles& files)
+{
+    TBytes out = {'L', 'V', 'z', 'f'};
+    AppendInt32(out, files.size());
+    for (const auto& [name, data] : files) {
+        AppendInt32(out, name.size());
+        out.insert(out.end(), name.begin(), name.end());
+        AppendInt32(out, data.size());
+        const TBytes compressed = Compress(data);
+        out.insert(out.end(), compressed.begin(), compressed.end());
+    }
+    return out;
+}
+
+TSkinDirectory::TSkinDirectory()
+{
+    static std::atomic<int> counter{0};
+    path_ = TempFolder() + "pp-skins-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    fs::create_directories(PathFromUtf8(path_));
+}
+
+TSkinDirectory::~TSkinDirectory()
+{
+    std::error_code ignored;
+    fs::remove_all(PathFromUtf8(path_), ignored);
+}
+
+void TSkinDirectory::WriteFolder(const std::string& name, const TSkinFiles& files) const
+{
+    const fs::path folder = PathFromUtf8(path_ + "\\" + name);
+    fs::create_directories(folder);
+    for (const auto& [file, data] : files)
+        WriteFileBytes(Utf8FromPath(folder / PathFromUtf8(file)), data);
+}
+
+void TSkinDirectory::WritePackage(const std::string& fileName, const TBytes& bytes) const
+{
+    WriteFileBytes(path_ + "\\" + fileName, bytes);
+}
+
+} // namespace pp::test

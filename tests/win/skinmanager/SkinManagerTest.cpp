@@ -1,0 +1,360 @@
+// The skin manager: defaults, where a skin is found, version notices and
+// what a failed load leaves behind.
+#include "skin/loading/SkinManager.h"
+
+#include "skin/loading/SkinNames.h"
+#include "skinmanager/SkinFixture.h"
+#include "support/WinTestSupport.h"
+#include "toolkit/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace pp::test {
+namespace {
+
+struct TBoxSeen {
+    std::wstring Caption;
+    std::wstring Text;
+};
+
+// Closes every message box the manager shows and keeps what it said.
+class TBoxRecorder {
+public:
+    TBoxRecorder()
+        : watcher_([this](HWND window) {
+              TBoxSeen box;
+              if (!CloseMessageBox(window, &box.Caption, &box.Text)) return false;
+              boxes_.push_back(box);
+              return true;
+          })
+    {
+    }
+    const std::vector<TBoxSeen>& Boxes() const { return boxes_; }
+
+private:
+    std::vector<TBoxSeen> boxes_;
+    TModalWatcher watcher_;
+};
+
+struct TAnnouncement {
+    TSkinAnnouncement What;
+    bool Animated;
+};
+
+class SkinManagerTest : public testing::Test {
+protected:
+    SkinManagerTest()
+    {
+        SkinAnnouncer = [this](TsSkinManager&, TSkinAnnouncement what, bool animated) {
+            announcements.push_back({what, animated});
+        };
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        manager->SetSkinDirectory(skins.Path());
+    }
+    ~SkinManagerTest() override
+    {
+        manager.reset();
+        SkinAnnouncer = nullptr;
+    }
+
+    TSkinDirectory skins;
+    TBoxRecorder boxes;
+    std::vector<TAnnouncement> announcements;
+    std::unique_ptr<TsSkinManager> manager;
+};
+
+TEST_F(SkinManagerTest, StartsWithItsPublishedDefaults)
+{
+    TsSkinManager fresh(nullptr);
+    EXPECT_EQ(fresh.SkinDirectory(), "c:\\Skins");
+    EXPECT_EQ(fresh.SkinName(), "");
+    EXPECT_EQ(fresh.SkinInfo(), "N/A");
+    EXPECT_EQ(TsSkinManager::Version(), "8.46");
+    EXPECT_TRUE(fresh.Active());
+    EXPECT_FALSE(fresh.SkinData().Active);
+    EXPECT_EQ(fresh.SkinningRules, srStdForms | srStdDialogs | srThirdParty);
+    EXPECT_TRUE(fresh.SkinnedPopups);
+    EXPECT_FALSE(fresh.ExtendedBorders);
+    EXPECT_EQ(fresh.HueOffset, 0);
+    EXPECT_EQ(fresh.ScrollsOptions.ScrollSize, -1);
+    EXPECT_EQ(fresh.MenuSupport.AlphaBlend, 255);
+    EXPECT_EQ(fresh.MenuSupport.IcoLineSkin, "");
+    EXPECT_EQ(fresh.AnimEffects.SkinChanging.Time, 100);
+    EXPECT_EQ(fresh.AnimEffects.SkinChanging.Mode, atFading);
+    EXPECT_EQ(fresh.AnimEffects.DialogHide.Mode, atAero);
+    EXPECT_EQ(fresh.AnimEffects.Minimizing.Time, 200);
+    EXPECT_EQ(fresh.AnimEffects.BlendOnMoving.BlendValue, 170);
+    EXPECT_FALSE(fresh.AnimEffects.BlendOnMoving.Active);
+    EXPECT_TRUE(fresh.ButtonsOptions.ShowFocusRect);
+    EXPECT_EQ(fresh.ThirdParty.Text(ThirdButtons), "TButton");
+    EXPECT_EQ(fresh.ThirdParty.Text(ThirdStaticText), " ");
+    EXPECT_TRUE(fresh.ThirdLists().Contains(ThirdButtons, "TButton"));
+    EXPECT_EQ(fresh.ThirdLists().List(ThirdEdits).Count(), 0u);
+}
+
+TEST_F(SkinManagerTest, FirstManagerIsTheDefaultUntilItIsFreed)
+{
+    EXPECT_EQ(SkinEngine.DefaultManager, manager.get());
+    {
+        TsSkinManager second(nullptr);
+        EXPECT_EQ(SkinEngine.DefaultManager, manager.get());
+    }
+    manager.reset();
+    EXPECT_EQ(SkinEngine.DefaultManager, nullptr);
+}
+
+TEST_F(SkinManagerTest, PackageNamedInCapitalsLoadsAndLosesTheExtension)
+{
+    skins.WritePackage("Jade.lvz", PackSkin(SkinWithVersion("8.2", "package")));
+    manager->SetSkinName("Jade.LVZ");
+    EXPECT_EQ(manager->SkinName(), "Jade");
+    EXPECT_TRUE(manager->IsPacked());
+    EXPECT_TRUE(manager->SkinData().Active);
+    EXPECT_EQ(manager->SkinData().Author, "package");
+    EXPECT_EQ(manager->SkinInfo(), "8.2");
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(SkinManagerTest, PackageWinsOverFolderOfTheSameName)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8", "folder"));
+    skins.WritePackage("Jade.lvz", PackSkin(SkinWithVersion("8", "package")));
+    manager->SetSkinName("Jade");
+    EXPECT_EQ(manager->SkinData().Author, "package");
+    EXPECT_TRUE(manager->IsPacked());
+}
+
+TEST_F(SkinManagerTest, FolderLoadsWhenThereIsNoPackage)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("7.5", "folder"));
+    manager->SetSkinName("Jade");
+    EXPECT_EQ(manager->SkinData().Author, "folder");
+    EXPECT_FALSE(manager->IsPacked());
+    EXPECT_EQ(manager->SkinData().SkinFolder, skins.Path() + "\\Jade\\");
+    EXPECT_EQ(manager->GetSkinIndex("BUTTON"), manager->GetSkinIndex("BUTTON"));
+    EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
+}
+
+TEST_F(SkinManagerTest, MissingSkinTakesTheFirstStoredSkinAndItsName)
+{
+    for (const char* name : {"Ivory", "Lacquer"}) {
+        TsStoredSkin& stored = manager->InternalSkins.Add();
+        stored.Name = name;
+        stored.SetData(PackSkin(SkinWithVersion("8", name)));
+    }
+    manager->SetSkinName("Nowhere");
+    EXPECT_EQ(manager->SkinName(), "Ivory");
+    EXPECT_EQ(manager->SkinData().Author, "Ivory");
+    EXPECT_TRUE(manager->IsPacked());
+    EXPECT_EQ(manager->SkinData().SkinFolder, "");
+    // The stored bytes are only borrowed by the load.
+    EXPECT_EQ(manager->InternalSkins.Items(0).Data.Bytes(), PackSkin(SkinWithVersion("8", "Ivory")));
+
+    manager->SetSkinName("Lacquer");
+    EXPECT_EQ(manager->SkinData().Author, "Lacquer");
+}
+
+TEST_F(SkinManagerTest, MissingSkinWithoutStoredSkinsSwitchesOffSilently)
+{
+    manager->SetSkinName("Nowhere");
+    EXPECT_FALSE(manager->Active());
+    EXPECT_FALSE(manager->SkinData().Active);
+    EXPECT_EQ(manager->SkinInfo(), "N/A");
+    EXPECT_TRUE(boxes.Boxes().empty());
+    ASSERT_EQ(announcements.size(), 1u);
+    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+}
+
+TEST_F(SkinManagerTest, TooNewSkinWarnsOncePerVersionCheckAndStillLoads)
+{
+    skins.WriteFolder("Future", SkinWithVersion("9.0"));
+    unsigned rulesDuringBox = 0;
+    manager->OnBeforeChange = [&](TObject*) { rulesDuringBox = manager->SkinningRules; };
+    manager->SetSkinName("Future");
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    for (const TBoxSeen& box : boxes.Boxes())
+        EXPECT_NE(box.Text.find(L"have not complete support"), std::wstring::npos);
+    EXPECT_TRUE(manager->SkinData().Active);
+    EXPECT_EQ(manager->SkinInfo(), "9");
+    EXPECT_EQ(manager->SkinningRules, rulesDuringBox);
+}
+
+TEST_F(SkinManagerTest, CurrentAndOldVersionsLoadSilently)
+{
+    for (const char* version : {"7", "8.99", "5.1", ""}) {
+        SCOPED_TRACE(version);
+        skins.WriteFolder(std::string("V") + version, SkinWithVersion(version));
+        manager->SetSkinName(std::string("V") + version);
+        EXPECT_TRUE(manager->SkinData().Active);
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(SkinManagerTest, SuccessfulChangeIsAnnouncedWithAnimationAndEvents)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    std::vector<std::string> events;
+    manager->OnBeforeChange = [&](TObject*) { events.push_back("before"); };
+    manager->OnSkinLoading = [&](TObject*) {
+        events.push_back(SkinEngine.SkinLoading && manager->SkinData().Active ? "loading" : "loading?");
+    };
+    manager->OnActivate = [&](TObject*) { events.push_back("activate"); };
+    manager->OnAfterChange = [&](TObject*) { events.push_back(SkinEngine.SkinLoading ? "after?" : "after"); };
+    manager->SetSkinName("Jade");
+    EXPECT_EQ(events, (std::vector<std::string>{"before", "loading", "activate", "after"}));
+    ASSERT_EQ(announcements.size(), 1u);
+    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+    EXPECT_TRUE(announcements[0].Animated);
+}
+
+TEST_F(SkinManagerTest, InactiveManagerOnlyStoresTheName)
+{
+    manager->SetActive(false);
+    announcements.clear();
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    manager->SetSkinName("Jade.lvz");
+    EXPECT_EQ(manager->SkinName(), "Jade.lvz");
+    EXPECT_FALSE(manager->SkinData().Active);
+    EXPECT_TRUE(announcements.empty());
+}
+
+// Every way a skin can fail to load: the user is told in an "Error" box,
+// the name and the skin from before stay, and the windows are still told.
+struct TBrokenSkinCase {
+    const char* Label;
+    TBytes Package;
+    const wchar_t* MessagePart;
+};
+
+TBytes Truncated(TBytes bytes)
+{
+    bytes.resize(bytes.size() - 7);
+    return bytes;
+}
+
+TBytes WithDamagedStream(TBytes bytes)
+{
+    // Inside the zlib data of the first entry, past the zlib header.
+    bytes.at(4 + 4 + 4 + 11 + 4 + 6) ^= 0x5A;
+    return bytes;
+}
+
+std::vector<TBrokenSkinCase> BrokenSkinCases()
+{
+    const TBytes good = PackSkin(SkinWithVersion("8"));
+    TSkinFiles badPng = SkinWithVersion("8");
+    badPng["Options.dat"] = BytesOf(OptionsText("8") + "BORDERSIMAGE=!BAD.PNG!3!1\r\n");
+    badPng["BAD.PNG"] = BytesOf("\x89PNG\r\n\x1a\nnot really a png");
+    return {
+        {"bad magic", BytesOf("LVzX and then nothing of use"), L"Loaded data is not a packed Lumivex file"},
+        {"truncated", Truncated(good), L""},
+        {"damaged stream", WithDamagedStream(good), L""},
+        {"bad png inside", PackSkin(badPng), L""},
+        {"no options entry", PackSkin({{"IMAGE.BMP", BytesOf("BM")}}), L"holds no Options.dat"},
+    };
+}
+
+TEST_F(SkinManagerTest, BrokenPackageReportsAndKeepsThePreviousSkin)
+{
+    skins.WritePackage("Good.lvz", PackSkin(SkinWithVersion("8.5", "good")));
+    manager->SetSkinName("Good");
+    for (const TBrokenSkinCase& broken : BrokenSkinCases()) {
+        SCOPED_TRACE(broken.Label);
+        skins.WritePackage("Broken.lvz", broken.Package);
+        const std::size_t boxesBefore = boxes.Boxes().size();
+        announcements.clear();
+        manager->SetSkinName("Broken");
+        ASSERT_EQ(boxes.Boxes().size(), boxesBefore + 1);
+        const TBoxSeen& box = boxes.Boxes().back();
+        EXPECT_EQ(box.Caption, L"Error");
+        EXPECT_FALSE(box.Text.empty());
+        EXPECT_NE(box.Text.find(broken.MessagePart), std::wstring::npos) << Utf8FromWide(box.Text);
+        EXPECT_EQ(manager->SkinName(), "Good");
+        EXPECT_TRUE(manager->Active());
+        EXPECT_TRUE(manager->SkinData().Active);
+        EXPECT_EQ(manager->SkinData().Author, "good");
+        EXPECT_EQ(manager->SkinInfo(), "8.5");
+        EXPECT_FALSE(SkinEngine.SkinLoading);
+        ASSERT_EQ(announcements.size(), 1u);
+        EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+    }
+}
+
+TEST_F(SkinManagerTest, FirstSkinThatFailsLeavesNoSkinToPaintWith)
+{
+    skins.WritePackage("Broken.lvz", Truncated(PackSkin(SkinWithVersion("8"))));
+    manager->SetSkinName("Broken");
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(manager->SkinName(), "");
+    EXPECT_FALSE(manager->SkinData().Active);
+    EXPECT_EQ(manager->SkinInfo(), "N/A");
+}
+
+TEST_F(SkinManagerTest, StoredSkinWithoutDataFailsTheLoad)
+{
+    manager->InternalSkins.Add().Name = "Hollow";
+    manager->SetSkinName("Hollow");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].Caption, L"Error");
+    EXPECT_NE(boxes.Boxes()[0].Text.find(L"Hollow"), std::wstring::npos);
+    EXPECT_EQ(manager->SkinName(), "");
+}
+
+TEST_F(SkinManagerTest, LoadingFromADescriptionAnnouncesOnceWithoutAnimation)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    TsSkinManager described(nullptr);
+    int activations = 0;
+    described.OnActivate = [&](TObject*) { ++activations; };
+    described.BeginLoading();
+    described.SetSkinDirectory(skins.Path());
+    described.SetSkinName("Jade");
+    described.ThirdParty.SetText(ThirdButtons, "");
+    described.ThirdParty.SetText(ThirdEdits, "TEdit\r\nTMemo");
+    EXPECT_TRUE(announcements.empty());
+    EXPECT_EQ(activations, 0);
+    described.Loaded();
+    EXPECT_TRUE(described.SkinData().Active);
+    EXPECT_EQ(described.ThirdParty.Text(ThirdButtons), "TButton");
+    EXPECT_TRUE(described.ThirdLists().Contains(ThirdButtons, "TButton"));
+    EXPECT_TRUE(described.ThirdLists().Contains(ThirdEdits, "TMemo"));
+    EXPECT_FALSE(described.ThirdLists().Contains(ThirdEdits, "tmemo"));
+    EXPECT_EQ(described.MenuSupport.IcoLineSkin, "ICOLINE");
+    ASSERT_EQ(announcements.size(), 1u);
+    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+    EXPECT_FALSE(announcements[0].Animated);
+    EXPECT_EQ(activations, 1);
+}
+
+TEST_F(SkinManagerTest, ChangingTheDirectoryOffersNewSkinsWithoutReloading)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8", "first"));
+    manager->SetSkinName("Jade");
+    TSkinDirectory other;
+    other.WritePackage("Pagoda.lvz", PackSkin(SkinWithVersion("8")));
+    int listChanges = 0;
+    manager->OnSkinListChanged = [&](TObject*) { ++listChanges; };
+    manager->SetSkinDirectory(other.Path());
+    manager->SetSkinDirectory(other.Path());
+    EXPECT_EQ(listChanges, 1);
+    EXPECT_EQ(manager->SkinData().Author, "first");
+    TStringList names;
+    EXPECT_EQ(manager->GetSkinNames(names, SkinFoldersAndPackages), "Pagoda");
+    EXPECT_EQ(names.Lines(), std::vector<std::string>{"Pagoda"});
+}
+
+TEST_F(SkinManagerTest, DestructionAnnouncesTheSkinsRemoval)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    manager->SetSkinName("Jade");
+    announcements.clear();
+    manager.reset();
+    ASSERT_EQ(announcements.size(), 1u);
+    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+}
+
+} // namespace
+} // namespace pp::test
