@@ -1,4 +1,5 @@
 #include "skin/loading/BmpImage.h"
+#include "support/ErrorText.h"
 #include "support/PngWriter.h"
 
 #include <gtest/gtest.h>
@@ -74,12 +75,7 @@ TBitmap Decode(const std::vector<std::uint8_t>& bytes)
 
 std::string DecodeError(const std::vector<std::uint8_t>& bytes)
 {
-    try {
-        Decode(bytes);
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
+    return ErrorText([&] { Decode(bytes); });
 }
 
 std::vector<std::uint8_t> GreyPalette(int entries, bool core = false)

@@ -1,5 +1,6 @@
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/ZDecompressionStream.h"
+#include "support/ErrorText.h"
 #include "support/PngWriter.h"
 #include "support/SkinPackageBuilder.h"
 
@@ -26,12 +27,7 @@ std::unique_ptr<TacSkinConvertor> Read(const std::vector<std::uint8_t>& bytes)
 
 std::string ReadError(const std::vector<std::uint8_t>& bytes)
 {
-    try {
-        Read(bytes);
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
+    return ErrorText([&] { Read(bytes); });
 }
 
 } // namespace

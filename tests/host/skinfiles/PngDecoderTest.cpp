@@ -1,4 +1,5 @@
 #include "skin/loading/PngImage.h"
+#include "support/ErrorText.h"
 #include "support/PngWriter.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +21,7 @@ TPNGGraphic Decode(const std::vector<std::uint8_t>& bytes)
 
 std::string DecodeError(const std::vector<std::uint8_t>& bytes)
 {
-    try {
-        Decode(bytes);
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
+    return ErrorText([&] { Decode(bytes); });
 }
 
 TPngSpec Spec(int width, int height, int colorType, int depth, std::uint32_t seed = 1)

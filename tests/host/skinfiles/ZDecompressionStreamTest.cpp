@@ -1,4 +1,5 @@
 #include "skin/loading/ZDecompressionStream.h"
+#include "support/ErrorText.h"
 #include "support/PngWriter.h"
 #include "support/SkinPackageBuilder.h"
 
@@ -29,16 +30,6 @@ struct TSource {
         stream.SetPosition(start);
     }
 };
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EZDecompressionError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 } // namespace
 
@@ -78,7 +69,7 @@ TEST(ZDecompressionStream, SeekRules)
                                          std::pair{std::int64_t(5), TSeekOrigin::Beginning},
                                          std::pair{std::int64_t(-3), TSeekOrigin::End},
                                          std::pair{std::int64_t(1), TSeekOrigin::End}})
-        EXPECT_EQ(ErrorOf([&] { z.Seek(offset, origin); }), "Invalid ZStream operation!")
+        EXPECT_EQ(ErrorText([&] { z.Seek(offset, origin); }), "Invalid ZStream operation!")
             << offset << " from " << static_cast<int>(origin);
 
     EXPECT_EQ(z.Seek(0, TSeekOrigin::End), 30000);
@@ -96,5 +87,5 @@ TEST(ZDecompressionStream, CannotBeWritten)
 {
     TSource source(0, BytesOf("x"), "");
     TZDecompressionStream z(source.stream);
-    EXPECT_EQ(ErrorOf([&] { z.Write("a", 1); }), "Invalid ZStream operation!");
+    EXPECT_EQ(ErrorText([&] { z.Write("a", 1); }), "Invalid ZStream operation!");
 }
