@@ -21,17 +21,32 @@ std::string PlatformPath(std::string path)
     return path;
 }
 
+// The entry of `folder` whose name equals `name` but for letter case.
+std::filesystem::path EntryIgnoringCase(const std::filesystem::path& folder, const std::string& name)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (AsciiSameText(Utf8FromPath(entry.path().filename()), name))
+            return entry.path();
+    return {};
+}
+
+// Resolves every part of the path in turn, each exactly when it exists and
+// otherwise without regard to letter case.
 std::string FindIgnoringCase(const std::string& path)
 {
     const std::filesystem::path wanted = PathFromUtf8(path);
-    const std::string wantedName = Utf8FromPath(wanted.filename());
+    std::filesystem::path found = wanted.root_path();
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(wanted.parent_path(), error)) {
-        const std::string name = Utf8FromPath(entry.path().filename());
-        if (AsciiSameText(name, wantedName) && entry.is_regular_file(error))
-            return Utf8FromPath(entry.path());
+    for (const std::filesystem::path& part : wanted.relative_path()) {
+        std::filesystem::path next = found / part;
+        if (!std::filesystem::exists(next, error))
+            next = EntryIgnoringCase(found.empty() ? "." : found, Utf8FromPath(part));
+        if (next.empty())
+            return {};
+        found = std::move(next);
     }
-    return {};
+    return std::filesystem::is_regular_file(found, error) ? Utf8FromPath(found) : std::string();
 }
 
 } // namespace

@@ -34,7 +34,7 @@ public:
 
     // The file a name stands for, or empty when it does not exist. Skins are
     // written for a file system that ignores letter case, so where the exact
-    // name is missing a file differing only in case is taken.
+    // name is missing, files and folders differing only in case are taken.
     std::string ResolveFile(const std::string& name) const;
 
 private:

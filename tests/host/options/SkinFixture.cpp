@@ -105,6 +105,7 @@ TSkinFolder::TSkinFolder()
 
 void TSkinFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
 {
+    std::filesystem::create_directories(std::filesystem::path(path_ + name).parent_path());
     pp::WriteFileBytes(path_ + name, bytes);
 }
 

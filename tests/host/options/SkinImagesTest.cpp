@@ -70,8 +70,9 @@ TEST(SkinImages, ExternalFileWithoutFramesFailsTheLoad)
 TEST(SkinImages, NamedBitmapIsAThreeStateImage)
 {
     TSkinFolder folder;
-    folder.Write("panel.bmp", SolidBmp(90, 60, 0x808080));
-    const TsLoadedSkin skin = LoadFromFolder("[Panel]\nbordersmask=panel.bmp\nCOLOR=$FF\n", folder);
+    folder.Write("art/panel.bmp", SolidBmp(90, 60, 0x808080));
+    // Skins name files as their authors' system does: any letter case, "\\" between folders.
+    const TsLoadedSkin skin = LoadFromFolder("[Panel]\nbordersmask=Art\\panel.bmp\nCOLOR=$FF\n", folder);
     ASSERT_EQ(skin.Masks().size(), 1u);
     const TsMaskData& m = MaskOf(skin, "PANEL", "BORDERSMASK");  // names upper-cased
     EXPECT_EQ(m.FrameCount, 3);
