@@ -1,7 +1,32 @@
+#include "app/Unit1.h"
+#include "port/PortIo.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Text.h"
+
 #include <windows.h>
+
+namespace {
+
+// Nobody may take the simulation for the real port: say so once, at start.
+void WarnWhenPortIsSimulated()
+{
+    if (!pp::port::PortIsSimulatedByFallback())
+        return;
+    const std::wstring text = pp::WideFromUtf8(pp::port::PortFallbackMessage());
+    const std::wstring caption = pp::WideFromUtf8(pp::Application->Title());
+    MessageBoxW(pp::Application->Handle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    MessageBoxW(nullptr, L"LPT Pindrel_Port 888", L"Pindrel_port", MB_OK);
+    pp::Application->Initialize();
+    pp::port::InitializePort();
+    WarnWhenPortIsSimulated();
+    pp::Application->CreateForm(&pp::Form1);
+    pp::Application->Run();
+    pp::Application->Finalize();
+    pp::port::ShutdownPort();
     return 0;
 }

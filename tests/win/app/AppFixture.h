@@ -1,0 +1,56 @@
+#pragma once
+// The main window created in-process on the simulated port, with the port
+// trace read back as "W<byte>" and "R" entries in order.
+#include "app/Unit1.h"
+#include "app/logic/LineImage.h"
+#include "port/PortIo.h"
+#include "support/WinTestSupport.h"
+#include "toolkit/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pp {
+
+using Trace = std::vector<std::string>;
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Port accesses since the last call.
+    Trace TakeTrace();
+    void Click(TButton* button);
+    void MenuCommand(TMenuItem* item);
+    // Runs `action`, which opens a modal form of type T, and hands that form
+    // to `whileOpen` once it has been up for at least `openFor`; whileOpen
+    // must close it.
+    template <class T>
+    void WithModal(const std::function<void()>& action, const std::function<void(T&)>& whileOpen,
+                   std::chrono::milliseconds openFor = std::chrono::milliseconds(0))
+    {
+        const DWORD due = GetTickCount() + static_cast<DWORD>(openFor.count());
+        test::TModalWatcher watcher([&](HWND window) {
+            auto* modal = dynamic_cast<T*>(TWinControl::FromHandle(window));
+            if (!modal || static_cast<int>(GetTickCount() - due) < 0)
+                return false;
+            whileOpen(*modal);
+            return true;
+        });
+        action();
+        EXPECT_EQ(watcher.Handled(), 1);
+    }
+
+    TForm1* form = nullptr;
+    std::vector<std::string> errors;
+
+private:
+    std::string traceFile_;
+    std::size_t traceRead_ = 0;
+};
+
+} // namespace pp
