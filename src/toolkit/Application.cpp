@@ -2,6 +2,7 @@
 
 #include "toolkit/TaskWindows.h"
 #include "toolkit/Text.h"
+#include "toolkit/WindowClass.h"
 
 #include <commctrl.h>
 
@@ -52,19 +53,8 @@ void TApplication::Initialize()
     GetModuleFileNameW(nullptr, fileName, static_cast<DWORD>(std::size(fileName)));
     title_ = ApplicationTitleFromPath(Utf8FromWide(fileName));
 
-    static bool registered = false;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!registered) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = AppWindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, L"MAINICON");
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.lpszClassName = L"TApplication";
-        if (!RegisterClassExW(&wc)) throw EOutOfResources("Cannot register the application window class");
-        registered = true;
-    }
+    RegisterClassOnce(L"TApplication", AppWindowProc, LoadIconW(instance, L"MAINICON"));
     // Never shown: it owns the forms and message boxes.
     handle_.Reset(CreateWindowExW(0, L"TApplication", WideFromUtf8(title_).c_str(),
                                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,

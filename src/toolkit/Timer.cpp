@@ -2,6 +2,7 @@
 
 #include "toolkit/Errors.h"
 #include "toolkit/Forms.h"
+#include "toolkit/WindowClass.h"
 
 namespace pp {
 
@@ -28,17 +29,8 @@ TTimerService SetTimerService(TTimerService service)
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner)
 {
-    static bool registered = false;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!registered) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = UtilWindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = UtilWindowClass;
-        if (!RegisterClassExW(&wc)) throw EOutOfResources("Cannot register the timer window class");
-        registered = true;
-    }
+    RegisterClassOnce(UtilWindowClass, UtilWindowProc);
     // A message-only helper window: it receives the ticks and is never seen.
     window_.Reset(CreateWindowExW(0, UtilWindowClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
     if (!window_) throw EOutOfResources("Not enough timers available");

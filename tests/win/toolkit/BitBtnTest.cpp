@@ -1,4 +1,5 @@
 // The bitmap button's kinds and its owner drawing.
+#include "MessageWatch.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/FormBuilder.h"
@@ -79,15 +80,10 @@ TEST(BitBtnTest, IsOwnerDrawnThroughItsMessageMethod)
     TBitBtnForm form(nullptr);
     EXPECT_EQ(GetWindowLongW(form.Plain->Handle(), GWL_STYLE) & 0xF, BS_OWNERDRAW);
     int draws = 0;
-    TWndMethod saved = form.Plain->WindowProc;
-    form.Plain->WindowProc = [&](TMessage& m) {
-        if (m.Msg == CN_DRAWITEM) ++draws;
-        saved(m);
-    };
+    TMessageWatch watch(*form.Plain, [&](const TMessage& m) { draws += m.Msg == CN_DRAWITEM; });
     form.Show();
     RedrawWindow(form.Plain->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(PumpMessagesUntil([&] { return draws > 0; }, 2s));
-    form.Plain->WindowProc = saved;
 }
 
 TEST(BitBtnTest, ClickOnAModalFormEndsItWithTheButtonsResult)

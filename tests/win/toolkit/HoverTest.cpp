@@ -1,4 +1,5 @@
 // Mouse enter and leave for windowless controls come from the message loop.
+#include "MessageWatch.h"
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
 
@@ -23,11 +24,9 @@ TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
     form.Label1->OnMouseEnter = [&](TObject*) { log.push_back("enter"); };
     form.Label1->OnMouseLeave = [&](TObject*) { log.push_back("leave"); };
     std::vector<LPARAM> parentHeard;
-    TWndMethod saved = form.WindowProc;
-    form.WindowProc = [&](TMessage& m) {
+    TMessageWatch watch(form, [&](const TMessage& m) {
         if (m.Msg == CM_MOUSEENTER && m.LParam) parentHeard.push_back(m.LParam);
-        saved(m);
-    };
+    });
 
     MoveMouseTo(form, {form.Label1->Left() + 2, form.Label1->Top() + 2});
     ASSERT_TRUE(PumpMessagesUntil([&] { return !log.empty(); }, 2s));
@@ -39,7 +38,6 @@ TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
     ASSERT_TRUE(PumpMessagesUntil([&] { return log.size() >= 2; }, 2s));
     EXPECT_EQ(log, (std::vector<std::string>{"enter", "leave"}));
     EXPECT_EQ(Application->MouseControl(), &form);
-    form.WindowProc = saved;
 }
 
 } // namespace

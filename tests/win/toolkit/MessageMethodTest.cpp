@@ -1,5 +1,6 @@
 // Every message of a control passes through its replaceable message method;
 // a replacement can watch, chain to the saved one, and be taken out again.
+#include "MessageWatch.h"
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
 
@@ -9,23 +10,6 @@ namespace pp::test {
 namespace {
 
 constexpr UINT TestMessage = WM_APP + 17;
-
-// Puts a recording method in front of a control's message method.
-class TMessageSpy {
-public:
-    TMessageSpy(TControl& control, std::vector<std::string>& log) : control_(control), saved_(control.WindowProc)
-    {
-        control.WindowProc = [this, &log](TMessage& m) {
-            if (m.Msg == TestMessage) log.push_back("spy");
-            saved_(m);
-        };
-    }
-    ~TMessageSpy() { control_.WindowProc = saved_; }
-
-private:
-    TControl& control_;
-    TWndMethod saved_;
-};
 
 // A label that logs what its own message handling sees.
 class TLoggingLabel : public TLabel {
@@ -52,7 +36,9 @@ TEST(MessageMethodTest, PerformOnAWindowlessControlReachesTheReplacementThenTheS
     auto* label = new TLoggingLabel(&form, log);
     label->SetParent(&form);
     {
-        TMessageSpy spy(*label, log);
+        TMessageWatch spy(*label, [&](const TMessage& m) {
+            if (m.Msg == TestMessage) log.push_back("spy");
+        });
         EXPECT_EQ(label->Perform(TestMessage), 42);
         EXPECT_EQ(log, (std::vector<std::string>{"spy", "own"}));
     }
@@ -66,29 +52,20 @@ TEST(MessageMethodTest, PlatformMessagesOfAWindowPassThroughTheReplacement)
     std::vector<std::string> log;
     TForm1 form(nullptr);
     std::vector<UINT> seen;
-    TWndMethod saved = form.Button1->WindowProc;
-    form.Button1->WindowProc = [&](TMessage& m) {
-        seen.push_back(m.Msg);
-        saved(m);
-    };
+    TMessageWatch watch(*form.Button1, [&](const TMessage& m) { seen.push_back(m.Msg); });
     SendMessageW(form.Button1->Handle(), TestMessage, 0, 0);
     SetWindowTextW(form.Button1->Handle(), L"x");
     EXPECT_NE(std::find(seen.begin(), seen.end(), TestMessage), seen.end());
     EXPECT_NE(std::find(seen.begin(), seen.end(), UINT(WM_SETTEXT)), seen.end());
     // The saved method still hands the text to the system button.
     EXPECT_EQ(WindowText(form.Button1->Handle()), L"x");
-    form.Button1->WindowProc = saved;
 }
 
 TEST(MessageMethodTest, NotificationsReachTheMessageMethod)
 {
     TForm1 form(nullptr);
     std::vector<UINT> seen;
-    TWndMethod saved = form.Label1->WindowProc;
-    form.Label1->WindowProc = [&](TMessage& m) {
-        seen.push_back(m.Msg);
-        saved(m);
-    };
+    TMessageWatch watch(*form.Label1, [&](const TMessage& m) { seen.push_back(m.Msg); });
     form.Label1->SetEnabled(false);
     form.Label1->SetVisible(false);
     form.Label1->SetCaption("changed");
@@ -97,7 +74,6 @@ TEST(MessageMethodTest, NotificationsReachTheMessageMethod)
     const std::vector<UINT> expected{CM_ENABLEDCHANGED, CM_VISIBLECHANGED, CM_TEXTCHANGED, CM_COLORCHANGED,
                                      CM_FONTCHANGED};
     for (UINT msg : expected) EXPECT_NE(std::find(seen.begin(), seen.end(), msg), seen.end()) << std::hex << msg;
-    form.Label1->WindowProc = saved;
 }
 
 TEST(MessageMethodTest, ParentFontAndColourAreFollowedUntilSetOnTheControl)

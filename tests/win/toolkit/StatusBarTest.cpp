@@ -1,3 +1,4 @@
+#include "MessageWatch.h"
 #include "TestForm.h"
 
 #include <commctrl.h>
@@ -10,19 +11,16 @@ TEST(StatusBarTest, PanelTextRepaintsOnlyWhenItDiffers)
 {
     TForm1 form(nullptr);
     int setTexts = 0;
-    TWndMethod saved = form.StatusBar1->WindowProc;
-    form.StatusBar1->WindowProc = [&](TMessage& m) {
-        if (m.Msg == SB_SETTEXTW) ++setTexts;
-        saved(m);
-    };
     TStatusPanel& panel = form.StatusBar1->Panels()[1];
-    panel.SetText("8");
-    panel.SetText("8");
-    panel.SetText("8");
-    EXPECT_EQ(setTexts, 1);
-    panel.SetText("0");
-    EXPECT_EQ(setTexts, 2);
-    form.StatusBar1->WindowProc = saved;
+    {
+        TMessageWatch watch(*form.StatusBar1, [&](const TMessage& m) { setTexts += m.Msg == SB_SETTEXTW; });
+        panel.SetText("8");
+        panel.SetText("8");
+        panel.SetText("8");
+        EXPECT_EQ(setTexts, 1);
+        panel.SetText("0");
+        EXPECT_EQ(setTexts, 2);
+    }
 
     wchar_t text[32] = {};
     SendMessageW(form.StatusBar1->Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
