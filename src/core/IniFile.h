@@ -8,23 +8,13 @@
 // and is split at its first "=" into key and value, both trimmed. Lines before
 // the first section and lines without "=" carry no key.
 #include "core/StringList.h"
+#include "core/StringMap.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace pp {
-
-// Lets maps keyed by std::string be searched with a string_view, without
-// building a string for every lookup.
-struct TStringViewHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-template <typename TValue>
-using TStringMap = std::unordered_map<std::string, TValue, TStringViewHash, std::equal_to<>>;
 
 struct TIniEntry {
     std::string Key;

@@ -4,7 +4,7 @@
 // and the standard index table. Painters read it by index only; it is
 // rebuilt from scratch on every load.
 #include "core/Bitmap.h"
-#include "core/IniFile.h"
+#include "core/StringMap.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinData.h"
 #include "skin/loading/SkinImages.h"

@@ -20,9 +20,13 @@ constexpr const char* ColorNames[SkinColorCount] = {
 
 std::string Format(const char* format, auto... args)
 {
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
+    const int size = std::snprintf(nullptr, 0, format, args...);
+    if (size <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, args...);
+    text.pop_back();
+    return text;
 }
 
 std::string ColorText(TColor c)
