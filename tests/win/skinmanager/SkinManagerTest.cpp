@@ -2,6 +2,7 @@
 // what a failed load leaves behind.
 #include "skin/loading/SkinManager.h"
 
+#include "skin/loading/DefaultSkinPackage.h"
 #include "skin/loading/SkinNames.h"
 #include "skinmanager/SkinFixture.h"
 #include "support/WinTestSupport.h"
@@ -344,6 +345,28 @@ TEST_F(SkinManagerTest, ChangingTheDirectoryOffersNewSkinsWithoutReloading)
     TStringList names;
     EXPECT_EQ(manager->GetSkinNames(names, SkinFoldersAndPackages), "Pagoda");
     EXPECT_EQ(names.Lines(), std::vector<std::string>{"Pagoda"});
+}
+
+TEST_F(SkinManagerTest, BuiltInBeijingLoadsAsAStoredSkin)
+{
+    TsStoredSkin& stored = manager->InternalSkins.Add();
+    stored.Name = DefaultSkinName;
+    stored.SetData(DefaultSkinPackage());
+    manager->SetSkinName("Beijing");
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(manager->SkinName(), "Beijing");
+    EXPECT_TRUE(manager->IsPacked());
+    EXPECT_TRUE(manager->SkinData().Active);
+    EXPECT_EQ(manager->SkinInfo(), "8.2");
+    const int button = manager->GetSkinIndex("BUTTON");
+    const int border = manager->GetMaskIndex(button, "BUTTON", "BORDERSMASK");
+    EXPECT_EQ(manager->MaskWidthLeft(border), 6);
+    EXPECT_EQ(manager->MaskWidthTop(border), 6);
+    const int close = manager->GetMaskIndex(manager->GetSkinIndex("GLOBALINFO"), "GLOBALINFO", "BICONCLOSE");
+    // A glyph strip names no borders: a whole frame and the whole band.
+    EXPECT_EQ(manager->MaskWidthRight(close), 27);
+    EXPECT_EQ(manager->MaskWidthBottom(close), 21);
+    EXPECT_NE(manager->GetHighLightColor(false), manager->GetHighLightColor(true));
 }
 
 TEST_F(SkinManagerTest, DestructionAnnouncesTheSkinsRemoval)
