@@ -160,6 +160,13 @@ TEST(SkinImages, MissingImagesAreSkipped)
     EXPECT_EQ(skin.Sections()[1].BorderMaskIndex, -1);
 }
 
+TEST(SkinImages, UndecodableImageFailsTheLoad)
+{
+    TSkinFolder folder;
+    folder.Write("BROKEN.BMP", {'B', 'M', 1, 2, 3});
+    EXPECT_THROW(LoadFromFolder("[BUTTON]\nBORDERSMASK=broken.bmp\n", folder), Exception);
+}
+
 TEST(SkinImages, LargeJpegTexturesStayPatterns)
 {
     TSkinFolder folder;
