@@ -28,7 +28,11 @@ std::vector<std::string_view> SplitFields(std::string_view spec)
 
 std::int32_t FieldToInt(std::string_view field)
 {
-    const auto bad = [&] { return EConvertError("'" + std::string(field) + "' is not a valid integer value"); };
+    const auto bad = [&] {
+        std::string message = "'";
+        message.append(field).append("' is not a valid integer value");
+        return EConvertError(message);
+    };
     const std::size_t signLength = (!field.empty() && (field[0] == '+' || field[0] == '-')) ? 1 : 0;
     const std::string_view digits = field.substr(signLength);
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))

@@ -160,8 +160,9 @@ TEST(DrawTextGlow, GlowsAroundTheTextInsideTheMaskOnly)
         for (int x = 0; x < target.Width(); ++x) {
             const TBGRA p = target.Pixel32(x, y);
             const bool changed = !(p == TBGRA{255, 255, 255, 0});
-            if (!maskArea.Contains({x, y}))
+            if (!maskArea.Contains({x, y})) {
                 ASSERT_FALSE(changed) << x << "," << y;
+            }
             if (changed) {
                 ++glowing;
                 EXPECT_EQ(p.R, 255); // pulled toward red: only green and blue drop
