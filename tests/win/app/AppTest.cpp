@@ -1,3 +1,4 @@
+#include "AllocationCount.h"
 #include "AppFixture.h"
 
 namespace pp {
@@ -115,9 +116,30 @@ TEST_F(AppFixture, RefreshTickWritesReadsAndShows)
     EXPECT_EQ(TakeTrace(), (Trace{"W136", "R"}));
     EXPECT_EQ(form->StatusBar1->Panels()[0].Text(), "Порт 888:136");
     EXPECT_EQ(form->sGauge1->Progress(), 100);
-    char text[64] = {};
-    GetWindowTextA(form->StatusBar1->Handle(), text, sizeof text);
-    EXPECT_STRNE(text, "") << "the status bar answers WM_GETTEXT with panel 0";
+    EXPECT_EQ(test::WindowText(form->StatusBar1->Handle()), L"Порт 888:136")
+        << "the status bar answers WM_GETTEXT with panel 0";
+}
+
+TEST_F(AppFixture, SteadyRefreshTickAllocatesAndPaintsNothing)
+{
+    // 136: its status text is too long to live inside a string object.
+    Click(form->Button7);
+    Click(form->Button15);
+    int paints = 0;
+    form->sGauge1->OnPaintText = [&](TObject*, std::string&) { ++paints; };
+    form->Timer1Timer(nullptr);
+    EXPECT_EQ(paints, 1) << "the change itself is shown";
+    Application->ProcessMessages();
+    paints = 0;
+    TakeTrace();
+    const long before = test::AllocationCount;
+    for (int tick = 0; tick < 100; ++tick)
+        form->Timer1Timer(nullptr);
+    const long allocations = test::AllocationCount - before;
+    EXPECT_EQ(TakeTrace().size(), 200u) << "one write and one read a tick";
+    Application->ProcessMessages();
+    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(paints, 0);
 }
 
 TEST_F(AppFixture, ReadShowsTheCommandedSlot)
