@@ -3,6 +3,7 @@
 #include "app/logic/ConnectorIcon.h"
 #include "app/logic/IntegerText.h"
 #include "app/logic/LineImage.h"
+#include "skin/loading/DefaultSkinPackage.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormBuilder.h"
 
@@ -172,7 +173,19 @@ std::vector<TComponentDescription> FormComponents()
                                             {DescribeMenuItem(&TForm1::N3, "N3", "Интервал", &TForm1::N3Click)}),
                            DescribeMenuItem(&TForm1::N4, "N4", "Бегущий огонь", nullptr,
                                             {DescribeMenuItem(&TForm1::N5, "N5", "Интервал", &TForm1::N5Click)})})}));
-    list.push_back(Describe(&TForm1::sSkinManager1, "sSkinManager1", [](TComponent&, TForm1&) {}));
+    list.push_back(Describe(&TForm1::sSkinManager1, "sSkinManager1", [](TsSkinManager& c, TForm1&) {
+        // The program carries its own skin, so that it is skinned even where
+        // no skin directory exists; a "Beijing" there still comes first.
+        TsStoredSkin& stored = c.InternalSkins.Add();
+        stored.Name = DefaultSkinName;
+        stored.Version = 8.2;
+        stored.Author = "Pindrel_Port";
+        stored.SetData(DefaultSkinPackage());
+        c.SetSkinDirectory("c:\\Skins");
+        c.SetSkinName("Beijing");
+        for (int list = 0; list < ThirdPartyListCount; ++list)
+            c.ThirdParty.SetText(list, list == ThirdButtons ? "TButton" : " ");
+    }));
     list.push_back(Describe(&TForm1::sHintManager1, "sHintManager1", [](TComponent&, TForm1&) {}));
     return list;
 }

@@ -7,6 +7,7 @@
 #include "app/logic/PortPatterns.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sGauge.h"
+#include "skin/loading/SkinManager.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
@@ -64,9 +65,8 @@ public:
     TMenuItem* N3 = nullptr;
     TMenuItem* N4 = nullptr;
     TMenuItem* N5 = nullptr;
-    // Hold the places of the skin manager and the hint manager in the
-    // component order until those components exist.
-    TComponent* sSkinManager1 = nullptr;
+    TsSkinManager* sSkinManager1 = nullptr;
+    // Holds the hint manager's place in the component order until it exists.
     TComponent* sHintManager1 = nullptr;
 
     // Set line Dk high: Button(2k+1).
