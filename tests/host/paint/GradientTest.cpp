@@ -125,6 +125,15 @@ TEST(DrawGradientFill, HorizontalComputesOneRowAndCopiesIt)
         EXPECT_EQ(ramp.Pixel32(x, 1).B, x * 10);
 }
 
+TEST(DrawGradientFill, HorizontalBoundariesRoundHalvesToEven)
+{
+    // 25 percent of 10 columns from column 0 is 2.5: the boundary is column 2.
+    TBitmap b(10, 1);
+    DrawGradientFill(b, b.Bounds(), {{0x11, 0x11, 25, gmHorizontal}, {0x22, 0x22, 0, 0}});
+    for (int x = 0; x < 10; ++x)
+        EXPECT_EQ(b.Pixel32(x, 0).R, x < 2 ? 0x11 : 0x22) << x;
+}
+
 TEST(DrawGradientFill, ClipsToTheBitmapAndLeavesTheRestAlone)
 {
     TBitmap b = test::Filled32(4, 4, 0x01020304);
@@ -188,6 +197,16 @@ TEST(DrawTexturedGradient, MixesATiledTextureIntoTheGradient)
     TBitmap weightless(3, 1);
     DrawTexturedGradient(weightless, weightless.Bounds(), {{0xFFFFFF, 0, 100, gmHorizontal}}, 0, {}, texture);
     EXPECT_EQ(At(weightless, 0, 0), 0xFFFFFFFFu);
+}
+
+TEST(DrawTexturedGradient, TilesRowsByTheDestinationRow)
+{
+    const TBitmap texture = test::Bitmap32(1, 2, {0xFF000000, 0xFFC8C8C8});
+    TBitmap b(2, 5);
+    DrawTexturedGradient(b, {0, 1, 2, 5}, {{0x646464, 0x646464, 100, gmVertical}}, 128, {}, texture);
+    EXPECT_EQ(At(b, 0, 0), 0u); // outside the rectangle
+    for (int y = 1; y < 5; ++y)
+        EXPECT_EQ(At(b, 1, y), y % 2 ? 0xFF969696u : 0xFF323232u) << y;
 }
 
 TEST(DrawTexturedGradient, PaintsNothingForTriangles)
