@@ -251,56 +251,63 @@ void TsBitBtn::DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) c
     DrawGlyphImage(target, pos, glyph, look);
 }
 
+bool TsBitBtn::DrawThemedFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const
+{
+    TButtonTheme theme(HandleValue());
+    if (!theme.Get())
+        return false;
+    HDC dc = canvas.Handle();
+    RECT client{0, 0, Width(), Height()};
+    int part = PBS_NORMAL;
+    if (!Enabled())
+        part = PBS_DISABLED;
+    else if (state == TButtonPaintState::Pressed)
+        part = PBS_PRESSED;
+    else if (mouseInside_)
+        part = PBS_HOT;
+    else if (IsFocused() || hasFocus)
+        part = PBS_DEFAULTED;
+    DrawThemeParentBackground(HandleValue(), dc, &client);
+    DrawThemeBackground(theme.Get(), dc, BP_PUSHBUTTON, part, &client, nullptr);
+    if (IsFocused() && hasFocus) {
+        RECT content{};
+        GetThemeBackgroundContentRect(theme.Get(), dc, BP_PUSHBUTTON, part, &client, &content);
+        DrawFocusRect(dc, &content);
+    }
+    return true;
+}
+
+void TsBitBtn::DrawClassicFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const
+{
+    HDC dc = canvas.Handle();
+    RECT face{0, 0, Width(), Height()};
+    if (IsFocused() || hasFocus) {
+        canvas.Pen.SetColor(clWindowFrame);
+        canvas.Brush.SetStyle(TBrushStyle::bsClear);
+        canvas.Rectangle({0, 0, Width(), Height()});
+        InflateRect(&face, -1, -1);
+    }
+    if (state != TButtonPaintState::Pressed) {
+        DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (Enabled() ? 0 : DFCS_INACTIVE));
+    } else {
+        canvas.Pen.SetColor(clBtnShadow);
+        canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush.SetColor(clBtnFace);
+        canvas.Rectangle({face.left, face.top, face.right, face.bottom});
+    }
+    if (IsFocused() && hasFocus) {
+        RECT focus{4, 4, Width() - 4, Height() - 4};
+        DrawFocusRect(dc, &focus);
+    }
+}
+
 void TsBitBtn::PaintUnskinned(TBitmap& image, bool hasFocus)
 {
     TBitmapCanvas canvas(image);
-    HDC dc = canvas.Handle();
     const TButtonPaintState state = PaintState();
-    const bool pressed = state == TButtonPaintState::Pressed;
-    const bool focusLook = IsFocused() || hasFocus;
     const TBitBtnLayoutResult layout = ComputeLayout(canvas);
-    RECT client{0, 0, Width(), Height()};
-
-    TButtonTheme theme(HandleValue());
-    if (theme.Get()) {
-        int part = PBS_NORMAL;
-        if (!Enabled())
-            part = PBS_DISABLED;
-        else if (pressed)
-            part = PBS_PRESSED;
-        else if (mouseInside_)
-            part = PBS_HOT;
-        else if (focusLook)
-            part = PBS_DEFAULTED;
-        DrawThemeParentBackground(HandleValue(), dc, &client);
-        DrawThemeBackground(theme.Get(), dc, BP_PUSHBUTTON, part, &client, nullptr);
-        if (IsFocused() && hasFocus) {
-            RECT content{};
-            GetThemeBackgroundContentRect(theme.Get(), dc, BP_PUSHBUTTON, part, &client, &content);
-            DrawFocusRect(dc, &content);
-        }
-    } else {
-        RECT face = client;
-        if (focusLook) {
-            canvas.Pen.SetColor(clWindowFrame);
-            canvas.Brush.SetStyle(TBrushStyle::bsClear);
-            canvas.Rectangle({0, 0, Width(), Height()});
-            InflateRect(&face, -1, -1);
-        }
-        if (!pressed) {
-            DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (Enabled() ? 0 : DFCS_INACTIVE));
-        } else {
-            canvas.Pen.SetColor(clBtnShadow);
-            canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-            canvas.Brush.SetColor(clBtnFace);
-            canvas.Rectangle({face.left, face.top, face.right, face.bottom});
-        }
-        if (IsFocused() && hasFocus) {
-            RECT focus = client;
-            InflateRect(&focus, -4, -4);
-            DrawFocusRect(dc, &focus);
-        }
-    }
+    if (!DrawThemedFace(canvas, state, hasFocus))
+        DrawClassicFace(canvas, state, hasFocus);
     DrawCaption(canvas, layout.CaptionRect, state);
     GdiFlush();
     DrawGlyph(image, layout.GlyphPos, state);

@@ -88,6 +88,9 @@ private:
     TSize GlyphSize() const;
     TSize CaptionSize(TCanvas& canvas) const;
     unsigned CaptionFlags() const;
+    // False when no visual theme is active.
+    bool DrawThemedFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const;
+    void DrawClassicFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const;
     void DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const;
     void DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) const;
     bool NativePushed() const;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace pp {
 namespace {
 
@@ -144,6 +146,26 @@ TEST_F(BitBtnTest, DisabledCaptionIsEmbossed)
                 (image.PixelColor(x + 1, y + 1) & 0xFFFFFF) == highlight)
                 ++pairs;
     EXPECT_GT(pairs, 5) << "shadow text with its highlight copy one pixel down and right";
+}
+
+// Themed or classic, whichever the platform offers: focus and press must
+// each change the face.
+TEST_F(BitBtnTest, FaceShowsFocusAndPress)
+{
+    const auto face = [&](bool focused, bool down) {
+        button->SetDown(down);
+        TBitmap image(75, 25, TPixelFormat::pf32bit);
+        button->PaintUnskinned(image, focused);
+        std::vector<TColor> pixels;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                pixels.push_back(image.PixelColor(x, y) & 0xFFFFFF);
+        return pixels;
+    };
+    const auto normal = face(false, false);
+    EXPECT_NE(face(true, false), normal) << "focus";
+    EXPECT_NE(face(false, true), normal) << "pressed";
+    EXPECT_EQ(face(false, false), normal) << "painting is repeatable";
 }
 
 TEST_F(BitBtnTest, MouseEnterAndLeave)
