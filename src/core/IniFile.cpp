@@ -21,13 +21,14 @@ std::string_view TrimBlanks(std::string_view text)
 
 const TIniEntry* TIniSection::Find(std::string_view key) const
 {
-    const auto it = firstByKey_.find(key);
-    return it == firstByKey_.end() ? nullptr : &entries_[it->second];
+    for (const TIniEntry& entry : entries_)
+        if (entry.Key == key)
+            return &entry;
+    return nullptr;
 }
 
 void TIniSection::Add(std::string key, std::string value)
 {
-    firstByKey_.try_emplace(key, entries_.size());
     entries_.push_back({std::move(key), std::move(value)});
 }
 

@@ -34,8 +34,8 @@ public:
 
 private:
     std::string name_;
+    // Sections hold a few dozen keys: a scan beats hashing every key.
     std::vector<TIniEntry> entries_;
-    TStringMap<std::size_t> firstByKey_;
 };
 
 // How lines are cut: skin options are trimmed; texts an application supplies
