@@ -1,10 +1,11 @@
-// Skin loading timings on a generated large skin (200 sections, 500 image
-// keys, packed): the whole load and its parts, inflate, image decoding, and
-// options parsing with section and image record building. The summary at the
-// end prints each part's share of the whole load.
+// Skin loading timings: the built-in default skin, and a generated large skin
+// (200 sections, 500 image keys, packed) whole and in parts: inflate, image
+// decoding, and options parsing with section and image record building. The
+// summary at the end prints each part's share of the whole load.
 #include "core/IniFile.h"
 #include "core/StringList.h"
 #include "skin/loading/BmpImage.h"
+#include "skin/loading/DefaultSkinPackage.h"
 #include "skin/loading/PngImage.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinContentLoader.h"
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -161,9 +163,9 @@ const TLargeSkin& LargeSkin()
     return skin;
 }
 
-std::unique_ptr<pp::TacSkinConvertor> Inflate()
+std::unique_ptr<pp::TacSkinConvertor> Inflate(const TBytes& packed = LargeSkin().Packed)
 {
-    pp::TMemoryStream data(LargeSkin().Packed);
+    pp::TMemoryStream data(packed);
     std::unique_ptr<pp::TacSkinConvertor> reader;
     pp::ReadStoredSkin(reader, data);
     return reader;
@@ -177,17 +179,25 @@ pp::TMemIniFile OptionsOf(pp::TacSkinConvertor& reader)
     return pp::TMemIniFile(lines);
 }
 
-void BM_WholeLoad(benchmark::State& state)
+void LoadPackage(benchmark::State& state, const TBytes& packed)
 {
     for (auto _ : state) {
-        auto reader = Inflate();
+        auto reader = Inflate(packed);
         const pp::TMemIniFile options = OptionsOf(*reader);
         pp::TsLoadedSkin skin;
         pp::LoadSkinContent(options, pp::TSkinPackageSource(*reader), {}, skin);
         benchmark::DoNotOptimize(skin.Masks().size());
     }
-    state.counters["masks"] = 500;
 }
+
+void BM_DefaultSkin(benchmark::State& state)
+{
+    const std::span<const std::uint8_t> packed = pp::DefaultSkinPackage();
+    LoadPackage(state, TBytes(packed.begin(), packed.end()));
+}
+BENCHMARK(BM_DefaultSkin)->Unit(benchmark::kMillisecond);
+
+void BM_WholeLoad(benchmark::State& state) { LoadPackage(state, LargeSkin().Packed); }
 BENCHMARK(BM_WholeLoad)->Unit(benchmark::kMillisecond);
 
 void BM_Inflate(benchmark::State& state)
@@ -267,7 +277,9 @@ void PrintShares(const std::map<std::string, double>& ms)
     const double decode = ms.at("BM_DecodeImages");
     const double parse = ms.at("BM_ParseOptionsAndSections");
     const double records = whole - inflate - decode;
-    std::printf("\nlarge skin load: %.2f ms of processor time\n", whole);
+    if (ms.count("BM_DefaultSkin"))
+        std::printf("\ndefault skin load: %.2f ms of processor time\n", ms.at("BM_DefaultSkin"));
+    std::printf("large skin load: %.2f ms of processor time\n", whole);
     std::printf("  inflate                         %6.2f ms  %5.1f %%\n", inflate, 100 * inflate / whole);
     std::printf("  image decoding                  %6.2f ms  %5.1f %%\n", decode, 100 * decode / whole);
     std::printf("  parsing and record building     %6.2f ms  %5.1f %%  (options and sections alone %.2f ms)\n",
