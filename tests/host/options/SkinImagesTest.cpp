@@ -147,6 +147,18 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_EQ(huge.CornerFlag, cfKeyPixels);
 }
 
+TEST(SkinImages, TheSkinVersionDecidesTheCentreFlag)
+{
+    // Frames of 30 x 20 with borders 14 + 15 and 9 + 10 leave a 1 x 1 centre.
+    const std::string centre = Columns('^', {0, 0, 90, 40, 14, 9, 15, 10}, {3, 1, 0, 0});
+    for (const auto& [version, flags] : {std::pair{"7.0", 1}, std::pair{"7.4", 0}, std::pair{"", 1}}) {
+        TSkinFolder folder;
+        const TsLoadedSkin skin = LoadFromFolder(
+            std::string("[GLOBALINFO]\nVERSION=") + version + "\n[BUTTON]\nBORDERSMASK=" + centre + "\n", folder);
+        EXPECT_EQ(MaskOf(skin, "BUTTON", "BORDERSMASK").DrawFlags, flags) << "version " << version;
+    }
+}
+
 TEST(SkinImages, MissingImagesAreSkipped)
 {
     TSkinFolder folder;
