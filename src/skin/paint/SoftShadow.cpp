@@ -35,6 +35,9 @@ void DrawSoftShadow(TBitmap& bitmap, const TRect& rect, int transparency, int co
     const int c = std::max(0, std::min({w / 2, h / 2, cornerRadius}));
     // A percentage above 100 would wrap the grey byte; it means "no shadow".
     const int base = std::clamp(transparency, 0, 100) * 255 / 100;
+    // White first: the pixels outside the outer ring's rounded corners would
+    // otherwise stay black in the mask and take the full shadow colour.
+    mask.Fill(Grey(255));
     FillRoundRect(mask, {0, 0, w, h}, c, c, Grey(255));
     for (int i = 1; i <= e; ++i) {
         const int g = base + RoundHalfEven(double(255 - base) / (e + 1) * (e - i + 1));

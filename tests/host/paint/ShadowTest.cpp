@@ -52,6 +52,17 @@ TEST(DrawSoftShadow, KeepsItsShapeWhenPartlyOutsideTheBitmap)
     DrawSoftShadow(b, {0, 0, 0, 0}, 50, 0, 2, 0x000000);
 }
 
+TEST(DrawSoftShadow, LeavesTheCornersOutsideTheRoundingLight)
+{
+    TBitmap b = test::Filled32(20, 12, 0xFFFFFFFF);
+    DrawSoftShadow(b, b.Bounds(), 50, 8, 3, 0x000000);
+    // The outermost corner lies outside every rounded ring: it is treated as
+    // the white edge, not as full shadow.
+    EXPECT_EQ(b.Pixel32(0, 0).G, 254);
+    EXPECT_EQ(b.Pixel32(19, 11).G, 254);
+    EXPECT_EQ(b.Pixel32(10, 6).G, 126);
+}
+
 TEST(FillRoundRect, CutsTheCornersOnly)
 {
     TBitmap b = test::Filled32(8, 8, 0);
