@@ -19,11 +19,18 @@ struct TEdge {
     std::int64_t At(int x, int y) const { return A * x + B * y + C; }
 };
 
-std::uint8_t Interpolate(double w0, double w1, double w2, std::uint8_t c0, std::uint8_t c1,
-                         std::uint8_t c2)
-{
-    return RoundToByte(w0 * c0 + w1 * c1 + w2 * c2);
-}
+// One channel across the triangle: area * value = e0 * c0 + e1 * c1 + e2 * c2,
+// an integer that grows by a fixed step per column. Dividing the exact
+// integer once per pixel rounds the true value, halves to even.
+struct TChannelPlane {
+    std::int64_t StepX, StepY, Constant;
+    TChannelPlane(const TEdge& e0, const TEdge& e1, const TEdge& e2, int c0, int c1, int c2)
+        : StepX(e0.A * c0 + e1.A * c1 + e2.A * c2), StepY(e0.B * c0 + e1.B * c1 + e2.B * c2),
+          Constant(e0.C * c0 + e1.C * c1 + e2.C * c2)
+    {
+    }
+    std::int64_t At(int x, int y) const { return StepX * x + StepY * y + Constant; }
+};
 
 // Columns [first, last] of row y where a * x + rowValue has the wanted sign
 // (or is zero), narrowed from the range given.
@@ -66,20 +73,26 @@ void FillGradientTriangle(TBitmap& bitmap, const TRect& clip, const TGradientVer
     const bool positive = area > 0;
     const int top = std::max(clip.Top, std::min({a.Y, b.Y, c.Y}));
     const int bottom = std::min(clip.Bottom - 1, std::max({a.Y, b.Y, c.Y}));
-    const double inv = 1.0 / static_cast<double>(area);
+    const TChannelPlane blue(e0, e1, e2, BlueOf(a.Color), BlueOf(b.Color), BlueOf(c.Color));
+    const TChannelPlane green(e0, e1, e2, GreenOf(a.Color), GreenOf(b.Color), GreenOf(c.Color));
+    const TChannelPlane red(e0, e1, e2, RedOf(a.Color), RedOf(b.Color), RedOf(c.Color));
+    const double divisor = static_cast<double>(area);
     for (int y = top; y <= bottom; ++y) {
         // The pixels inside or on an edge form one run per row.
         int first = std::max(clip.Left, std::min({a.X, b.X, c.X}));
         int last = std::min(clip.Right - 1, std::max({a.X, b.X, c.X}));
         for (const TEdge* e : {&e0, &e1, &e2})
             NarrowSpan(e->A, e->B * y + e->C, positive, first, last);
+        if (first > last)
+            continue;
         TBGRA* row = bitmap.Row32(y);
+        std::int64_t nb = blue.At(first, y), ng = green.At(first, y), nr = red.At(first, y);
         for (int x = first; x <= last; ++x) {
-            const double w0 = e0.At(x, y) * inv, w1 = e1.At(x, y) * inv, w2 = e2.At(x, y) * inv;
-            row[x] = TBGRA{Interpolate(w0, w1, w2, BlueOf(a.Color), BlueOf(b.Color), BlueOf(c.Color)),
-                           Interpolate(w0, w1, w2, GreenOf(a.Color), GreenOf(b.Color), GreenOf(c.Color)),
-                           Interpolate(w0, w1, w2, RedOf(a.Color), RedOf(b.Color), RedOf(c.Color)),
-                           0xFF};
+            row[x] = TBGRA{RoundToByte(double(nb) / divisor), RoundToByte(double(ng) / divisor),
+                           RoundToByte(double(nr) / divisor), 0xFF};
+            nb += blue.StepX;
+            ng += green.StepX;
+            nr += red.StepX;
         }
     }
 }
