@@ -2,6 +2,7 @@
 // itself is in SkinManagerLoadWin32.cpp.
 #include "skin/loading/SkinManager.h"
 
+#include "skin/loading/GlowSupport.h"
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinNames.h"
 #include "toolkit/Forms.h"
@@ -41,6 +42,7 @@ std::string VersionText(double version)
 TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
 {
     InternalSkins.OnChange = [this] { Fire(OnSkinListChanged); };
+    DetectGlowSupport();
     if (!SkinEngine.DefaultManager) {
         SkinEngine.DefaultManager = this;
         // The application window's messages will carry the skin preview and

@@ -1,6 +1,7 @@
 // Version notices, the foreign-control class lists and the skins on offer.
 #include "core/Utf8Path.h"
 #include "core/Stream.h"
+#include "skin/loading/SkinManagerOptions.h"
 #include "skin/loading/SkinNames.h"
 #include "skin/loading/SkinVersionNotice.h"
 #include "skin/loading/ThirdPartyList.h"
@@ -61,6 +62,18 @@ TEST(ThirdPartyListTest, EmptyListsTakeDefaultsAndBlankOnesStayEmpty)
     EXPECT_FALSE(lists.Contains(ThirdButtons, "TBUTTON"));
     EXPECT_EQ(lists.List(ThirdEdits).Count(), 0u);
     EXPECT_EQ(lists.List(ThirdPanels).Lines(), (std::vector<std::string>{"TPanel", "TMyPanel"}));
+}
+
+TEST(SkinEffectsTest, GlowingNeedsTheWishAndAPlatformThatCanShowIt)
+{
+    TacSkinEffects effects;
+    EXPECT_TRUE(effects.AllowGlowing());
+    SetGlowingDisabledAtStart(true);
+    EXPECT_FALSE(effects.AllowGlowing());
+    EXPECT_TRUE(effects.StoredAllowGlowing());
+    SetGlowingDisabledAtStart(false);
+    effects.SetAllowGlowing(false);
+    EXPECT_FALSE(effects.AllowGlowing());
 }
 
 class SkinNamesTest : public testing::Test {
