@@ -1,6 +1,7 @@
 #include "skin/loading/JpegImage.h"
 
 #include "core/Error.h"
+#include "skin/loading/JpegStructure.h"
 
 // The only place the JPEG decoder is compiled; nothing but JPEG is enabled,
 // so no other format can reach it through this entry point.
@@ -41,6 +42,8 @@ TBitmap LoadJpegFromStream(TStream& stream)
     if (bytes.size() > static_cast<std::size_t>(INT_MAX))
         ThrowInvalid("file too large");
     const int length = static_cast<int>(bytes.size());
+    // Before the library sees any table: it trusts their code counts.
+    CheckJpegHuffmanTables(bytes);
     int width = 0, height = 0, channels = 0;
     // Size first, so that an absurd size is refused before any pixel memory.
     if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels))

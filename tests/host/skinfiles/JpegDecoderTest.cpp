@@ -27,7 +27,49 @@ std::vector<std::uint8_t> SolidJpeg(int width, int height, std::uint8_t r, std::
     return out;
 }
 
+// Offset of the first segment with `marker` (its 0xFF byte).
+std::size_t FindSegment(const std::vector<std::uint8_t>& jpeg, std::uint8_t marker)
+{
+    for (std::size_t i = 2; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == marker)
+            return i;
+    return 0;
+}
+
+std::string ErrorOf(std::vector<std::uint8_t> bytes)
+{
+    TMemoryStream stream(std::move(bytes));
+    try {
+        LoadJpegFromStream(stream);
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
 } // namespace
+
+TEST(JpegDecoder, HuffmanTablesTheDecoderWouldOverrunAreRefused)
+{
+    const auto good = SolidJpeg(16, 16, 9, 99, 199);
+    ASSERT_EQ(ErrorOf(good), "no error");
+    const std::string refused = "Cannot load image. Invalid or unexpected JPEG image format. (bad Huffman table)";
+
+    // A table declaring 16 x 255 codes; the decoder's arrays hold 256.
+    auto tooMany = good;
+    const std::size_t dht = FindSegment(tooMany, 0xC4);
+    ASSERT_NE(dht, 0u);
+    for (int i = 0; i < 16; ++i)
+        tooMany[dht + 5 + i] = 0xFF;
+    EXPECT_EQ(ErrorOf(tooMany), refused);
+
+    // A scan whose first component uses AC table 3, which no segment defines.
+    auto undefined = good;
+    const std::size_t sos = FindSegment(undefined, 0xDA);
+    ASSERT_NE(sos, 0u);
+    undefined[sos + 6] = static_cast<std::uint8_t>((undefined[sos + 6] & 0xF0) | 3);
+    EXPECT_EQ(ErrorOf(undefined), refused);
+}
 
 TEST(JpegDecoder, DecodesFromTheStartWhateverThePosition)
 {
