@@ -126,7 +126,7 @@ bool TApplication::IsPreprocessed(MSG& msg)
     if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) TrackMouse(msg);
     if (msg.message == WM_MOUSELEAVE) TrackMouse(msg);
     if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) CancelHint();
-    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR && msg.message != WM_SYSCHAR) return false;
     TCustomForm* form = TCustomForm::GetParentForm(TWinControl::FromHandle(msg.hwnd));
     if (!form) {
         // A child window without a control (an edit's inner parts): ask its form.
@@ -204,6 +204,13 @@ void TApplication::UpdateHint()
     SetTimer(handle_.Get(), HintShowTimer, static_cast<UINT>(std::max(1, HintPause)), nullptr);
 }
 
+void TApplication::SetHintWindowClass(THintWindowFactory factory)
+{
+    CancelHint();
+    hintWindow_.reset();
+    hintWindowClass_ = std::move(factory);
+}
+
 void TApplication::CancelHint()
 {
     if (handle_) {
@@ -230,7 +237,7 @@ void TApplication::ShowHintNow()
     bool canShow = true;
     if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
     if (!canShow || info.HintStr.empty()) return;
-    if (!hintWindow_) hintWindow_ = HintWindowClass ? HintWindowClass() : std::make_unique<THintWindow>(nullptr);
+    if (!hintWindow_) hintWindow_ = hintWindowClass_ ? hintWindowClass_() : std::make_unique<THintWindow>(nullptr);
     const TRect size = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr);
     hintWindow_->ActivateHint(size.Offset(info.HintPos.X, info.HintPos.Y), info.HintStr);
     if (info.HideTimeout > 0) SetTimer(handle_.Get(), HintHideTimer, static_cast<UINT>(info.HideTimeout), nullptr);

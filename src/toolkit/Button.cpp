@@ -1,6 +1,7 @@
 #include "toolkit/StdCtrls.h"
 
 #include "toolkit/Forms.h"
+#include "toolkit/Text.h"
 
 namespace pp {
 
@@ -44,9 +45,30 @@ void TButton::SetButtonStyle(bool isDefault)
     Perform(CM_BUTTONSTYLE, isDefault ? 1 : 0);
 }
 
+bool IsAccelerator(wchar_t key, const std::string& caption)
+{
+    const std::wstring text = WideFromUtf8(caption);
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] == L'&') {
+            ++i;  // "&&" is a literal ampersand
+            continue;
+        }
+        wchar_t a[2] = {text[i + 1], 0}, b[2] = {key, 0};
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, 1, b, 1) == CSTR_EQUAL;
+    }
+    return false;
+}
+
 void TButton::WndProc(TMessage& message)
 {
     switch (message.Msg) {
+    case CM_DIALOGCHAR:
+        if (IsAccelerator(static_cast<wchar_t>(message.WParam), Caption()) && CanFocus()) {
+            Click();
+            message.Result = 1;
+        }
+        return;
     case CN_COMMAND:
         if (HIWORD(message.WParam) == BN_CLICKED) Click();
         message.Result = 1;

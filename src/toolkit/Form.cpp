@@ -232,8 +232,26 @@ TButton* TCustomForm::FindButton(bool wantDefault) const
     return found;
 }
 
+bool TCustomForm::HandleDialogChar(const MSG& msg)
+{
+    // Typed characters belong to an edit box; Alt+letter always looks for
+    // the control whose caption marks that letter.
+    if (msg.message == WM_CHAR && dynamic_cast<TEdit*>(TWinControl::FromHandle(msg.hwnd))) return false;
+    bool handled = false;
+    auto offer = [&](auto&& self, TWinControl* container) -> void {
+        for (int i = 0; i < container->ControlCount() && !handled; ++i) {
+            TControl* c = container->Controls(i);
+            handled = c->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+            if (auto* w = dynamic_cast<TWinControl*>(c); w && !handled) self(self, w);
+        }
+    };
+    offer(offer, this);
+    return handled;
+}
+
 bool TCustomForm::HandleDialogKey(const MSG& msg)
 {
+    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) return HandleDialogChar(msg);
     if (msg.message != WM_KEYDOWN) return false;
     switch (msg.wParam) {
     case VK_TAB:
@@ -345,6 +363,9 @@ void TCustomForm::WndProc(TMessage& message)
             message.Result = 0;
             return;
         }
+        // Whatever the focused control was in the middle of (a pressed
+        // button, a drag) ends when the form loses activation.
+        if (activeControl_) activeControl_->Perform(CM_CANCELMODE);
         if (OnDeactivate) OnDeactivate(this);
         break;
     }

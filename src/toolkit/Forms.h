@@ -63,7 +63,8 @@ public:
     void WndProc(TMessage& message) override;
     void Loaded() override;
     // Enter and Escape go to the default and cancel buttons, Tab moves the
-    // focus; true when the key was used.
+    // focus, a character marked with "&" in a caption clicks that control;
+    // true when the key was used.
     bool HandleDialogKey(const MSG& msg);
 
     // Records the focused control and tells every control on the form.
@@ -84,6 +85,7 @@ private:
     void FocusFirst();
     std::vector<TWinControl*> TabList() const;
     TButton* FindButton(bool wantDefault) const;
+    bool HandleDialogChar(const MSG& msg);
     bool CloseQuery();
 
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -215,7 +217,9 @@ public:
     int HintShortPause = 50;
     int HintHidePause = 2500;
     TShowHintEvent OnShowHint;
-    THintWindowFactory HintWindowClass;
+    // Replaces the kind of window hints appear in; the next hint makes one
+    // of the new kind (null: the plain hint window).
+    void SetHintWindowClass(THintWindowFactory factory);
     void CancelHint();
 
     // The windowless or windowed control the mouse is over.
@@ -250,6 +254,7 @@ private:
     std::vector<THook> hooks_;
     int nextHookId_ = 1;
     TControl* mouseControl_ = nullptr;
+    THintWindowFactory hintWindowClass_;
     std::unique_ptr<THintWindow> hintWindow_;
     TControl* hintControl_ = nullptr;
     DWORD hoverSince_ = 0;

@@ -57,6 +57,9 @@ public:
     std::string ClassName() const override { return "TLabel"; }
 };
 
+// True when `caption` marks `key` with "&" (case does not matter).
+bool IsAccelerator(wchar_t key, const std::string& caption);
+
 // A push button: a superclass of the system button, registered as "TButton".
 class TButton : public TWinControl {
 public:
