@@ -13,6 +13,7 @@
 #include "skin/loading/GraphicErrors.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace pp {
@@ -45,6 +46,11 @@ struct TPngHeader {
 
 class TPNGGraphic {
 public:
+    // Told the stage of a decoding: "Preparing..." once the header is read,
+    // "Transfering..." when the rows are decoded (the texts a progress
+    // display shows).
+    std::function<void(const std::string& stage)> OnProgress;
+
     // Decodes from the stream's current position. Throws EInvalidGraphic
     // (EGraphicCompression for inflate failures) with the user's message.
     void LoadFromStream(TStream& stream);

@@ -206,6 +206,16 @@ TEST(PngDecoder, EmptyChunksThatAreReadPassTheirCrcCheck)
     EXPECT_EQ(DecodeError(EncodePng(spec)), "no error");
 }
 
+TEST(PngDecoder, ReportsItsStages)
+{
+    TMemoryStream stream(EncodePng(Spec(2, 2, 6, 8)));
+    TPNGGraphic png;
+    std::vector<std::string> stages;
+    png.OnProgress = [&](const std::string& stage) { stages.push_back(stage); };
+    png.LoadFromStream(stream);
+    EXPECT_EQ(stages, (std::vector<std::string>{"Preparing...", "Transfering..."}));
+}
+
 TEST(PngDecoder, StartsAtTheStreamsCurrentPosition)
 {
     auto bytes = std::vector<std::uint8_t>{'j', 'u', 'n', 'k'};
