@@ -127,6 +127,7 @@ private:
     void FillThirdPartyLists();
     void FinishSkinChange();
     // The load paths; each throws with the message for the user.
+    std::string PackageFile() const;
     void LoadPackedSkin();
     void LoadSkinFolder();
     void LoadStoredSkin();

@@ -67,8 +67,8 @@ void TsSkinManager::SetSkinName(const std::string& value)
         const bool wasShown = skin_.SkinData.Active;
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
-        isPacked_ = FileExists(PackagePath(skinDirectory_, skinName_));
-        if (SkinEngine.EditorPreviewMode && DirectoryExists(WithTrailingBackslash(skinDirectory_) + skinName_))
+        isPacked_ = FileExists(PackageFile());
+        if (SkinEngine.EditorPreviewMode && DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
             isPacked_ = false;
         try {
             isPacked_ ? LoadPackedSkin() : LoadSkinFolder();
@@ -98,9 +98,17 @@ void TsSkinManager::FinishSkinChange()
     Fire(OnAfterChange);
 }
 
+// The package is looked for where the folder is: a relative skin directory
+// means the program's folder, never the current directory, which may be
+// anywhere and would let a folder win over the package beside it.
+std::string TsSkinManager::PackageFile() const
+{
+    return PackagePath(ResolvedSkinDirectory(), skinName_);
+}
+
 void TsSkinManager::LoadPackedSkin()
 {
-    const std::string path = PackagePath(skinDirectory_, skinName_);
+    const std::string path = PackageFile();
     std::unique_ptr<TacSkinConvertor> package;
     OpenPackedFile(package, path, true);
     RunLoadSteps(PackageOptions(package, "\"" + path + "\""), TSkinPackageSource(*package), ResolvedSkinDirectory() + "\\");

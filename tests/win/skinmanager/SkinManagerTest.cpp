@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Stream.h"
+#include "core/Utf8Path.h"
+
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -137,6 +141,24 @@ TEST_F(SkinManagerTest, FolderLoadsWhenThereIsNoPackage)
     EXPECT_EQ(manager->SkinData().SkinFolder, skins.Path() + "\\Jade\\");
     EXPECT_EQ(manager->GetSkinIndex("BUTTON"), manager->GetSkinIndex("BUTTON"));
     EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
+}
+
+TEST_F(SkinManagerTest, RelativeDirectoryFindsThePackageBesideTheProgram)
+{
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::string programFolder = Utf8FromWide(program).substr(0, Utf8FromWide(program).find_last_of('\\') + 1);
+    const std::string relative = "pp-relative-skins-" + std::to_string(GetCurrentProcessId());
+    std::filesystem::create_directories(PathFromUtf8(programFolder + relative));
+    // The tests run in another folder than the program's.
+    ASSERT_FALSE(std::filesystem::exists(PathFromUtf8(relative)));
+    WriteFileBytes(programFolder + relative + "\\Jade.lvz", PackSkin(SkinWithVersion("8", "beside")));
+    manager->SetSkinDirectory(relative);
+    manager->SetSkinName("Jade");
+    std::filesystem::remove_all(PathFromUtf8(programFolder + relative));
+    EXPECT_TRUE(manager->Active());
+    EXPECT_TRUE(manager->IsPacked());
+    EXPECT_EQ(manager->SkinData().Author, "beside");
 }
 
 TEST_F(SkinManagerTest, MissingSkinTakesTheFirstStoredSkinAndItsName)
