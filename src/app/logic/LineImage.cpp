@@ -5,7 +5,7 @@
 namespace pp::app {
 
 namespace {
-bool IsLine(int line) { return line >= 0 && line < LineCount; }
+[[maybe_unused]] bool IsLine(int line) { return line >= 0 && line < LineCount; }
 } // namespace
 
 void TLineImage::SetLine(int line)

@@ -45,7 +45,10 @@ Trace AppFixture::TakeTrace()
         char kind = 0;
         int portNumber = 0, value = 0;
         fields >> micros >> kind >> portNumber >> value;
-        all.push_back(kind == 'W' ? "W" + std::to_string(value) : std::string("R"));
+        std::string entry(1, kind);
+        if (kind == 'W')
+            entry += std::to_string(value);
+        all.push_back(entry);
     }
     Trace fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(traceRead_, all.size())), all.end());
     traceRead_ = all.size();
