@@ -39,7 +39,9 @@ std::string TApplication::ErrorBoxText(const std::string& message)
     return message;
 }
 
-TApplication::TApplication() : TComponent(nullptr) {}
+// Bitmaps made before Initialize (static caches) need the platform's
+// storage too, so it goes in as soon as the program starts.
+TApplication::TApplication() : TComponent(nullptr) { InstallGraphicsPlatform(); }
 
 TApplication::~TApplication() { Finalize(); }
 
