@@ -35,7 +35,9 @@ std::string SkinNameOf(const fs::directory_entry& entry, int kind)
         return fileName;
     const bool package = fileName.size() > 4 && fileName.compare(fileName.size() - 4, 4, ".lvz") == 0;
     if (WantsPackages(kind) && package && entry.is_regular_file(error))
-        return fileName.substr(0, fileName.find('.'));
+        // Only the extension goes: "pagoda.v2.lvz" is loaded by the name
+        // "pagoda.v2", so that is the name to offer.
+        return fileName.substr(0, fileName.size() - 4);
     return {};
 }
 

@@ -100,8 +100,8 @@ TEST_F(SkinNamesTest, KindsChooseFoldersPackagesOrBothAfterTheStoredSkins)
         std::vector<std::string> Expected;
     } const cases[] = {
         {SkinFoldersOnly, {"Beijing", "Ivory", "Jade"}},
-        {SkinPackagesOnly, {"Beijing", "pagoda"}},
-        {SkinFoldersAndPackages, {"Beijing", "Ivory", "Jade", "pagoda"}},
+        {SkinPackagesOnly, {"Beijing", "pagoda.v2"}},
+        {SkinFoldersAndPackages, {"Beijing", "Ivory", "Jade", "pagoda.v2"}},
     };
     for (const TCase& c : cases) {
         TStringList list;
