@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/logic/PortPatterns.h"
+#include "core/Error.h"
 
 namespace pp::app {
 namespace {
@@ -200,6 +201,38 @@ TEST_F(PortPatternsTest, ZeroIntervalSilencesWithoutStopping)
     patterns.ToggleFlasher();
     EXPECT_TRUE(flasher.Enabled());
     EXPECT_FALSE(flasher.Ticks());
+}
+
+// A timer the platform refuses to start: the flag is kept, the error raised.
+class TRefusingTimer : public TTimerState {
+public:
+    using TTimerState::TTimerState;
+    void SetEnabled(bool enabled) override
+    {
+        TTimerState::SetEnabled(enabled);
+        if (enabled)
+            throw Exception("Not enough timers available");
+    }
+};
+
+TEST(PortPatternsRefusedTimer, StartingTheRunningLightStopsWhereTheTimerFailed)
+{
+    TLineState state;
+    state.Lines.SetLine(5);
+    state.StepCounter = 4;
+    TRecordingPort port;
+    TTimerState refresh{true, RefreshInterval};
+    TTimerState flasher{true, FlasherInterval};
+    TRefusingTimer light{false, RunningLightInterval};
+    TPortPatterns patterns{state, port, {refresh, flasher, light}};
+
+    EXPECT_THROW(patterns.ToggleRunningLight(), Exception);
+    EXPECT_EQ(port.trace, Trace{"W0"});
+    EXPECT_EQ(state.Lines.OutputByte(), 0);
+    EXPECT_TRUE(light.Enabled()) << "keeps its new flag";
+    EXPECT_TRUE(refresh.Enabled()) << "the refresh tick is not left off";
+    EXPECT_TRUE(flasher.Enabled());
+    EXPECT_EQ(state.StepCounter, 4) << "the rest of the command did not run";
 }
 
 } // namespace
