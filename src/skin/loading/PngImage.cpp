@@ -1,10 +1,9 @@
 #include "skin/loading/PngImage.h"
 
+#include "skin/loading/PngChunks.h"
 #include "skin/loading/PngImageData.h"
 #include "skin/loading/PngMessages.h"
 #include "skin/loading/PngRowWriter.h"
-
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -14,123 +13,6 @@ namespace pp {
 namespace {
 
 constexpr std::uint8_t Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-// Chunk lengths above this are not valid PNG.
-constexpr std::uint32_t MaxChunkLength = 0x7FFFFFFF;
-
-std::uint32_t BigEndian32(const std::uint8_t* p)
-{
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
-unsigned BigEndian16(const std::uint8_t* p) { return (unsigned(p[0]) << 8) | p[1]; }
-
-struct TChunk {
-    std::uint32_t Length = 0;
-    char Type[5] = {};
-    std::vector<std::uint8_t> Data;
-
-    bool Is(const char* type) const { return std::memcmp(Type, type, 4) == 0; }
-    // Bit 5 of the first letter clear: a decoder must understand the chunk.
-    bool IsCritical() const { return (static_cast<std::uint8_t>(Type[0]) & 0x20) == 0; }
-};
-
-// Reads chunks from the stream; a chunk's data is only read (and its CRC
-// checked) when asked for, so skipped chunks are never checked.
-class TChunkReader {
-public:
-    explicit TChunkReader(TStream& stream) : stream_(stream) {}
-
-    // False at the end of the stream.
-    bool Next(TChunk& chunk)
-    {
-        std::uint8_t head[8];
-        if (stream_.Read(head, sizeof head) != sizeof head)
-            return false;
-        chunk.Length = BigEndian32(head);
-        std::memcpy(chunk.Type, head + 4, 4);
-        chunk.Data.clear();
-        if (chunk.Length > MaxChunkLength)
-            throw EInvalidGraphic(PngMessage::InvalidFormat);
-        return true;
-    }
-
-    void ReadData(TChunk& chunk)
-    {
-        // Check the length against what is there before allocating for it.
-        if (chunk.Length + std::int64_t(4) > stream_.Size() - stream_.Position())
-            throw EReadError();
-        chunk.Data.resize(chunk.Length);
-        stream_.ReadBuffer(chunk.Data.data(), chunk.Data.size());
-        std::uint8_t stored[4];
-        stream_.ReadBuffer(stored, sizeof stored);
-        uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(chunk.Type), 4);
-        // zlib answers 0 for a null buffer, so empty data must not be passed.
-        if (!chunk.Data.empty())
-            crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
-#ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
-        // (Fuzzing builds skip the check so that mutated chunks reach the
-        // code behind it.)
-        if (crc != BigEndian32(stored))
-            throw EInvalidGraphic(PngMessage::CrcError);
-#else
-        (void)crc;
-#endif
-    }
-
-    void Skip(const TChunk& chunk) { stream_.Seek(std::int64_t(chunk.Length) + 4, TSeekOrigin::Current); }
-
-private:
-    TStream& stream_;
-};
-
-bool ValidColorAndDepth(int colorType, int depth)
-{
-    switch (colorType) {
-    case 0: return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-    case 2:
-    case 4:
-    case 6: return depth == 8 || depth == 16;
-    case 3: return depth == 1 || depth == 2 || depth == 4 || depth == 8;
-    default: return false;
-    }
-}
-
-int SamplesOf(int colorType)
-{
-    switch (colorType) {
-    case 2: return 3;
-    case 4: return 2;
-    case 6: return 4;
-    default: return 1;
-    }
-}
-
-TPngHeader ParseHeader(const TChunk& ihdr)
-{
-    if (ihdr.Data.size() != 13)
-        throw EInvalidGraphic(PngMessage::InvalidFormat);
-    const std::uint8_t* d = ihdr.Data.data();
-    const std::uint32_t width = BigEndian32(d), height = BigEndian32(d + 4);
-    if (width == 0 || height == 0 || width > MaxChunkLength || height > MaxChunkLength)
-        throw EInvalidGraphic(PngMessage::InvalidFormat);
-    TPngHeader h;
-    h.Width = static_cast<int>(width);
-    h.Height = static_cast<int>(height);
-    h.BitsPerSample = d[8];
-    h.Compression = d[10];
-    h.FilterMethod = d[11];
-    if (h.Compression != 0)
-        throw EInvalidGraphic(PngMessage::CompressionScheme);
-    if (!ValidColorAndDepth(d[9], d[8]))
-        throw EInvalidGraphic(PngMessage::InvalidColorFormat);
-    if (d[12] > 1)
-        throw EInvalidGraphic(PngMessage::InvalidFormat);
-    h.ColorScheme = static_cast<TPngColorType>(d[9]);
-    h.SamplesPerPixel = SamplesOf(d[9]);
-    h.BitsPerPixel = h.SamplesPerPixel * h.BitsPerSample;
-    h.Interlaced = d[12] == 1;
-    h.HasAlpha = d[9] == 4 || d[9] == 6;
-    return h;
-}
 
 // One colour given in the file's sample depth (bKGD, tRNS): a grey level,
 // a palette index or red, green, blue.
@@ -139,7 +21,7 @@ struct TFileColor {
     int Count = 0;
 };
 
-std::optional<TFileColor> ParseFileColor(const TChunk& chunk, TPngColorType type)
+std::optional<TFileColor> ParseFileColor(const TPngChunk& chunk, TPngColorType type)
 {
     TFileColor c;
     const std::vector<std::uint8_t>& d = chunk.Data;
@@ -170,11 +52,11 @@ public:
 
     void Run()
     {
-        TChunk chunk;
+        TPngChunk chunk;
         if (!reader_.Next(chunk) || !chunk.Is("IHDR"))
             throw EInvalidGraphic(PngMessage::InvalidFormat);
         reader_.ReadData(chunk);
-        header_ = ParseHeader(chunk);
+        header_ = ParsePngHeader(chunk);
         Notify("Preparing...");
         bool more = reader_.Next(chunk);
         while (more && !chunk.Is("IEND"))
@@ -186,7 +68,7 @@ public:
 
 private:
     // Handles `chunk` and reads the next header into it; false at the end.
-    bool HandleChunk(TChunk& chunk)
+    bool HandleChunk(TPngChunk& chunk)
     {
         if (chunk.Is("IDAT"))
             return ReadImageData(chunk);
@@ -205,7 +87,7 @@ private:
         return reader_.Next(chunk);
     }
 
-    void ReadPalette(TChunk& chunk)
+    void ReadPalette(TPngChunk& chunk)
     {
         reader_.ReadData(chunk);
         if (chunk.Data.size() % 3 != 0)
@@ -219,7 +101,7 @@ private:
         havePalette_ = true;
     }
 
-    void ReadGamma(TChunk& chunk)
+    void ReadGamma(TPngChunk& chunk)
     {
         reader_.ReadData(chunk);
         if (chunk.Data.size() != 4)
@@ -230,14 +112,14 @@ private:
         gammaEnabled_ = true;
     }
 
-    void ReadColorChunk(TChunk& chunk, std::optional<TFileColor>& into)
+    void ReadColorChunk(TPngChunk& chunk, std::optional<TFileColor>& into)
     {
         reader_.ReadData(chunk);
         into = ParseFileColor(chunk, header_.ColorScheme);
     }
 
     // All consecutive IDAT chunks form one zlib stream.
-    bool ReadImageData(TChunk& chunk)
+    bool ReadImageData(TPngChunk& chunk)
     {
         if (imageDone_)
             throw EInvalidGraphic(PngMessage::ExtraData);
@@ -315,7 +197,7 @@ private:
             progress_(stage);
     }
 
-    TChunkReader reader_;
+    TPngChunkReader reader_;
     TBitmap& bitmap_;
     TPngHeader& header_;
     const TProgress& progress_;
