@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# CPU used by the idle program with its 10 ms refresh running: the program's
+# own process, and the wineserver and X server work it causes, over a window
+# of SECONDS (default 10), against the same window with the program not running.
+# Prints percent of one core. Needs the win64 build.
+#   bench/idle_cpu.sh [SECONDS]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(dirname "$here")"
+seconds=${1:-10}
+exe="$root/build/win64/src/app/Pindrel_Port.exe"
+[ -f "$exe" ] || { echo "build the win64 preset first" >&2; exit 1; }
+
+if [ -z "${PP_IDLE_INSIDE:-}" ]; then
+  export PP_IDLE_INSIDE=1 PP_PRIVATE_DISPLAY=1
+  exec "$root/scripts/with-display" "$0" "$seconds"
+fi
+
+ticks_per_second=$(getconf CLK_TCK)
+# user + system ticks of the processes whose command line matches.
+cpu_ticks() {
+  local total=0 pid
+  for pid in $(pgrep -f "$1" || true); do
+    [ -r "/proc/$pid/stat" ] || continue
+    total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat")))
+  done
+  echo $total
+}
+
+measure() {
+  local p0 s0 x0 p1 s1 x1
+  p0=$(cpu_ticks 'Pindrel_Port.exe'); s0=$(cpu_ticks wineserver); x0=$(cpu_ticks Xvfb)
+  sleep "$seconds"
+  p1=$(cpu_ticks 'Pindrel_Port.exe'); s1=$(cpu_ticks wineserver); x1=$(cpu_ticks Xvfb)
+  echo "$((p1 - p0)) $((s1 - s0)) $((x1 - x0))"
+}
+
+percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
+
+read -r _ bs bx < <(measure)
+PINDREL_PORT=sim wine "$exe" >/dev/null 2>&1 &
+sleep 5
+read -r p s x < <(measure)
+wine "$root/build/win64/tests/e2e/e2e_probe.exe" close "LPT Pindrel_Port 888" >/dev/null 2>&1 || true
+wait || true
+
+echo "idle CPU over ${seconds}s, percent of one core:"
+echo "  program process:   $(percent "$p")"
+echo "  wineserver:        $(percent "$s") (without the program: $(percent "$bs"))"
+echo "  X server:          $(percent "$x") (without the program: $(percent "$bx"))"
