@@ -32,6 +32,8 @@ inline int BmpTargetRow(const TBmpInfo& info, int fileRow)
     return info.TopDown ? fileRow : info.Height - 1 - fileRow;
 }
 
+// Throws "Stream read error" unless the stream holds every uncompressed row.
+void CheckBmpRowsPresent(TStream& stream, const TBmpInfo& info);
 // Reads uncompressed rows (1, 4, 8, 16, 24, 32 bits, masks included).
 void ReadBmpRows(TStream& stream, const TBmpInfo& info, TBitmap& target);
 // Decodes RLE8 or RLE4 data into a palette bitmap of 8 or 4 bits.

@@ -158,6 +158,9 @@ TBitmap LoadBmpFromStream(TStream& stream)
     // Some writers leave the offset 0; the pixels then follow the palette.
     if (pixelOffset != 0)
         stream.SetPosition(start + pixelOffset);
+    // Uncompressed rows must all be there before their bitmap is allocated.
+    if (info.Compression != TBmpCompression::Rle8 && info.Compression != TBmpCompression::Rle4)
+        CheckBmpRowsPresent(stream, info);
     TBitmap bitmap(info.Width, info.Height, format);
     bitmap.Palette = info.Palette;
     if (info.Compression == TBmpCompression::Rle8 || info.Compression == TBmpCompression::Rle4)

@@ -88,12 +88,22 @@ bool NeedsUnpacking(const TBmpInfo& info)
 
 } // namespace
 
+// File rows are padded to four bytes, like the bitmap's own rows.
+static std::size_t FileStride(const TBmpInfo& info)
+{
+    return ((static_cast<std::size_t>(info.Width) * info.BitCount + 31) / 32) * 4;
+}
+
+void CheckBmpRowsPresent(TStream& stream, const TBmpInfo& info)
+{
+    if (static_cast<std::int64_t>(FileStride(info)) * info.Height > stream.Size() - stream.Position())
+        throw EReadError();
+}
+
 void ReadBmpRows(TStream& stream, const TBmpInfo& info, TBitmap& target)
 {
-    // File rows are padded to four bytes, like the bitmap's own rows.
-    const std::size_t fileStride = ((static_cast<std::size_t>(info.Width) * info.BitCount + 31) / 32) * 4;
-    if (static_cast<std::int64_t>(fileStride) * info.Height > stream.Size() - stream.Position())
-        throw EReadError();
+    const std::size_t fileStride = FileStride(info);
+    CheckBmpRowsPresent(stream, info);
     const bool unpack = NeedsUnpacking(info);
     const TMasks masks = MasksOf(info);
     const std::size_t copy = std::min(fileStride, target.Stride());

@@ -57,6 +57,8 @@ public:
             throw EInvalidGraphic(PngMessage::InvalidFormat);
         reader_.ReadData(chunk);
         header_ = ParsePngHeader(chunk);
+        // An absurd size is refused before anything else is read.
+        CheckBitmapSize(header_.Width, header_.Height, PngResultFormat(header_));
         Notify("Preparing...");
         bool more = reader_.Next(chunk);
         while (more && !chunk.Is("IEND"))
@@ -130,6 +132,8 @@ private:
             compressed.insert(compressed.end(), chunk.Data.begin(), chunk.Data.end());
             more = reader_.Next(chunk);
         }
+        if (!PngImageDataFits(header_, compressed.size()))
+            throw EGraphicCompression(PngMessage::CompressionError);
         PrepareBitmap();
         Notify("Transfering...");
         TPngRowWriter writer(header_, bitmap_, gammaEnabled_ ? &gamma_ : nullptr);
@@ -141,7 +145,6 @@ private:
     void PrepareBitmap()
     {
         const TPixelFormat format = PngResultFormat(header_);
-        CheckBitmapSize(header_.Width, header_.Height, format);
         bitmap_ = TBitmap(header_.Width, header_.Height, format);
         if (HasPalette(format))
             bitmap_.Palette = ResultPalette();

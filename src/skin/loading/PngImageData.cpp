@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 namespace pp {
 namespace {
@@ -92,6 +93,24 @@ void DecodePass(TRowInflater& inflater, const TPngHeader& header, const TPass& p
 std::size_t PngRowBytes(const TPngHeader& header, int width)
 {
     return (static_cast<std::size_t>(width) * header.BitsPerPixel + 7) / 8;
+}
+
+std::uint64_t PngImageDataSize(const TPngHeader& header)
+{
+    std::uint64_t total = 0;
+    for (const TPass& pass : header.Interlaced ? std::span<const TPass>(Adam7) : std::span<const TPass>(&WholeImage, 1)) {
+        const int width = PassExtent(header.Width, pass.x0, pass.dx);
+        const int height = PassExtent(header.Height, pass.y0, pass.dy);
+        if (width > 0)
+            total += (PngRowBytes(header, width) + 1) * static_cast<std::uint64_t>(height);
+    }
+    return total;
+}
+
+bool PngImageDataFits(const TPngHeader& header, std::size_t compressedBytes)
+{
+    constexpr std::uint64_t MaxInflateRatio = 1032, Slack = 1024;
+    return PngImageDataSize(header) <= compressedBytes * MaxInflateRatio + Slack;
 }
 
 void DecodePngImageData(const std::vector<std::uint8_t>& compressed, const TPngHeader& header,

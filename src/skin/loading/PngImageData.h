@@ -15,6 +15,14 @@ namespace pp {
 void DecodePngImageData(const std::vector<std::uint8_t>& compressed, const TPngHeader& header,
                         TPngRowWriter& writer);
 
+// Bytes the inflated image data must hold: every row of every pass with its
+// filter byte.
+std::uint64_t PngImageDataSize(const TPngHeader& header);
+
+// Deflate cannot expand data by much more than 1032 to 1; image data that
+// would need more cannot be in the file, and its bitmap is never allocated.
+bool PngImageDataFits(const TPngHeader& header, std::size_t compressedBytes);
+
 // Bytes of one row of `width` pixels, filter byte excluded.
 std::size_t PngRowBytes(const TPngHeader& header, int width);
 

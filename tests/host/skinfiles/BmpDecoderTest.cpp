@@ -224,6 +224,7 @@ TEST(BmpDecoder, BadFilesFailWithTheirMessages)
          "Cannot load image. The compression scheme is not supported for BMP files."},
         {"rows missing", with([](auto& f) { f.Pixels.resize(10); }), "Stream read error"},
         {"header cut short", [&] { auto b = good.Build(); b.resize(30); return b; }(), "Stream read error"},
+        {"large image, no rows", with([](auto& f) { f.Width = 8000; f.Height = 8000; }), "Stream read error"},
         {"absurd size", with([](auto& f) { f.Width = 60000; f.Height = 60000; }), "Image size 60000 x 60000 is out of range"},
     };
     for (const auto& c : cases)

@@ -290,6 +290,12 @@ TEST(PngDecoder, OversizedOrTruncatedFilesFailCleanly)
     huge.DeclaredWidth = 100000; // the rows never exist: the size is refused first
     EXPECT_NE(DecodeError(EncodePng(huge)).find("out of range"), std::string::npos);
 
+    // Within the limits, but a few bytes of data cannot inflate to 64 MiB of
+    // rows: refused before the bitmap is allocated.
+    TPngSpec big = Spec(1, 1, 6, 8);
+    big.DeclaredWidth = big.DeclaredHeight = 4000;
+    EXPECT_EQ(DecodeError(EncodePng(big)), "Cannot load image. Compression error found in PNG file.");
+
     const auto whole = EncodePng(Spec(8, 8, 6, 8));
     for (std::size_t keep = 9; keep < whole.size() - 12; keep += 7) {
         const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + keep);
