@@ -303,6 +303,15 @@ void TCustomForm::Close()
         ShowWindow(HandleValue(), SW_MINIMIZE);
     else
         Hide();
+    if (action == TCloseAction::caFree) Release();
+}
+
+void TCustomForm::Release()
+{
+    // Freed from the message loop, after whatever handler asked for it has
+    // returned. Only for forms that belong to an owner or to nobody who
+    // would free them again.
+    PostMessageW(Handle(), CM_RELEASE, 0, 0);
 }
 
 TModalResult TCustomForm::ShowModal()

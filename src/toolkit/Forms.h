@@ -42,7 +42,10 @@ public:
     void SetModalResult(TModalResult result) { modalResult_ = result; }
     // Shows the form modally (other forms disabled) until a modal result is set.
     TModalResult ShowModal();
+    // Asks the form to close; the OnClose action decides: hide (default),
+    // minimise, free (caFree: the form frees itself from the message loop).
     void Close();
+    void Release();
     bool IsModal() const { return modal_; }
     void SetClientSize(int width, int height) override;
 

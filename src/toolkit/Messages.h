@@ -37,6 +37,7 @@ inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 17;  // WParam: the contr
 inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 18;       // LParam: the newly focused control
 inline constexpr UINT CM_HINTSHOW = CM_BASE + 19;
 inline constexpr UINT CM_RECREATEWND = CM_BASE + 20;
+inline constexpr UINT CM_RELEASE = CM_BASE + 21;  // a form frees itself once its messages are done
 inline constexpr UINT CM_LAST = CM_BASE + 0xFF;
 
 // Platform notifications reflected back to the control they concern (a

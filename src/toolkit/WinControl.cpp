@@ -30,6 +30,11 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         control->AttachWindow(window);
     }
     if (!control) return DefWindowProcW(window, msg, wParam, lParam);
+    if (msg == CM_RELEASE) {
+        // Freed here, outside its own message method, which is freed with it.
+        delete control;
+        return 0;
+    }
     TMessage message{msg, wParam, lParam, 0};
     control->MainWndProc(message);
     if (msg == WM_NCDESTROY) {

@@ -126,3 +126,40 @@ TEST(FormTest, ScreenListsFormsInCreationOrder)
 
 } // namespace
 } // namespace pp::test
+
+namespace pp::test {
+namespace {
+
+TEST(FormCloseTest, CloseActionsHideOrFreeTheForm)
+{
+    auto* form = new TForm1(Application);
+    form->Show();
+    form->Close();
+    EXPECT_FALSE(form->Visible()) << "the default action hides";
+    form->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
+    form->Show();
+    form->Close();
+    const int index = [&] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i) == form) return i;
+        return -1;
+    }();
+    ASSERT_GE(index, 0) << "freed before its handler returned";
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i) == form) return false;
+        return true;
+    }, 2s));
+}
+
+TEST(FormCloseTest, CloseQueryCanRefuse)
+{
+    TForm1 form(nullptr);
+    form.Show();
+    form.OnCloseQuery = [](TObject*, bool& canClose) { canClose = false; };
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(form.Visible());
+}
+
+} // namespace
+} // namespace pp::test

@@ -42,3 +42,31 @@ TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
 
 } // namespace
 } // namespace pp::test
+
+namespace pp::test {
+namespace {
+
+TEST(MouseTest, WindowlessControlsAreClickedThroughTheirParent)
+{
+    TForm1 form(nullptr);
+    form.Show();
+    int clicks = 0;
+    form.Label1->OnClick = [&](TObject*) { ++clicks; };
+    const LPARAM onLabel = MAKELPARAM(form.Label1->Left() + 3, form.Label1->Top() + 3);
+    const LPARAM offLabel = MAKELPARAM(300, 120);
+    SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onLabel);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, onLabel);
+    EXPECT_EQ(clicks, 1);
+    // Pressed on the label, released elsewhere: no click.
+    SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onLabel);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, offLabel);
+    EXPECT_EQ(clicks, 1);
+    // A disabled label is not clicked.
+    form.Label1->SetEnabled(false);
+    SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onLabel);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, onLabel);
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace
+} // namespace pp::test
