@@ -14,6 +14,7 @@
 #include "core/Utf8Path.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,12 +33,15 @@ public:
         : watcher_([this](HWND window) {
               TBoxSeen box;
               if (!CloseMessageBox(window, &box.Caption, &box.Text)) return false;
+              if (OnBox) OnBox();
               boxes_.push_back(box);
               return true;
           })
     {
     }
     const std::vector<TBoxSeen>& Boxes() const { return boxes_; }
+    // Runs while a box is up.
+    std::function<void()> OnBox;
 
 private:
     std::vector<TBoxSeen> boxes_;
@@ -194,15 +198,17 @@ TEST_F(SkinManagerTest, MissingSkinWithoutStoredSkinsSwitchesOffSilently)
 TEST_F(SkinManagerTest, TooNewSkinWarnsOncePerVersionCheckAndStillLoads)
 {
     skins.WriteFolder("Future", SkinWithVersion("9.0"));
-    unsigned rulesDuringBox = 0;
-    manager->OnBeforeChange = [&](TObject*) { rulesDuringBox = manager->SkinningRules; };
+    std::vector<unsigned> rulesDuringBoxes;
+    boxes.OnBox = [&] { rulesDuringBoxes.push_back(manager->SkinningRules); };
     manager->SetSkinName("Future");
     ASSERT_EQ(boxes.Boxes().size(), 2u);
     for (const TBoxSeen& box : boxes.Boxes())
         EXPECT_NE(box.Text.find(L"have not complete support"), std::wstring::npos);
     EXPECT_TRUE(manager->SkinData().Active);
     EXPECT_EQ(manager->SkinInfo(), "9");
-    EXPECT_EQ(manager->SkinningRules, rulesDuringBox);
+    // The warning itself is not skinned; afterwards the rules are as before.
+    EXPECT_EQ(rulesDuringBoxes, (std::vector<unsigned>{srStdForms | srThirdParty, srStdForms | srThirdParty}));
+    EXPECT_EQ(manager->SkinningRules, AllSkinningRules);
 }
 
 TEST_F(SkinManagerTest, CurrentAndOldVersionsLoadSilently)
