@@ -2,6 +2,7 @@
 
 #include "skin/loading/PngFilters.h"
 #include "skin/loading/PngMessages.h"
+#include "skin/loading/ZDecompressionStream.h"
 
 #include <zlib.h>
 
@@ -109,8 +110,8 @@ std::uint64_t PngImageDataSize(const TPngHeader& header)
 
 bool PngImageDataFits(const TPngHeader& header, std::size_t compressedBytes)
 {
-    constexpr std::uint64_t MaxInflateRatio = 1032, Slack = 1024;
-    return PngImageDataSize(header) <= compressedBytes * MaxInflateRatio + Slack;
+    constexpr std::uint64_t Slack = 1024;
+    return PngImageDataSize(header) <= compressedBytes * std::uint64_t(ZlibMaxInflateRatio) + Slack;
 }
 
 void DecodePngImageData(const std::vector<std::uint8_t>& compressed, const TPngHeader& header,

@@ -19,8 +19,9 @@ void DecodePngImageData(const std::vector<std::uint8_t>& compressed, const TPngH
 // filter byte.
 std::uint64_t PngImageDataSize(const TPngHeader& header);
 
-// Deflate cannot expand data by much more than 1032 to 1; image data that
-// would need more cannot be in the file, and its bitmap is never allocated.
+// Whether `compressedBytes` can inflate to the image data the header
+// promises; when not, the data cannot be in the file and its bitmap is never
+// allocated.
 bool PngImageDataFits(const TPngHeader& header, std::size_t compressedBytes);
 
 // Bytes of one row of `width` pixels, filter byte excluded.

@@ -15,10 +15,6 @@ constexpr const char* OptionsEntryName = "OPTIONS.DAT";
 // The smallest entry: name length, size, and a zlib stream of an empty input
 // (two header bytes, an empty final block of two bytes, four check bytes).
 constexpr std::int64_t SmallestEntryBytes = 4 + 4 + 8;
-// Deflate cannot expand data by more than about 1032 to 1; a size beyond
-// that for the bytes that are left cannot be right.
-constexpr std::int64_t MaxInflateRatio = 1032;
-
 std::int32_t ReadInt32(TStream& stream)
 {
     std::uint8_t bytes[4];
@@ -51,7 +47,7 @@ std::string ReadEntryName(TStream& source)
 std::int32_t ReadEntrySize(TStream& source, const std::string& name)
 {
     const std::int32_t size = ReadInt32(source);
-    const std::int64_t possible = BytesLeft(source) * MaxInflateRatio;
+    const std::int64_t possible = BytesLeft(source) * ZlibMaxInflateRatio;
     if (size < 0 || size > TacSkinConvertor::MaxEntrySize || size > possible)
         ThrowDamaged("entry \"" + name + "\" claims " + std::to_string(size) + " bytes");
     return size;

@@ -16,6 +16,10 @@
 
 namespace pp {
 
+// A zlib stream cannot inflate to much more than this many times its size
+// (deflate's longest match per code); sizes claimed beyond it are damage.
+inline constexpr std::int64_t ZlibMaxInflateRatio = 1032;
+
 // A zlib failure; the message is zlib's own text for the code ("data error").
 class EZDecompressionError : public Exception {
 public:
