@@ -1,4 +1,5 @@
 #include "skin/loading/JpegImage.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +40,7 @@ std::size_t FindSegment(const std::vector<std::uint8_t>& jpeg, std::uint8_t mark
 std::string ErrorOf(std::vector<std::uint8_t> bytes)
 {
     TMemoryStream stream(std::move(bytes));
-    try {
-        LoadJpegFromStream(stream);
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
+    return pptest::ErrorText([&] { LoadJpegFromStream(stream); });
 }
 
 } // namespace
