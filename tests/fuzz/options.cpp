@@ -32,7 +32,7 @@ std::vector<std::uint8_t> SmallBitmap()
     put(24, 2);
     put(0, 4);
     put(imageSize, 4);
-    put(0, 16);
+    out.insert(out.end(), 16, 0); // resolution and palette counts
     for (int i = 0; i < side * side; ++i)
         put(i % 7 == 0 ? 0xFF00FF : 0x336699, 3);
     return out;
