@@ -17,22 +17,26 @@ if [ -z "${PP_IDLE_INSIDE:-}" ]; then
 fi
 
 ticks_per_second=$(getconf CLK_TCK)
-# user + system ticks of the processes whose command line matches.
+# user + system ticks of the given processes.
 cpu_ticks() {
   local total=0 pid
-  for pid in $(pgrep -f "$1" || true); do
+  for pid in "$@"; do
     [ -r "/proc/$pid/stat" ] || continue
     total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat")))
   done
   echo $total
 }
 
+# The same processes are sampled at both ends of the window: this display's
+# X server, this prefix's wineserver, and the program.
 measure() {
-  local p0 s0 x0 p1 s1 x1
-  p0=$(cpu_ticks 'Pindrel_Port.exe'); s0=$(cpu_ticks wineserver); x0=$(cpu_ticks Xvfb)
+  local program server display p0 s0 x0
+  program=$(pgrep -f 'Pindrel_Port.exe' || true)
+  server=$(pgrep -x wineserver64 || pgrep -x wineserver || true)
+  display=$(pgrep -f "Xvfb ${DISPLAY} " || true)
+  p0=$(cpu_ticks $program); s0=$(cpu_ticks $server); x0=$(cpu_ticks $display)
   sleep "$seconds"
-  p1=$(cpu_ticks 'Pindrel_Port.exe'); s1=$(cpu_ticks wineserver); x1=$(cpu_ticks Xvfb)
-  echo "$((p1 - p0)) $((s1 - s0)) $((x1 - x0))"
+  echo "$(($(cpu_ticks $program) - p0)) $(($(cpu_ticks $server) - s0)) $(($(cpu_ticks $display) - x0))"
 }
 
 percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
