@@ -31,7 +31,7 @@ cpu_ticks() {
 # X server, this prefix's wineserver, and the program.
 measure() {
   local program server display p0 s0 x0
-  program=$(pgrep -f 'Pindrel_Port.exe' || true)
+  program=$(pgrep -f "$1" || true)
   server=$(pgrep -x wineserver64 || pgrep -x wineserver || true)
   display=$(pgrep -f "Xvfb ${DISPLAY} " || true)
   p0=$(cpu_ticks $program); s0=$(cpu_ticks $server); x0=$(cpu_ticks $display)
@@ -41,14 +41,23 @@ measure() {
 
 percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
 
-read -r _ bs bx < <(measure)
+probe="$root/build/win64/tests/e2e/e2e_probe.exe"
+reference="$root/build/win64/tests/e2e/idle_reference.exe"
+read -r _ bs bx < <(measure 'Pindrel_Port.exe')
 PINDREL_PORT=sim wine "$exe" >/dev/null 2>&1 &
 sleep 5
-read -r p s x < <(measure)
-wine "$root/build/win64/tests/e2e/e2e_probe.exe" close "LPT Pindrel_Port 888" >/dev/null 2>&1 || true
+read -r p s x < <(measure 'Pindrel_Port.exe')
+wine "$probe" close "LPT Pindrel_Port 888" >/dev/null 2>&1 || true
+wait || true
+wine "$reference" >/dev/null 2>&1 &
+sleep 3
+read -r r _ _ < <(measure 'idle_reference.exe')
+wine "$probe" close "Idle timer reference" >/dev/null 2>&1 || true
 wait || true
 
 echo "idle CPU over ${seconds}s, percent of one core:"
 echo "  program process:   $(percent "$p")"
+echo "  reference (a bare window with a 10 ms timer): $(percent "$r")"
+awk -v p="$p" -v r="$r" 'BEGIN { if (r > 0) printf "  ratio program / reference: %.2f\n", p / r }' 
 echo "  wineserver:        $(percent "$s") (without the program: $(percent "$bs"))"
 echo "  X server:          $(percent "$x") (without the program: $(percent "$bx"))"
