@@ -77,10 +77,10 @@ private:
     void DefineTables(std::size_t at, std::size_t end)
     {
         while (at < end) {
-            const std::uint8_t classAndId = b_[at];
+            const std::uint8_t classAndId = ByteAt(at);
             std::size_t codes = 0;
             for (int i = 1; i <= 16; ++i)
-                codes += b_[at + i];
+                codes += ByteAt(at + i);
             if (codes > MaxHuffmanCodes)
                 Reject();
             const int tableClass = classAndId >> 4, id = classAndId & 15;
@@ -89,6 +89,9 @@ private:
             at += 17 + codes;
         }
     }
+
+    // A table's counts may run past the end of everything; the decoder reads zeros there.
+    std::uint8_t ByteAt(std::size_t at) const { return at < b_.size() ? b_[at] : 0; }
 
     void CheckScan(std::size_t at, std::size_t end)
     {

@@ -85,7 +85,10 @@ TEST(JpegDecoder, DamagedDataFailsWithAMessage)
 {
     const auto good = SolidJpeg(8, 8, 1, 2, 3);
     for (const auto& bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF},
-                              std::vector<std::uint8_t>(good.begin(), good.begin() + 40)}) {
+                              std::vector<std::uint8_t>(good.begin(), good.begin() + 40),
+                              // A table segment whose code counts lie past the end of the file.
+                              std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                        0xC4, 0xFF, 0xFF, 0xFF, 0x84}}) {
         TMemoryStream stream(bytes);
         try {
             LoadJpegFromStream(stream);
