@@ -4,6 +4,7 @@
 #include "port/PortChoice.h"
 #include "port/PortTrace.h"
 #include "port/SimulatedPort.h"
+#include "toolkit/Text.h"
 
 #include <memory>
 #include <windows.h>
@@ -24,18 +25,6 @@ TPortState& State()
 {
     static TPortState state;
     return state;
-}
-
-std::string Utf8FromWide(const std::wstring& wide)
-{
-    if (wide.empty())
-        return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
 }
 
 std::string EnvironmentValue(const wchar_t* name)

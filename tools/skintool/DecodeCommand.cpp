@@ -17,7 +17,7 @@ enum class TImageKind { Bmp, Png, Jpeg };
 // Chosen from the name as the skin loader chooses: ".BMP" wins over ".PNG".
 TImageKind KindOf(const std::string& name)
 {
-    const std::string upper = pp::UpperCaseAscii(name);
+    const std::string upper = pp::AsciiUpperCase(name);
     if (upper.find(".BMP") != std::string::npos)
         return TImageKind::Bmp;
     if (upper.find(".PNG") != std::string::npos)

@@ -38,8 +38,8 @@ std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& data)
 // The options entry first, then the rest in byte order of their names.
 bool PackOrder(const std::string& a, const std::string& b)
 {
-    const bool aOptions = pp::UpperCaseAscii(a) == OptionsName;
-    const bool bOptions = pp::UpperCaseAscii(b) == OptionsName;
+    const bool aOptions = pp::AsciiUpperCase(a) == OptionsName;
+    const bool bOptions = pp::AsciiUpperCase(b) == OptionsName;
     if (aOptions != bOptions)
         return aOptions;
     return a < b;
@@ -70,7 +70,7 @@ std::unique_ptr<pp::TacSkinConvertor> OpenPackage(const std::string& packageFile
 const pp::TMemoryStream& EntryData(pp::TacSkinConvertor& reader, const pp::TacEntryInfo& entry,
                                    std::size_t& imageIndex)
 {
-    if (pp::UpperCaseAscii(entry.Name) == OptionsName)
+    if (pp::AsciiUpperCase(entry.Name) == OptionsName)
         return *reader.OptionsStream;
     return reader.Items.at(imageIndex++).Stream;
 }

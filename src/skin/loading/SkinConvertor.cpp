@@ -71,14 +71,6 @@ void InflateEntry(TStream& source, std::int32_t size, TMemoryStream& target)
 
 } // namespace
 
-std::string UpperCaseAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 TacSkinConvertor::~TacSkinConvertor() { DropEntries(); }
 
 void TacSkinConvertor::SetSourceStream(TStream* borrowed)
@@ -135,7 +127,7 @@ void TacSkinConvertor::ReadEntry()
     std::string name = ReadEntryName(source);
     const std::int32_t size = ReadEntrySize(source, name);
     const std::int64_t start = source.Position();
-    if (UpperCaseAscii(name) == OptionsEntryName) {
+    if (AsciiUpperCase(name) == OptionsEntryName) {
         // Several options entries: the last one read is the one used.
         auto options = std::make_unique<TMemoryStream>();
         InflateEntry(source, size, *options);
@@ -152,10 +144,10 @@ void TacSkinConvertor::ReadEntry()
 
 TacImageItem* TacSkinConvertor::FindItem(const std::string& name)
 {
-    const std::string wanted = UpperCaseAscii(name);
+    const std::string wanted = AsciiUpperCase(name);
     const std::size_t searched = std::min<std::size_t>(Items.size(), std::max(ItemCount, 0));
     for (std::size_t i = 0; i < searched; ++i)
-        if (UpperCaseAscii(Items[i].FileName) == wanted)
+        if (AsciiUpperCase(Items[i].FileName) == wanted)
             return &Items[i];
     return nullptr;
 }

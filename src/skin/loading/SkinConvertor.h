@@ -5,6 +5,7 @@
 // "Options.dat" in any letter case) is kept apart from the image entries.
 #include "core/Error.h"
 #include "core/Stream.h"
+#include "core/StringList.h"
 
 #include <cstdint>
 #include <memory>
@@ -94,8 +95,5 @@ void OpenPackedFile(std::unique_ptr<TacSkinConvertor>& reader, const std::string
 // it over: `data` stays intact and is detached again afterwards, also on
 // failure. On a wrong magic `reader` becomes null before the throw.
 void ReadStoredSkin(std::unique_ptr<TacSkinConvertor>& reader, TStream& data);
-
-// ASCII upper-casing, as entry names are compared.
-std::string UpperCaseAscii(std::string text);
 
 } // namespace pp

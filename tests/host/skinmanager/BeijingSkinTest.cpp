@@ -42,7 +42,7 @@ TFileMap PackageFiles(TacSkinConvertor& package)
     TFileMap files;
     std::size_t image = 0;
     for (const TacEntryInfo& entry : package.Directory) {
-        const bool options = UpperCaseAscii(entry.Name) == "OPTIONS.DAT";
+        const bool options = AsciiUpperCase(entry.Name) == "OPTIONS.DAT";
         files[entry.Name] = options ? package.OptionsStream->Bytes() : package.Items.at(image++).Stream.Bytes();
     }
     return files;
