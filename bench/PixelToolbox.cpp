@@ -1,10 +1,10 @@
 // Pixel toolbox timings against pixman, the library behind cairo and X, on
 // the same pixels in the same run. Each pair prints ours / pixman at the end.
-#include "skin/paint/Blend.h"
-#include "skin/paint/Composite.h"
-#include "skin/paint/Fills.h"
-#include "skin/paint/Gradient.h"
-#include "skin/paint/Resample.h"
+#include "skin/pixels/Blend.h"
+#include "skin/pixels/Composite.h"
+#include "skin/pixels/Fills.h"
+#include "skin/pixels/Gradient.h"
+#include "skin/pixels/Resample.h"
 
 #include <benchmark/benchmark.h>
 #include <pixman.h>

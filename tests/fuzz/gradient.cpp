@@ -2,7 +2,7 @@
 // parsing must either give segments or raise the conversion error, and
 // painting any parsed gradient must stay inside the bitmap.
 #include "core/Error.h"
-#include "skin/paint/Gradient.h"
+#include "skin/pixels/Gradient.h"
 
 #include <cstddef>
 #include <cstdint>

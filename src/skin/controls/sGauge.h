@@ -1,7 +1,7 @@
 #pragma once
 // A windowless progress indicator: a bar, pie, needle or bare text showing a
 // value within a range, with the percentage drawn inverted over the figure.
-#include "app/logic/GaugeModel.h"
+#include "skin/controls/GaugeModel.h"
 #include "skin/controls/ControlSkinSettings.h"
 #include "toolkit/Controls.h"
 

@@ -1,8 +1,8 @@
 #include "skin/loading/PngDraw.h"
 
 #include "core/Error.h"
-#include "skin/paint/BlendRows.h"
-#include "skin/paint/Resample.h"
+#include "skin/pixels/BlendRows.h"
+#include "skin/pixels/Resample.h"
 
 #include <cstring>
 

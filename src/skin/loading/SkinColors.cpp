@@ -2,7 +2,7 @@
 
 #include "skin/loading/OptionValues.h"
 #include "skin/loading/SkinData.h"
-#include "skin/paint/ColorOps.h"
+#include "skin/pixels/ColorOps.h"
 
 namespace pp {
 namespace {

@@ -4,7 +4,7 @@
 // by index only (GetSkinIndex).
 #include "core/Color.h"
 #include "core/IniFile.h"
-#include "skin/paint/Gradient.h"
+#include "skin/pixels/Gradient.h"
 
 #include <array>
 #include <cstdint>

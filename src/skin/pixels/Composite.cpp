@@ -1,0 +1,151 @@
+#include "skin/pixels/Composite.h"
+
+#include "skin/pixels/BlendRows.h"
+#include "skin/pixels/PixelMath.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace pp {
+namespace {
+
+TBlitArea CompositeArea(const TRect& destRect, const TBitmap& dest, const TRect& sourceRect,
+                        const TBitmap& source)
+{
+    const TRect limited{sourceRect.Left, sourceRect.Top,
+                        sourceRect.Left + std::min(sourceRect.Width(), destRect.Width()),
+                        sourceRect.Top + std::min(sourceRect.Height(), destRect.Height())};
+    return ClipBlit(dest, {destRect.Left, destRect.Top}, limited, source);
+}
+
+// Key-coloured source pixel over a backdrop: take what lies behind, or keep.
+void FillFromBackdrop(TBGRA& d, const BackdropInfo& backdrop, int x, int y, bool opaque)
+{
+    TBGRA b;
+    if (!BackdropPixel(backdrop, x + backdrop.OffsetX, y + backdrop.OffsetY, b))
+        return;
+    d = TBGRA{b.B, b.G, b.R, opaque ? std::uint8_t(0xFF) : d.A};
+}
+
+// The source as CompositeAlphaEx reads it: 32-bit, converted when needed.
+const TBitmap& Source32(const TBitmap& source, std::optional<TBitmap>& converted)
+{
+    if (source.Format() == TPixelFormat::pf32bit)
+        return source;
+    converted.emplace(source);
+    converted->SetFormat(TPixelFormat::pf32bit);
+    return *converted;
+}
+
+struct TExOptions {
+    int Transparency = 0;  // 0..100
+    bool Tinted = false;
+    TBGRA Tint;
+    bool KeyTest = false;  // backdrop has an image
+    bool FillKeyed = false;
+};
+
+// The source pixel after the tint: its grey mean scaled by the tint colour.
+TBGRA Tinted(TBGRA s, const TExOptions& o)
+{
+    if (!o.Tinted)
+        return s;
+    const int mean = (s.R + s.G + s.B) / 3;
+    const auto scale = [mean](int t) { return std::uint8_t(std::min(255, RoundHalfEven(mean * t / 255.0))); };
+    return TBGRA{scale(o.Tint.B), scale(o.Tint.G), scale(o.Tint.R), s.A};
+}
+
+void MixPixel(TBGRA& d, TBGRA s, int weight)
+{
+    d.B = MixChannel(s.B, d.B, weight);
+    d.G = MixChannel(s.G, d.G, weight);
+    d.R = MixChannel(s.R, d.R, weight);
+}
+
+void CompositeExPixel(TBGRA& d, TBGRA s, const TExOptions& o, const BackdropInfo& backdrop, int x, int y)
+{
+    if (o.KeyTest && IsKeyPixel(s)) {
+        if (o.FillKeyed)
+            FillFromBackdrop(d, backdrop, x, y, false);
+        return;
+    }
+    const int weight = o.Transparency == 0 ? s.A : (100 - o.Transparency) * s.A / 100;
+    MixPixel(d, Tinted(s, o), weight);
+    if (o.Transparency == 0)
+        d.A = std::max(d.A, s.A);
+}
+
+// The mirror image below the drawn block, fading with the distance.
+void DrawReflection(TBitmap& dest, const TBitmap& source, const TBlitArea& area, const TExOptions& o)
+{
+    const int sourceHeight = area.Dest.Height();
+    const int q = std::min(sourceHeight / 2 - 1, dest.Height() - area.Dest.Bottom);
+    const int sourceBottom = area.Source.Y + sourceHeight;
+    int strength = 255;
+    for (int k = 1; k <= q; ++k) {
+        const TBGRA* s = source.Row32(sourceBottom - k - 1) + area.Source.X;
+        TBGRA* d = dest.Row32(area.Dest.Bottom + k - 1) + area.Dest.Left;
+        for (int x = 0; x < area.Dest.Width(); ++x) {
+            if (IsKeyPixel(s[x]))
+                continue;
+            const int faded = s[x].A * (q - k) / q;
+            const int weight = o.Transparency == 0 ? (faded * strength) >> 10
+                                                   : (100 - o.Transparency) * (faded * strength / 1024) / 100;
+            MixPixel(d[x], Tinted(s[x], o), weight);
+        }
+        strength -= 255 / sourceHeight;
+    }
+}
+
+} // namespace
+
+void CompositeAlpha(const TRect& destRect, TBitmap& dest, const TRect& sourceRect, const TBitmap& source,
+                    const BackdropInfo& backdrop, bool fillKeyedPixels)
+{
+    if (!Is32Bit(dest) || !Is32Bit(source))
+        return;
+    const TBlitArea area = CompositeArea(destRect, dest, sourceRect, source);
+    for (int row = 0; row < area.Dest.Height(); ++row) {
+        const int y = area.Dest.Top + row;
+        TBGRA* d = dest.Row32(y) + area.Dest.Left;
+        const TBGRA* s = source.Row32(area.Source.Y + row) + area.Source.X;
+        if (!backdrop.HasImage) {
+            CompositeRow(d, s, area.Dest.Width());
+            continue;
+        }
+        for (int x = 0; x < area.Dest.Width(); ++x) {
+            if (!IsKeyPixel(s[x]))
+                CompositeRowPortable(d + x, s + x, 1);
+            else if (fillKeyedPixels)
+                FillFromBackdrop(d[x], backdrop, area.Dest.Left + x, y, true);
+        }
+    }
+}
+
+void CompositeAlphaEx(const TRect& destRect, const TRect& sourceRect, TBitmap& dest, bool reflection,
+                      int transparency, TColor tint, bool fillKeyedPixels, const BackdropInfo& backdrop,
+                      const TBitmap& source)
+{
+    if (!Is32Bit(dest) || source.Empty())
+        return;
+    std::optional<TBitmap> converted;
+    const TBitmap& src = Source32(source, converted);
+    TExOptions o;
+    o.Transparency = std::clamp(transparency, 0, 100);
+    o.Tinted = tint != clNoKeyColor;
+    o.Tint = PixelFromColor(o.Tinted ? ColorToRGB(tint) : 0);
+    o.KeyTest = backdrop.HasImage;
+    o.FillKeyed = fillKeyedPixels;
+    const TBlitArea area = CompositeArea(destRect, dest, sourceRect, src);
+    for (int row = 0; row < area.Dest.Height(); ++row) {
+        const int y = area.Dest.Top + row;
+        TBGRA* d = dest.Row32(y);
+        const TBGRA* s = src.Row32(area.Source.Y + row) + area.Source.X;
+        for (int x = area.Dest.Left; x < area.Dest.Right; ++x)
+            CompositeExPixel(d[x], s[x - area.Dest.Left], o, backdrop, x, y);
+    }
+    if (reflection && !area.Dest.IsEmpty())
+        DrawReflection(dest, src, area, o);
+}
+
+} // namespace pp
