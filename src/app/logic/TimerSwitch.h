@@ -23,8 +23,6 @@ public:
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     std::uint32_t Interval() const override { return interval_; }
     void SetInterval(std::uint32_t milliseconds) override { interval_ = milliseconds; }
-    // An interval of 0 leaves the timer enabled but silent.
-    bool Ticks() const { return enabled_ && interval_ != 0; }
 
 private:
     bool enabled_;

@@ -131,7 +131,12 @@ private:
     void LoadPackedSkin();
     void LoadSkinFolder();
     void LoadStoredSkin();
-    void RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, std::string skinFolder);
+    // Where the skin being loaded comes from; taken over with the skin.
+    struct TSkinOrigin {
+        std::string SkinFolder;
+        bool Packed = false;
+    };
+    void RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, TSkinOrigin origin);
     void CheckSkinVersion(double version);
     void ShowLoadError(const std::string& message) const;
     void Announce(TSkinAnnouncement what, bool animated);

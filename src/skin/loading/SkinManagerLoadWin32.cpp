@@ -4,6 +4,7 @@
 
 #include "core/Error.h"
 #include "core/Stream.h"
+#include "skin/loading/CommonSections.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinLocation.h"
@@ -67,19 +68,22 @@ void TsSkinManager::SetSkinName(const std::string& value)
         const bool wasShown = skin_.SkinData.Active;
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
-        isPacked_ = FileExists(PackageFile());
+        bool packed = FileExists(PackageFile());
         if (SkinEngine.EditorPreviewMode && DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
-            isPacked_ = false;
+            packed = false;
         try {
-            isPacked_ ? LoadPackedSkin() : LoadSkinFolder();
+            packed ? LoadPackedSkin() : LoadSkinFolder();
         } catch (const std::exception& error) {
             skinName_ = oldName;
             // Nothing of the failed skin was taken over: the previous skin
-            // is still whole and may be shown again.
+            // is still whole, with its IsPacked, and may be shown again.
             skin_.SkinData.Active = wasShown;
             ShowLoadError(error.what());
         }
     }
+    // The flag is clear while the windows are told, after a failed load as
+    // after a good one: they repaint with the skin that stays, and painters
+    // that hold back during a load would otherwise leave it unpainted.
     FinishSkinChange();
 }
 
@@ -111,7 +115,8 @@ void TsSkinManager::LoadPackedSkin()
     const std::string path = PackageFile();
     std::unique_ptr<TacSkinConvertor> package;
     OpenPackedFile(package, path, true);
-    RunLoadSteps(PackageOptions(package, "\"" + path + "\""), TSkinPackageSource(*package), ResolvedSkinDirectory() + "\\");
+    RunLoadSteps(PackageOptions(package, "\"" + path + "\""), TSkinPackageSource(*package),
+                 {ResolvedSkinDirectory() + "\\", true});
 }
 
 void TsSkinManager::LoadSkinFolder()
@@ -122,9 +127,8 @@ void TsSkinManager::LoadSkinFolder()
         LoadStoredSkin();
         return;
     }
-    isPacked_ = false;
     TMemoryStream bytes(ReadFileBytes(optionsFile));
-    RunLoadSteps(OptionsFrom(bytes), TSkinFolderSource(folder), folder);
+    RunLoadSteps(OptionsFrom(bytes), TSkinFolderSource(folder), {folder, false});
 }
 
 void TsSkinManager::LoadStoredSkin()
@@ -143,28 +147,29 @@ void TsSkinManager::LoadStoredSkin()
         throw EInvalidData("The stored skin \"" + stored->Name + "\" holds no data");
     std::unique_ptr<TacSkinConvertor> package;
     ReadStoredSkin(package, stored->Data);
-    isPacked_ = true;
-    RunLoadSteps(PackageOptions(package, "stored as \"" + stored->Name + "\""), TSkinPackageSource(*package), std::string());
+    RunLoadSteps(PackageOptions(package, "stored as \"" + stored->Name + "\""), TSkinPackageSource(*package),
+                 {std::string(), true});
 }
 
-void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, std::string skinFolder)
+void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, TSkinOrigin origin)
 {
     // The new skin is built beside the current one and takes its place only
     // when it is whole, so that a damaged skin never leaves a half-built one
     // to be painted with.
     TsLoadedSkin fresh;
-    fresh.SkinData.SkinFolder = std::move(skinFolder);
+    fresh.SkinData.SkinFolder = std::move(origin.SkinFolder);
     TSkinLoadSettings settings;
     settings.SizingFrameWidth = GetSystemMetrics(SM_CXSIZEFRAME);
     TMemIniFile common;
     if (!CommonSections.Empty()) {
-        common.SetLines(CommonSections);
+        common = ParseCommonSections(CommonSections);
         settings.CommonSections = &common;
     }
     settings.CheckVersion = [this](double version) { CheckSkinVersion(version); };
     LoadSkinContent(options, images, settings, fresh);
     fresh.SkinData.Active = true;
     skin_ = std::move(fresh);
+    isPacked_ = origin.Packed;
     Fire(OnSkinLoading);
 }
 

@@ -9,6 +9,8 @@
 //   e2e_probe close-class CLASS             posts WM_CLOSE to the top-level windows of CLASS
 //   e2e_probe close TITLE                   posts WM_CLOSE to the window
 //   e2e_probe rect TITLE                    prints the window rectangle: left top right bottom
+//   e2e_probe pixels TITLE X Y W H          prints the screen's pixels over that part of the
+//                                           window's client area, one line of RRGGBB per row
 //
 // Clicks are posted, not sent: a sent click would block while the handler runs
 // a modal box. Exit status 0 on success, 1 when the window or control is not
@@ -101,9 +103,54 @@ HWND FindTitle(const std::wstring& title) { return FindWindowW(nullptr, title.c_
 
 int Usage()
 {
-    std::fputs("usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect ...\n",
+    std::fputs("usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels ...\n",
                stderr);
     return 2;
+}
+
+// Reads what the screen shows, so that windowless controls, which have no
+// text or state to ask for from outside, can be told apart by their picture.
+bool PrintClientPixels(HWND window, int x, int y, int width, int height)
+{
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
+        return false;
+    POINT origin{x, y};
+    ClientToScreen(window, &origin);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool copied = false;
+    if (memory && bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        copied = BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != FALSE;
+        SelectObject(memory, old);
+    }
+    if (copied) {
+        GdiFlush();
+        const auto* pixels = static_cast<const unsigned char*>(bits);
+        for (int row = 0; row < height; ++row) {
+            for (int column = 0; column < width; ++column) {
+                const unsigned char* p = pixels + (static_cast<size_t>(row) * width + column) * 4;
+                std::printf("%02X%02X%02X", p[2], p[1], p[0]);
+            }
+            std::printf("\n");
+        }
+        std::fflush(stdout);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (memory)
+        DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return copied;
 }
 
 } // namespace
@@ -142,6 +189,11 @@ int wmain(int argc, wchar_t** argv)
         GetWindowRect(window, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
+    }
+    if (command == L"pixels") {
+        if (argc < 7)
+            return Usage();
+        return PrintClientPixels(window, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6])) ? 0 : 1;
     }
     if (argc < 4)
         return Usage();

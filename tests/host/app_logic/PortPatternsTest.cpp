@@ -188,21 +188,6 @@ TEST_F(PortPatternsTest, TimerStateTable)
     ExpectTimers(true, true, false);
 }
 
-TEST_F(PortPatternsTest, ZeroIntervalSilencesWithoutStopping)
-{
-    patterns.ToggleRunningLight();
-    light.SetInterval(0);
-    EXPECT_TRUE(light.Enabled());
-    EXPECT_FALSE(light.Ticks());
-    patterns.ToggleRunningLight();
-    ExpectTimers(true, false, false);
-
-    flasher.SetInterval(0);
-    patterns.ToggleFlasher();
-    EXPECT_TRUE(flasher.Enabled());
-    EXPECT_FALSE(flasher.Ticks());
-}
-
 // A timer the platform refuses to start: the flag is kept, the error raised.
 class TRefusingTimer : public TTimerState {
 public:

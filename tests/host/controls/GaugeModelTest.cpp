@@ -70,6 +70,24 @@ TEST(GaugeModelTest, ShownNumberFillAndSuffix)
     EXPECT_EQ(negative.PercentDone(), 0);
 }
 
+TEST(GaugeModelTest, FillLengthIsTruncatedInFloatingPoint)
+{
+    struct Case {
+        int size;
+        int percent;
+        int length;
+    };
+    // trunc(size * (percent * 0.01)) in doubles: 0.29 and 0.58 are held a
+    // hair below their value, so a 100-pixel bar fills one pixel less than
+    // integer arithmetic would give.
+    const Case cases[] = {
+        {24, 0, 0}, {24, 47, 11}, {24, 50, 12}, {24, 100, 24}, {25, 4, 1},
+        {100, 29, 28}, {100, 58, 57}, {100, 30, 30},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GaugeFillLength(c.size, c.percent), c.length) << c.size << " at " << c.percent << " %";
+}
+
 TEST(GaugeModelTest, RangeSetters)
 {
     TGaugeModel gauge;

@@ -111,6 +111,29 @@ TEST_F(SkinNamesTest, KindsChooseFoldersPackagesOrBothAfterTheStoredSkins)
     }
 }
 
+TEST_F(SkinNamesTest, EachSkinIsListedOnceUnderTheNameALoadWouldUse)
+{
+    // Beside the folders "Jade" and "Ivory": packages of the same names, one
+    // spelled in other letter case, as the Windows file system matches it.
+    for (const char* file : {"Jade.lvz", "ivory.lvz"})
+        WriteFileBytes(Utf8FromPath(root / file), {'x'});
+    const std::vector<std::string> stored = {"jade", "Beijing", "Beijing", "Ash", "ASH"};
+    struct TCase {
+        int Kind;
+        std::vector<std::string> Expected;
+    } const cases[] = {
+        {SkinFoldersOnly, {"ASH", "Ash", "Beijing", "Ivory", "Jade"}},
+        {SkinPackagesOnly, {"ASH", "Ash", "Beijing", "ivory", "Jade", "pagoda.v2"}},
+        {SkinFoldersAndPackages, {"ASH", "Ash", "Beijing", "ivory", "Jade", "pagoda.v2"}},
+    };
+    for (const TCase& c : cases) {
+        TStringList list;
+        // The first stored name, spelled as the directory spells that skin.
+        EXPECT_EQ(CollectSkinNames(list, stored, Directory(), c.Kind), "Jade") << c.Kind;
+        EXPECT_EQ(list.Lines(), c.Expected) << c.Kind;
+    }
+}
+
 TEST_F(SkinNamesTest, MissingDirectoryOffersOnlyStoredSkins)
 {
     TStringList list;

@@ -34,11 +34,11 @@ void AppFixture::TearDown()
     std::remove(traceFile_.c_str());
 }
 
-Trace AppFixture::TakeTrace()
+std::vector<TTimedPortAccess> AppFixture::TakeTimedTrace()
 {
     std::ifstream in(traceFile_);
     std::string line;
-    Trace all;
+    std::vector<TTimedPortAccess> all;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
         long long micros = 0;
@@ -48,14 +48,37 @@ Trace AppFixture::TakeTrace()
         std::string entry(1, kind);
         if (kind == 'W')
             entry += std::to_string(value);
-        all.push_back(entry);
+        all.push_back({micros, entry});
     }
-    Trace fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(traceRead_, all.size())), all.end());
+    std::vector<TTimedPortAccess> fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(traceRead_, all.size())),
+                                        all.end());
     traceRead_ = all.size();
     return fresh;
 }
 
+Trace AppFixture::TakeTrace()
+{
+    Trace entries;
+    for (TTimedPortAccess& access : TakeTimedTrace())
+        entries.push_back(std::move(access.Entry));
+    return entries;
+}
+
+TButton* AppFixture::ButtonNumber(int number) const
+{
+    return dynamic_cast<TButton*>(form->FindComponent("Button" + std::to_string(number)));
+}
+
 void AppFixture::Click(TButton* button) { SendMessageW(button->Handle(), BM_CLICK, 0, 0); }
+
+void AppFixture::EnterInterval(TMenuItem* item, const char* typed)
+{
+    WithModal<TInputForm>([&] { MenuCommand(item); },
+                          [&](TInputForm& box) {
+                              box.Edit->SetText(typed);
+                              Click(box.OkButton);
+                          });
+}
 
 void AppFixture::MenuCommand(TMenuItem* item)
 {

@@ -17,6 +17,11 @@ namespace pp {
 
 using Trace = std::vector<std::string>;
 
+struct TTimedPortAccess {
+    long long Micros;
+    std::string Entry;
+};
+
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -24,6 +29,10 @@ protected:
 
     // Port accesses since the last call.
     Trace TakeTrace();
+    // The same, with the trace's timestamps.
+    std::vector<TTimedPortAccess> TakeTimedTrace();
+    // Button1 ... Button26 by their number.
+    TButton* ButtonNumber(int number) const;
     void Click(TButton* button);
     void MenuCommand(TMenuItem* item);
     // Runs `action`, which opens a modal form of type T, and hands that form
@@ -44,6 +53,9 @@ protected:
         action();
         EXPECT_EQ(watcher.Handled(), 1);
     }
+
+    // Types `typed` into the interval box of a menu item and presses OK.
+    void EnterInterval(TMenuItem* item, const char* typed);
 
     TForm1* form = nullptr;
     std::vector<std::string> errors;

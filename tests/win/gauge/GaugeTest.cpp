@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace pp {
@@ -84,21 +81,8 @@ TEST_F(GaugeOnForm, InvertedRangeIsRefusedOutsideLoading)
     EXPECT_EQ(gauge->MinValue(), 101);
 }
 
-// The picture as rows of '#' (black), '.' (white) and '+' (anything else).
-std::string Picture(const TBitmap& image)
-{
-    std::string rows;
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            const TColor c = image.PixelColor(x, y) & 0xFFFFFF;
-            rows += c == 0 ? '#' : c == 0xFFFFFF ? '.' : '+';
-        }
-        rows += '\n';
-    }
-    return rows;
-}
-
-TBitmap Render(TsGaugeKind kind, int percent, bool border, bool showText, TColor back = clWhite)
+TBitmap Render(TsGaugeKind kind, int percent, bool border, bool showText, TColor back = clWhite,
+               TColor control = clWhite)
 {
     TBitmap image(25, 25, TPixelFormat::pf32bit);
     TBitmapCanvas canvas(image);
@@ -107,7 +91,7 @@ TBitmap Render(TsGaugeKind kind, int percent, bool border, bool showText, TColor
     look.Kind = kind;
     look.SingleBorder = border;
     look.BackColor = back;
-    look.ControlColor = clWhite;
+    look.ControlColor = control;
     look.PercentDone = percent;
     look.ShowText = showText;
     look.Text = std::to_string(percent) + "%";
@@ -116,38 +100,101 @@ TBitmap Render(TsGaugeKind kind, int percent, bool border, bool showText, TColor
     return image;
 }
 
-// Golden pictures are kept as text so that a change shows in a diff;
-// PP_UPDATE_GOLDEN=1 rewrites them from the current painting.
-void ExpectGolden(const std::string& name, const std::string& picture)
+constexpr TColor Black = 0x000000;
+constexpr TColor White = 0xFFFFFF;
+constexpr TColor Green = 0x00FF00;
+
+struct TPixelCase {
+    TsGaugeKind Kind;
+    int Percent;
+    int X, Y;
+    TColor Expected;
+};
+
+// Telling pixels of a 25 x 25 gauge with a single border, worked by hand:
+// the paint rectangle is (1,1)-(24,24); the text is left out (its glyphs are
+// the system font's) and so are pixels on the platform's ellipse outlines.
+const TPixelCase PlainFigurePixels[] = {
+    // Horizontal bar: W = 24, f = trunc(24 * percent * 0.01), filled x 1..f-1.
+    {TsGaugeKind::gkHorizontalBar, 0, 1, 12, White},
+    {TsGaugeKind::gkHorizontalBar, 0, 0, 12, Black}, // the frame
+    {TsGaugeKind::gkHorizontalBar, 25, 5, 12, Black},
+    {TsGaugeKind::gkHorizontalBar, 25, 6, 12, White},
+    {TsGaugeKind::gkHorizontalBar, 47, 10, 12, Black}, // f = trunc(11.28) = 11
+    {TsGaugeKind::gkHorizontalBar, 47, 11, 12, White},
+    {TsGaugeKind::gkHorizontalBar, 50, 11, 1, Black},
+    {TsGaugeKind::gkHorizontalBar, 50, 11, 23, Black},
+    {TsGaugeKind::gkHorizontalBar, 50, 12, 12, White},
+    {TsGaugeKind::gkHorizontalBar, 100, 23, 12, Black},
+    {TsGaugeKind::gkHorizontalBar, 100, 23, 23, Black},
+    // Vertical bar: H = 24, f as above but at most 23, filled rows 24-f..23.
+    {TsGaugeKind::gkVerticalBar, 0, 12, 23, White},
+    {TsGaugeKind::gkVerticalBar, 4, 12, 23, White}, // f = trunc(0.96) = 0
+    {TsGaugeKind::gkVerticalBar, 5, 12, 23, Black}, // f = trunc(1.2) = 1
+    {TsGaugeKind::gkVerticalBar, 5, 12, 22, White},
+    {TsGaugeKind::gkVerticalBar, 75, 12, 6, Black},
+    {TsGaugeKind::gkVerticalBar, 75, 1, 6, Black},
+    {TsGaugeKind::gkVerticalBar, 75, 23, 6, Black},
+    {TsGaugeKind::gkVerticalBar, 75, 12, 5, White},
+    {TsGaugeKind::gkVerticalBar, 100, 12, 1, Black},
+    // Pie in the box (1,1)-(24,24), from (rnd(12(1 - cos a)), rnd(12(1 - sin a))),
+    // a = (percent / 50 + 0.5) pi, counter-clockwise to the top middle: one
+    // pixel well inside each quarter, and a corner outside the ellipse.
+    {TsGaugeKind::gkPie, 0, 17, 7, White},
+    {TsGaugeKind::gkPie, 0, 2, 2, Green},
+    {TsGaugeKind::gkPie, 25, 17, 7, Black}, // from (24,12): the upper right quarter
+    {TsGaugeKind::gkPie, 25, 17, 17, White},
+    {TsGaugeKind::gkPie, 25, 7, 17, White},
+    {TsGaugeKind::gkPie, 25, 7, 7, White},
+    {TsGaugeKind::gkPie, 50, 17, 7, Black}, // from (12,24): the right half
+    {TsGaugeKind::gkPie, 50, 17, 17, Black},
+    {TsGaugeKind::gkPie, 50, 7, 17, White},
+    {TsGaugeKind::gkPie, 50, 7, 7, White},
+    {TsGaugeKind::gkPie, 75, 17, 17, Black}, // from (0,12): all but the upper left
+    {TsGaugeKind::gkPie, 75, 7, 17, Black},
+    {TsGaugeKind::gkPie, 75, 7, 7, White},
+    {TsGaugeKind::gkPie, 100, 7, 7, Black}, // from (12,0): the whole ellipse
+    {TsGaugeKind::gkPie, 100, 17, 17, Black},
+    // Needle from (12,23) to (rnd(12(1 - cos b)), rnd(23(1 - sin b))),
+    // b = percent / 100 pi; none at 0 %.
+    {TsGaugeKind::gkNeedle, 0, 12, 12, White},
+    {TsGaugeKind::gkNeedle, 0, 12, 23, White},
+    {TsGaugeKind::gkNeedle, 0, 2, 2, Green},
+    {TsGaugeKind::gkNeedle, 25, 8, 15, Black}, // to (4,7), through (8,15)
+    {TsGaugeKind::gkNeedle, 25, 10, 19, Black},
+    {TsGaugeKind::gkNeedle, 25, 16, 15, White},
+    {TsGaugeKind::gkNeedle, 50, 12, 3, Black}, // to (12,0)
+    {TsGaugeKind::gkNeedle, 50, 12, 22, Black},
+    {TsGaugeKind::gkNeedle, 50, 11, 12, White},
+    {TsGaugeKind::gkNeedle, 50, 13, 12, White},
+    {TsGaugeKind::gkNeedle, 75, 16, 15, Black}, // to (20,7), through (16,15)
+    {TsGaugeKind::gkNeedle, 75, 14, 19, Black},
+    {TsGaugeKind::gkNeedle, 75, 8, 15, White},
+    {TsGaugeKind::gkNeedle, 100, 13, 23, Black}, // to (24,23): along the base, rightwards
+    {TsGaugeKind::gkNeedle, 100, 14, 23, Black},
+    {TsGaugeKind::gkNeedle, 100, 12, 12, White},
+};
+
+const char* KindName(TsGaugeKind kind)
 {
-    const std::string path = std::string(PP_SOURCE_DIR) + "/tests/golden/" + name + ".txt";
-    if (std::getenv("PP_UPDATE_GOLDEN")) {
-        std::ofstream(path, std::ios::binary) << picture;
-        return;
+    switch (kind) {
+    case TsGaugeKind::gkText: return "text";
+    case TsGaugeKind::gkHorizontalBar: return "bar";
+    case TsGaugeKind::gkVerticalBar: return "vertical bar";
+    case TsGaugeKind::gkPie: return "pie";
+    case TsGaugeKind::gkNeedle: return "needle";
     }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "missing golden " << path;
-    std::stringstream golden;
-    golden << in.rdbuf();
-    EXPECT_EQ(picture, golden.str()) << name;
+    return "?";
 }
 
-TEST(GaugePlainPaint, GoldenPictures)
+TEST(GaugePlainPaint, FigurePixelsFollowTheFillArithmetic)
 {
-    struct Case {
-        const char* name;
-        TsGaugeKind kind;
-        int percent;
-    };
-    const Case cases[] = {
-        {"gauge-bar-50", TsGaugeKind::gkHorizontalBar, 50},
-        {"gauge-vbar-75", TsGaugeKind::gkVerticalBar, 75},
-        {"gauge-pie-25", TsGaugeKind::gkPie, 25},
-        {"gauge-needle-50", TsGaugeKind::gkNeedle, 50},
-    };
     Application->Initialize();
-    for (const Case& c : cases)
-        ExpectGolden(c.name, Picture(Render(c.kind, c.percent, true, true)));
+    for (const TPixelCase& c : PlainFigurePixels) {
+        const TBitmap image = Render(c.Kind, c.Percent, true, false, clWhite, Green);
+        EXPECT_EQ(image.PixelColor(c.X, c.Y) & 0xFFFFFF, c.Expected)
+            << KindName(c.Kind) << " at " << c.Percent << " %, pixel " << c.X << "," << c.Y;
+    }
 }
 
 TEST(GaugePlainPaint, TextIsInvertedOverTheBarAndFramedInBlack)

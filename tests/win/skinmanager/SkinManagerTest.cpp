@@ -51,6 +51,7 @@ private:
 struct TAnnouncement {
     TSkinAnnouncement What;
     bool Animated;
+    bool SkinLoading;
 };
 
 class SkinManagerTest : public testing::Test {
@@ -58,7 +59,7 @@ protected:
     SkinManagerTest()
     {
         SkinAnnouncer = [this](TsSkinManager&, TSkinAnnouncement what, bool animated) {
-            announcements.push_back({what, animated});
+            announcements.push_back({what, animated, SkinEngine.SkinLoading});
         };
         manager = std::make_unique<TsSkinManager>(nullptr);
         manager->SetSkinDirectory(skins.Path());
@@ -143,8 +144,10 @@ TEST_F(SkinManagerTest, FolderLoadsWhenThereIsNoPackage)
     EXPECT_EQ(manager->SkinData().Author, "folder");
     EXPECT_FALSE(manager->IsPacked());
     EXPECT_EQ(manager->SkinData().SkinFolder, skins.Path() + "\\Jade\\");
-    EXPECT_EQ(manager->GetSkinIndex("BUTTON"), manager->GetSkinIndex("BUTTON"));
-    EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
+    // Sections in the order of the options text.
+    EXPECT_EQ(manager->GetSkinIndex("GLOBALINFO"), 0);
+    EXPECT_EQ(manager->GetSkinIndex("BUTTON"), 1);
+    EXPECT_EQ(manager->GetSkinIndex("button"), -1);
 }
 
 TEST_F(SkinManagerTest, RelativeDirectoryFindsThePackageBesideTheProgram)
@@ -309,7 +312,61 @@ TEST_F(SkinManagerTest, BrokenPackageReportsAndKeepsThePreviousSkin)
         EXPECT_FALSE(SkinEngine.SkinLoading);
         ASSERT_EQ(announcements.size(), 1u);
         EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+        // The windows repaint with the skin that stays, as after a good load.
+        EXPECT_FALSE(announcements[0].SkinLoading);
     }
+}
+
+TEST_F(SkinManagerTest, FailedLoadLeavesIsPackedDescribingTheSkinThatStays)
+{
+    // A strict integer that is not a number fails the load after the source
+    // has been chosen.
+    const TSkinFiles broken = {{"Options.dat", BytesOf("[GLOBALINFO]\r\nVERSION=8\r\nSHADOW1OFFSET=abc\r\n")}};
+    skins.WriteFolder("GoodFolder", SkinWithVersion("8", "folder"));
+    skins.WritePackage("GoodPackage.lvz", PackSkin(SkinWithVersion("8", "package")));
+    skins.WriteFolder("BrokenFolder", broken);
+    skins.WritePackage("BrokenPackage.lvz", PackSkin(broken));
+    manager->InternalSkins.Add().Name = "Hollow";
+    struct TCase {
+        const char* Loaded;
+        const char* Failing;
+        bool Packed;
+    } const cases[] = {
+        {"GoodFolder", "BrokenPackage", false},
+        {"GoodPackage", "BrokenFolder", true},
+        {"GoodFolder", "Hollow", false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::string(c.Loaded) + " then " + c.Failing);
+        manager->SetSkinName(c.Loaded);
+        ASSERT_EQ(manager->IsPacked(), c.Packed);
+        const std::size_t boxesBefore = boxes.Boxes().size();
+        manager->SetSkinName(c.Failing);
+        ASSERT_EQ(boxes.Boxes().size(), boxesBefore + 1);
+        EXPECT_EQ(manager->SkinName(), c.Loaded);
+        EXPECT_EQ(manager->SkinData().Author, c.Packed ? "package" : "folder");
+        EXPECT_EQ(manager->IsPacked(), c.Packed);
+    }
+    EXPECT_EQ(boxes.Boxes()[0].Text, L"'abc' is not a valid integer value");
+}
+
+TEST_F(SkinManagerTest, CommonSectionLinesAreTakenAsTheyStand)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    for (const char* line : {"[BUTTON]", "COLOR=255", " FONTCOLOR=255", "[ GAUGE ]", "COLOR=7"})
+        manager->CommonSections.Add(line);
+    manager->SetSkinName("Jade");
+    ASSERT_TRUE(manager->SkinData().Active);
+    const TsGeneralDataArray& sections = manager->Skin().Sections();
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[1].SectionName, "BUTTON");
+    EXPECT_EQ(sections[1].Props[0].Color, 255u);
+    // " FONTCOLOR" is another key than "FONTCOLOR": the skin's value stays.
+    EXPECT_EQ(sections[1].Props[0].FontColor[fcMain], 0u);
+    // "[ GAUGE ]" opens a section of that very name, blanks included.
+    EXPECT_EQ(manager->GetSkinIndex("GAUGE"), -1);
+    EXPECT_EQ(manager->GetSkinIndex(" GAUGE "), 2);
+    EXPECT_EQ(sections[2].Props[0].Color, 7u);
 }
 
 TEST_F(SkinManagerTest, FirstSkinThatFailsLeavesNoSkinToPaintWith)
@@ -373,6 +430,20 @@ TEST_F(SkinManagerTest, ChangingTheDirectoryOffersNewSkinsWithoutReloading)
     TStringList names;
     EXPECT_EQ(manager->GetSkinNames(names, SkinFoldersAndPackages), "Pagoda");
     EXPECT_EQ(names.Lines(), std::vector<std::string>{"Pagoda"});
+}
+
+TEST_F(SkinManagerTest, SkinInTheDirectoryAndStoredIsOfferedOnce)
+{
+    TsStoredSkin& stored = manager->InternalSkins.Add();
+    stored.Name = "Beijing";
+    stored.SetData(PackSkin(SkinWithVersion("8", "stored")));
+    skins.WritePackage("Beijing.lvz", PackSkin(SkinWithVersion("8", "package")));
+    skins.WriteFolder("Beijing", SkinWithVersion("8", "folder"));
+    for (int kind : {SkinFoldersOnly, SkinPackagesOnly, SkinFoldersAndPackages}) {
+        TStringList names;
+        EXPECT_EQ(manager->GetSkinNames(names, kind), "Beijing") << kind;
+        EXPECT_EQ(names.Lines(), std::vector<std::string>{"Beijing"}) << kind;
+    }
 }
 
 TEST_F(SkinManagerTest, BuiltInBeijingLoadsAsAStoredSkin)
