@@ -115,6 +115,36 @@ void DrawReflection(TBitmap& dest, const TRect& destRect, const TBitmap& source,
     }
 }
 
+// The block with no key test: whole rows through the fastest row kernel,
+// the row kernel chosen and the rows found once for the block (buttons are
+// many short rows).
+void CompositeBlock(TBitmap& dest, const TBitmap& source, const TBlitArea& area)
+{
+    const TCompositeRowFunction compositeRow = ChosenCompositeRow();
+    std::uint8_t* d = dest.ScanLine(area.Dest.Top) + std::size_t(area.Dest.Left) * sizeof(TBGRA);
+    const std::uint8_t* s = source.ScanLine(area.Source.Y) + std::size_t(area.Source.X) * sizeof(TBGRA);
+    for (int row = 0; row < area.Dest.Height(); ++row, d += dest.Stride(), s += source.Stride())
+        compositeRow(reinterpret_cast<TBGRA*>(d), reinterpret_cast<const TBGRA*>(s), area.Dest.Width());
+}
+
+// Key-coloured source pixels are not composited: they take the backdrop
+// (opaque) with `fillKeyedPixels`, else leave the destination alone.
+void CompositeOverBackdrop(TBitmap& dest, const TBitmap& source, const TBlitArea& area,
+                           const BackdropInfo& backdrop, bool fillKeyedPixels)
+{
+    for (int row = 0; row < area.Dest.Height(); ++row) {
+        const int y = area.Dest.Top + row;
+        TBGRA* d = dest.Row32(y) + area.Dest.Left;
+        const TBGRA* s = source.Row32(area.Source.Y + row) + area.Source.X;
+        for (int x = 0; x < area.Dest.Width(); ++x) {
+            if (!IsKeyPixel(s[x]))
+                CompositeRowPortable(d + x, s + x, 1);
+            else if (fillKeyedPixels)
+                FillFromBackdrop(d[x], backdrop, area.Dest.Left + x, y, true);
+        }
+    }
+}
+
 } // namespace
 
 void CompositeAlpha(const TRect& destRect, TBitmap& dest, const TRect& sourceRect, const TBitmap& source,
@@ -123,21 +153,12 @@ void CompositeAlpha(const TRect& destRect, TBitmap& dest, const TRect& sourceRec
     if (!Is32Bit(dest) || !Is32Bit(source))
         return;
     const TBlitArea area = CompositeArea(destRect, dest, sourceRect, source);
-    for (int row = 0; row < area.Dest.Height(); ++row) {
-        const int y = area.Dest.Top + row;
-        TBGRA* d = dest.Row32(y) + area.Dest.Left;
-        const TBGRA* s = source.Row32(area.Source.Y + row) + area.Source.X;
-        if (!backdrop.HasImage) {
-            CompositeRow(d, s, area.Dest.Width());
-            continue;
-        }
-        for (int x = 0; x < area.Dest.Width(); ++x) {
-            if (!IsKeyPixel(s[x]))
-                CompositeRowPortable(d + x, s + x, 1);
-            else if (fillKeyedPixels)
-                FillFromBackdrop(d[x], backdrop, area.Dest.Left + x, y, true);
-        }
-    }
+    if (area.Dest.IsEmpty())
+        return;
+    if (backdrop.HasImage)
+        CompositeOverBackdrop(dest, source, area, backdrop, fillKeyedPixels);
+    else
+        CompositeBlock(dest, source, area);
 }
 
 void CompositeAlphaEx(const TRect& destRect, const TRect& sourceRect, TBitmap& dest, bool reflection,
