@@ -48,36 +48,38 @@ inline __m128i Mix16(__m128i a, __m128i b, __m128i w)
     return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_sub_epi16(a, b), w), _mm_slli_epi16(b, 8)), 8);
 }
 
-// Each pixel's alpha copied to its four 16-bit lanes.
-inline __m128i BroadcastAlpha16(__m128i pixels16)
-{
-    const __m128i lo = _mm_shufflelo_epi16(pixels16, _MM_SHUFFLE(3, 3, 3, 3));
-    return _mm_shufflehi_epi16(lo, _MM_SHUFFLE(3, 3, 3, 3));
-}
+// The composite works on each pixel as two pairs of 16-bit lanes: blue and
+// red (the low bytes) and green and alpha (the high bytes), so that no
+// unpacking or packing is needed and the source alpha serves both pairs.
+//   colour: (S * Sa + D * (256 - Sa)) >> 8, which is ((S - D) * Sa + D * 256)
+//           >> 8 rearranged so that every term is non-negative and the sum
+//           stays within 16 bits (at most 65280);
+//   alpha:  Da + Sa * (255 - Da) div 255 = Q div 255 with
+//           Q = 255 * Sa + Da * (255 - Sa) <= 65025, computed as the high
+//           half of (Q + 1) * 257, which is exact in that range.
+// The green/alpha pair does both at once: the source is 255 in the alpha
+// lane, the complement taken of 256 or 255, the addend 0 or 1, and the high
+// half of the product by 256 (a shift by 8) or by 257.
+constexpr int LowBytes = 0x00FF;              // per 16-bit lane
+constexpr int AlphaLaneSource = 0x00FF0000;   // per green/alpha lane pair
+constexpr int ComplementBase = 0x00FF0100;    // 256 for green, 255 for alpha
+constexpr int AlphaLaneAddend = 0x00010000;
+constexpr int Divider = 0x01010100;           // 256 for green, 257 for alpha
 
-// Four pixels composited in 16-bit lanes. With X = S - D in the colour
-// lanes and 255 - Da in the alpha lane, one product P = X * Sa serves both:
-//   colour: (P + D * 256) >> 8, exact in 16 bits modulo 2^16 because the
-//           true sum lies in 0..65280 even when P is negative;
-//   alpha:  Da + P div 255 = (P + 1 + (P >> 8) + Da * 256) >> 8, exact for
-//           0 <= P <= 65025, and the sum stays below 65536.
 inline __m128i Composite4(__m128i d, __m128i s)
 {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i alphaLanes = _mm_set_epi16(255, 0, 0, 0, 255, 0, 0, 0);
-    const __m128i alphaOne = _mm_set_epi16(1, 0, 0, 0, 1, 0, 0, 0);
-    __m128i halves[2];
-    for (int h = 0; h < 2; ++h) {
-        const __m128i s16 = h ? _mm_unpackhi_epi8(s, zero) : _mm_unpacklo_epi8(s, zero);
-        const __m128i d16 = h ? _mm_unpackhi_epi8(d, zero) : _mm_unpacklo_epi8(d, zero);
-        const __m128i sa = BroadcastAlpha16(s16);
-        const __m128i product = _mm_mullo_epi16(_mm_sub_epi16(_mm_or_si128(s16, alphaLanes), d16), sa);
-        const __m128i alphaRounding =
-            _mm_and_si128(_mm_add_epi16(_mm_srli_epi16(product, 8), alphaOne), alphaLanes);
-        const __m128i sum = _mm_add_epi16(_mm_add_epi16(product, _mm_slli_epi16(d16, 8)), alphaRounding);
-        halves[h] = _mm_srli_epi16(sum, 8);
-    }
-    return _mm_packus_epi16(halves[0], halves[1]);
+    const __m128i sBR = _mm_and_si128(s, _mm_set1_epi16(LowBytes)), sGA = _mm_srli_epi16(s, 8);
+    const __m128i dBR = _mm_and_si128(d, _mm_set1_epi16(LowBytes)), dGA = _mm_srli_epi16(d, 8);
+    const __m128i sa =
+        _mm_shufflehi_epi16(_mm_shufflelo_epi16(sGA, _MM_SHUFFLE(3, 3, 1, 1)), _MM_SHUFFLE(3, 3, 1, 1));
+    const __m128i br = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(sBR, sa), _mm_mullo_epi16(dBR, _mm_sub_epi16(_mm_set1_epi16(256), sa))), 8);
+    const __m128i gaSum =
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_or_si128(sGA, _mm_set1_epi32(AlphaLaneSource)), sa),
+                                    _mm_mullo_epi16(dGA, _mm_sub_epi16(_mm_set1_epi32(ComplementBase), sa))),
+                      _mm_set1_epi32(AlphaLaneAddend));
+    const __m128i ga = _mm_mulhi_epu16(gaSum, _mm_set1_epi32(Divider));
+    return _mm_or_si128(br, _mm_slli_epi16(ga, 8));
 }
 
 } // namespace
@@ -111,32 +113,29 @@ void CompositeRowSse2(TBGRA* d, const TBGRA* s, int count)
 }
 
 #if defined(__GNUC__)
-// The same lanes as Composite4, eight pixels at a time. Unpacking and
-// packing work within each 128-bit half, so pixels come back in order.
+// The same lanes as Composite4, eight pixels at a time; every step stays
+// within its pixel, so the 128-bit halves need no crossing.
 __attribute__((target("avx2"))) void CompositeRowAvx2Body(TBGRA* d, const TBGRA* s, int count)
 {
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i alphaLanes = _mm256_set_epi16(255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0);
-    const __m256i alphaOne = _mm256_set_epi16(1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0);
     int i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
         const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-        __m256i halves[2];
-        for (int h = 0; h < 2; ++h) {
-            const __m256i s16 = h ? _mm256_unpackhi_epi8(sv, zero) : _mm256_unpacklo_epi8(sv, zero);
-            const __m256i d16 = h ? _mm256_unpackhi_epi8(dv, zero) : _mm256_unpacklo_epi8(dv, zero);
-            const __m256i sa = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(s16, _MM_SHUFFLE(3, 3, 3, 3)),
-                                                      _MM_SHUFFLE(3, 3, 3, 3));
-            const __m256i product =
-                _mm256_mullo_epi16(_mm256_sub_epi16(_mm256_or_si256(s16, alphaLanes), d16), sa);
-            const __m256i alphaRounding =
-                _mm256_and_si256(_mm256_add_epi16(_mm256_srli_epi16(product, 8), alphaOne), alphaLanes);
-            const __m256i sum =
-                _mm256_add_epi16(_mm256_add_epi16(product, _mm256_slli_epi16(d16, 8)), alphaRounding);
-            halves[h] = _mm256_srli_epi16(sum, 8);
-        }
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(halves[0], halves[1]));
+        const __m256i sBR = _mm256_and_si256(sv, _mm256_set1_epi16(LowBytes)), sGA = _mm256_srli_epi16(sv, 8);
+        const __m256i dBR = _mm256_and_si256(dv, _mm256_set1_epi16(LowBytes)), dGA = _mm256_srli_epi16(dv, 8);
+        const __m256i sa = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sGA, _MM_SHUFFLE(3, 3, 1, 1)),
+                                                  _MM_SHUFFLE(3, 3, 1, 1));
+        const __m256i br = _mm256_srli_epi16(
+            _mm256_add_epi16(_mm256_mullo_epi16(sBR, sa),
+                             _mm256_mullo_epi16(dBR, _mm256_sub_epi16(_mm256_set1_epi16(256), sa))),
+            8);
+        const __m256i gaSum = _mm256_add_epi16(
+            _mm256_add_epi16(
+                _mm256_mullo_epi16(_mm256_or_si256(sGA, _mm256_set1_epi32(AlphaLaneSource)), sa),
+                _mm256_mullo_epi16(dGA, _mm256_sub_epi16(_mm256_set1_epi32(ComplementBase), sa))),
+            _mm256_set1_epi32(AlphaLaneAddend));
+        const __m256i ga = _mm256_mulhi_epu16(gaSum, _mm256_set1_epi32(Divider));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_or_si256(br, _mm256_slli_epi16(ga, 8)));
     }
     CompositeRowSse2(d + i, s + i, count - i);
 }
@@ -146,6 +145,10 @@ bool HaveAvx2Rows()
     static const bool have = __builtin_cpu_supports("avx2");
     return have;
 }
+
+namespace {
+TCompositeRowFunction WidestCompositeRow() { return HaveAvx2Rows() ? &CompositeRowAvx2Body : &CompositeRowSse2; }
+} // namespace
 
 void CompositeRowAvx2(TBGRA* d, const TBGRA* s, int count)
 {
@@ -160,11 +163,23 @@ void CompositeRowAvx2(TBGRA* d, const TBGRA* s, int count)
 bool HaveAvx2Rows() { return false; }
 void CompositeRowAvx2(TBGRA* d, const TBGRA* s, int count) { CompositeRowSse2(d, s, count); }
 
+namespace {
+TCompositeRowFunction WidestCompositeRow() { return &CompositeRowSse2; }
+} // namespace
+
 #endif
 
 void BlendRow(TBGRA* d, const TBGRA* s, int count, int weight) { BlendRowSse2(d, s, count, weight); }
 
-void CompositeRow(TBGRA* d, const TBGRA* s, int count) { CompositeRowAvx2(d, s, count); }
+namespace {
+bool rowsLimitedToSse2 = false;
+} // namespace
+
+void LimitRowsToSse2(bool limit) { rowsLimitedToSse2 = limit; }
+
+TCompositeRowFunction ChosenCompositeRow() { return rowsLimitedToSse2 ? &CompositeRowSse2 : WidestCompositeRow(); }
+
+void CompositeRow(TBGRA* d, const TBGRA* s, int count) { ChosenCompositeRow()(d, s, count); }
 
 #else
 
@@ -175,6 +190,8 @@ void BlendRowSse2(TBGRA* d, const TBGRA* s, int count, int weight) { BlendRowPor
 void CompositeRowSse2(TBGRA* d, const TBGRA* s, int count) { CompositeRowPortable(d, s, count); }
 void BlendRow(TBGRA* d, const TBGRA* s, int count, int weight) { BlendRowPortable(d, s, count, weight); }
 void CompositeRow(TBGRA* d, const TBGRA* s, int count) { CompositeRowPortable(d, s, count); }
+TCompositeRowFunction ChosenCompositeRow() { return &CompositeRowPortable; }
+void LimitRowsToSse2(bool) {}
 
 #endif
 

@@ -23,5 +23,14 @@ void CompositeRowSse2(TBGRA* d, const TBGRA* s, int count);
 // The fastest of the above on this machine.
 void BlendRow(TBGRA* d, const TBGRA* s, int count, int weight);
 void CompositeRow(TBGRA* d, const TBGRA* s, int count);
+// The function CompositeRow runs, for callers that composite many short rows
+// and choose once.
+using TCompositeRowFunction = void (*)(TBGRA* d, const TBGRA* s, int count);
+TCompositeRowFunction ChosenCompositeRow();
+
+// Keeps CompositeRow, and with it CompositeAlpha, on the SSE2 rows even where
+// AVX2 is there, so that benchmarks can set them against libraries that
+// have nothing wider. Off by default.
+void LimitRowsToSse2(bool limit);
 
 } // namespace pp

@@ -14,17 +14,31 @@ std::uint32_t WithLowBytes(std::uint32_t c, std::uint8_t b2, std::uint8_t b1, st
     return (c & 0xFF000000u) | (std::uint32_t(b2) << 16) | (std::uint32_t(b1) << 8) | b0;
 }
 
-
-double HueOf(double r, double g, double b, double v, double delta)
+// a / b rounded to the nearest integer, halves to even; a >= 0, b > 0.
+int DivideHalfEven(int a, int b)
 {
-    double h;
+    const int q = a / b, twiceRest = 2 * (a % b);
+    return (twiceRest > b || (twiceRest == b && q % 2 != 0)) ? q + 1 : q;
+}
+
+// The hue in degrees as a fraction over delta (may be negative): the sector
+// of the largest channel plus 60 times the difference of the other two.
+int HueOverDelta(int r, int g, int b, int v, int delta)
+{
     if (r == v)
-        h = 60.0 * (g - b) / delta;
-    else if (g == v)
-        h = 120.0 + 60.0 * (b - r) / delta;
-    else
-        h = 240.0 + 60.0 * (r - g) / delta;
-    return h < 0 ? h + 360.0 : h;
+        return 60 * (g - b);
+    if (g == v)
+        return 120 * delta + 60 * (b - r);
+    return 240 * delta + 60 * (r - g);
+}
+
+// nearest(hue + degrees) into 0..359. Two whole turns added keep the
+// numerator positive (the hue is at least -60, the rest of the degrees above
+// -360); an even number added does not change how a half rounds.
+int RotatedHue(int r, int g, int b, int v, int delta, int degrees)
+{
+    const int numerator = HueOverDelta(r, g, b, v, delta) + (degrees % 360 + 720) * delta;
+    return DivideHalfEven(numerator, delta) % 360;
 }
 
 } // namespace
@@ -50,23 +64,22 @@ std::uint32_t RotateHue(int degrees, std::uint32_t c)
     // A whole turn is no change; rotating would only round the hue.
     if (degrees % 360 == 0)
         return c;
-    const double r = ByteAt(c, 16), g = ByteAt(c, 8), b = ByteAt(c, 0);
-    const double v = std::max({r, g, b});
-    const double delta = v - std::min({r, g, b});
-    const double s = v == 0 ? 0 : delta / v;
-    if (s == 0)
-        return (c & 0xFF00FFFFu) | (std::uint32_t(RoundToByte(v)) << 16);
-    int rotated = RoundHalfEven(HueOf(r, g, b, v, delta) + degrees) % 360;
-    if (rotated < 0)
-        rotated += 360;
-    const double h = rotated / 60.0;
-    const int i = static_cast<int>(h);
-    const double f = h - i;
-    const std::uint8_t V = RoundToByte(v);
-    const std::uint8_t p = RoundToByte(v * (1 - s));
-    const std::uint8_t q = RoundToByte(v * (1 - f * s));
-    const std::uint8_t t = RoundToByte(v * (1 - (1 - f) * s));
-    switch (i) {
+    const int r = ByteAt(c, 16), g = ByteAt(c, 8), b = ByteAt(c, 0);
+    const int v = std::max({r, g, b});
+    const int delta = v - std::min({r, g, b});
+    if (delta == 0)
+        return c;
+    // With S = delta / v and f = F / 60 the channels are exact fractions over
+    // 60: p = v - delta, q = v - F * delta / 60, t = v - (60 - F) * delta / 60.
+    // Integers round their halves to even on every build; doubles would
+    // leave that to the evaluation order.
+    const int hue = RotatedHue(r, g, b, v, delta, degrees);
+    const int sector = hue / 60, within = hue % 60;
+    const auto V = std::uint8_t(v);
+    const auto p = std::uint8_t(v - delta);
+    const auto q = std::uint8_t(DivideHalfEven(60 * v - within * delta, 60));
+    const auto t = std::uint8_t(DivideHalfEven(60 * v - (60 - within) * delta, 60));
+    switch (sector) {
     case 0: return WithLowBytes(c, V, t, p);
     case 1: return WithLowBytes(c, q, V, p);
     case 2: return WithLowBytes(c, p, V, t);

@@ -75,25 +75,73 @@ void CompositeExPixel(TBGRA& d, TBGRA s, const TExOptions& o, const BackdropInfo
         d.A = std::max(d.A, s.A);
 }
 
-// The mirror image below the drawn block, fading with the distance.
-void DrawReflection(TBitmap& dest, const TBitmap& source, const TBlitArea& area, const TExOptions& o)
+// The weight of a reflected pixel: its alpha fading linearly over the q
+// rows and again with the strength, which drops row by row.
+int ReflectionWeight(int alpha, int k, int q, int strength, int transparency)
 {
-    const int sourceHeight = area.Dest.Height();
-    const int q = std::min(sourceHeight / 2 - 1, dest.Height() - area.Dest.Bottom);
-    const int sourceBottom = area.Source.Y + sourceHeight;
+    const int faded = alpha * (q - k) / q;
+    return transparency == 0 ? (faded * strength) >> 10 : (100 - transparency) * (faded * strength / 1024) / 100;
+}
+
+// Reflection row k of q at strength s; key-coloured source pixels leave the
+// destination alone.
+void ReflectRow(TBGRA* d, const TBGRA* s, int count, const TExOptions& o, int k, int q, int strength)
+{
+    for (int x = 0; x < count; ++x)
+        if (!IsKeyPixel(s[x]))
+            MixPixel(d[x], Tinted(s[x], o), ReflectionWeight(s[x].A, k, q, strength, o.Transparency));
+}
+
+// The mirror image below the destination rectangle: row k under it shows
+// source row (bottom - k - 1), for at most half the source rectangle's
+// height, fading with the distance. Its geometry follows the rectangles as
+// given, not the block that was clipped out of them, so a source taller or
+// shorter than the destination still mirrors under the destination.
+void DrawReflection(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& sourceRect,
+                    const TExOptions& o)
+{
+    const int sourceHeight = sourceRect.Height();
+    const int q = int(std::min<long long>(sourceHeight / 2 - 1, (long long)dest.Height() - destRect.Bottom));
+    const int width = std::min(sourceRect.Width(), destRect.Width());
     int strength = 255;
     for (int k = 1; k <= q; ++k) {
-        const TBGRA* s = source.Row32(sourceBottom - k - 1) + area.Source.X;
-        TBGRA* d = dest.Row32(area.Dest.Bottom + k - 1) + area.Dest.Left;
-        for (int x = 0; x < area.Dest.Width(); ++x) {
-            if (IsKeyPixel(s[x]))
-                continue;
-            const int faded = s[x].A * (q - k) / q;
-            const int weight = o.Transparency == 0 ? (faded * strength) >> 10
-                                                   : (100 - o.Transparency) * (faded * strength / 1024) / 100;
-            MixPixel(d[x], Tinted(s[x], o), weight);
-        }
+        const int sourceRow = sourceRect.Bottom - k - 1;
+        const TBlitArea row = ClipBlit(dest, {destRect.Left, destRect.Bottom + k - 1},
+                                       {sourceRect.Left, sourceRow, sourceRect.Left + width, sourceRow + 1}, source);
+        if (!row.Dest.IsEmpty())
+            ReflectRow(dest.Row32(row.Dest.Top) + row.Dest.Left, source.Row32(row.Source.Y) + row.Source.X,
+                       row.Dest.Width(), o, k, q, strength);
         strength -= 255 / sourceHeight;
+    }
+}
+
+// The block with no key test: whole rows through the fastest row kernel,
+// the row kernel chosen and the rows found once for the block (buttons are
+// many short rows).
+void CompositeBlock(TBitmap& dest, const TBitmap& source, const TBlitArea& area)
+{
+    const TCompositeRowFunction compositeRow = ChosenCompositeRow();
+    std::uint8_t* d = dest.ScanLine(area.Dest.Top) + std::size_t(area.Dest.Left) * sizeof(TBGRA);
+    const std::uint8_t* s = source.ScanLine(area.Source.Y) + std::size_t(area.Source.X) * sizeof(TBGRA);
+    for (int row = 0; row < area.Dest.Height(); ++row, d += dest.Stride(), s += source.Stride())
+        compositeRow(reinterpret_cast<TBGRA*>(d), reinterpret_cast<const TBGRA*>(s), area.Dest.Width());
+}
+
+// Key-coloured source pixels are not composited: they take the backdrop
+// (opaque) with `fillKeyedPixels`, else leave the destination alone.
+void CompositeOverBackdrop(TBitmap& dest, const TBitmap& source, const TBlitArea& area,
+                           const BackdropInfo& backdrop, bool fillKeyedPixels)
+{
+    for (int row = 0; row < area.Dest.Height(); ++row) {
+        const int y = area.Dest.Top + row;
+        TBGRA* d = dest.Row32(y) + area.Dest.Left;
+        const TBGRA* s = source.Row32(area.Source.Y + row) + area.Source.X;
+        for (int x = 0; x < area.Dest.Width(); ++x) {
+            if (!IsKeyPixel(s[x]))
+                CompositeRowPortable(d + x, s + x, 1);
+            else if (fillKeyedPixels)
+                FillFromBackdrop(d[x], backdrop, area.Dest.Left + x, y, true);
+        }
     }
 }
 
@@ -105,21 +153,12 @@ void CompositeAlpha(const TRect& destRect, TBitmap& dest, const TRect& sourceRec
     if (!Is32Bit(dest) || !Is32Bit(source))
         return;
     const TBlitArea area = CompositeArea(destRect, dest, sourceRect, source);
-    for (int row = 0; row < area.Dest.Height(); ++row) {
-        const int y = area.Dest.Top + row;
-        TBGRA* d = dest.Row32(y) + area.Dest.Left;
-        const TBGRA* s = source.Row32(area.Source.Y + row) + area.Source.X;
-        if (!backdrop.HasImage) {
-            CompositeRow(d, s, area.Dest.Width());
-            continue;
-        }
-        for (int x = 0; x < area.Dest.Width(); ++x) {
-            if (!IsKeyPixel(s[x]))
-                CompositeRowPortable(d + x, s + x, 1);
-            else if (fillKeyedPixels)
-                FillFromBackdrop(d[x], backdrop, area.Dest.Left + x, y, true);
-        }
-    }
+    if (area.Dest.IsEmpty())
+        return;
+    if (backdrop.HasImage)
+        CompositeOverBackdrop(dest, source, area, backdrop, fillKeyedPixels);
+    else
+        CompositeBlock(dest, source, area);
 }
 
 void CompositeAlphaEx(const TRect& destRect, const TRect& sourceRect, TBitmap& dest, bool reflection,
@@ -144,8 +183,8 @@ void CompositeAlphaEx(const TRect& destRect, const TRect& sourceRect, TBitmap& d
         for (int x = area.Dest.Left; x < area.Dest.Right; ++x)
             CompositeExPixel(d[x], s[x - area.Dest.Left], o, backdrop, x, y);
     }
-    if (reflection && !area.Dest.IsEmpty())
-        DrawReflection(dest, src, area, o);
+    if (reflection)
+        DrawReflection(dest, destRect, src, sourceRect, o);
 }
 
 } // namespace pp

@@ -45,6 +45,12 @@ void FillPixels32(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t
         return;
     const std::uint32_t value = (std::uint32_t(alpha) << 24) | (SwapChannelOrder(color) & 0xFFFFFFu);
     std::uint8_t* row = bitmap.ScanLine(r.Top);
+    // Whole rows lie end to end: one run for all of them saves the set-up of
+    // each short row (buttons are many of them).
+    if (r.Width() == bitmap.Width() && bitmap.Stride() == std::size_t(r.Width()) * sizeof(std::uint32_t)) {
+        FillRow(reinterpret_cast<std::uint32_t*>(row), r.Width() * r.Height(), value);
+        return;
+    }
     for (int y = r.Top; y < r.Bottom; ++y, row += bitmap.Stride())
         FillRow(reinterpret_cast<std::uint32_t*>(row) + r.Left, r.Width(), value);
 }

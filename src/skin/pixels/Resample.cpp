@@ -132,30 +132,37 @@ std::vector<std::vector<TContribution>> ResampleContributions(int oldCount, int 
 
 void ResampleBitmap(const TBitmap& source, TBitmap& dest, int newWidth, int filter, int newHeight)
 {
-    if (newWidth <= 0 || newHeight <= 0)
+    if (newHeight == 0)
         return;
     if (source.Width() <= 1 || source.Height() <= 1)
         throw Exception("Source bitmap is too small");
+    if (newWidth < 0 || newHeight < 0)
+        return;
     CheckBitmapSize(newWidth, newHeight, TPixelFormat::pf32bit);
     const bool fourChannels = source.Format() == TPixelFormat::pf32bit;
+    const TPixelFormat format = fourChannels ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+    // Palette and mask images are read as 24 bits, and the result is 24 bits
+    // in every case, the same size and in place included.
     TBitmap converted;
     const TBitmap* src = &source;
-    if (!fourChannels && source.Format() != TPixelFormat::pf24bit) {
+    if (source.Format() != format) {
         converted = source;
-        converted.SetFormat(TPixelFormat::pf24bit);
+        converted.SetFormat(format);
         src = &converted;
     }
     if (newWidth == src->Width() && newHeight == src->Height()) {
-        if (&dest != &source)
+        if (src != &dest)
             dest = *src;
         return;
     }
-    const int channels = fourChannels ? 4 : 3;
-    const TPixelFormat format = fourChannels ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
-    TBitmap work(newWidth, src->Height(), format);
-    ScaleRows(*src, work, ResampleContributions(src->Width(), newWidth, filter), channels);
     TBitmap result(newWidth, newHeight, format);
-    ScaleColumns(work, result, ResampleContributions(src->Height(), newHeight, filter), channels);
+    // Zero columns leave nothing to filter: the result is an empty bitmap.
+    if (!result.Empty()) {
+        const int channels = fourChannels ? 4 : 3;
+        TBitmap work(newWidth, src->Height(), format);
+        ScaleRows(*src, work, ResampleContributions(src->Width(), newWidth, filter), channels);
+        ScaleColumns(work, result, ResampleContributions(src->Height(), newHeight, filter), channels);
+    }
     dest = std::move(result);
 }
 

@@ -31,10 +31,12 @@ struct TContribution {
 std::vector<std::vector<TContribution>> ResampleContributions(int oldCount, int newCount, int filter);
 
 // `dest` becomes `source` scaled to newWidth x newHeight. A 32-bit source
-// filters all four channels; any other is read as 24-bit and gives 24-bit.
-// Nothing happens for a zero or negative size. Throws pp::Exception "Source
-// bitmap is too small" when the source is narrower or lower than 2 pixels;
-// `dest` is then unchanged. An unknown filter number uses the Mitchell filter.
+// filters all four channels; any other is read as 24-bit and gives 24-bit,
+// also at the same size. A zero height does nothing at all; otherwise
+// pp::Exception "Source bitmap is too small" is thrown when the source is
+// narrower or lower than 2 pixels, `dest` then unchanged. After that check a
+// negative size does nothing and a zero width gives an empty bitmap. An
+// unknown filter number uses the Mitchell filter.
 void ResampleBitmap(const TBitmap& source, TBitmap& dest, int newWidth, int filter, int newHeight);
 
 } // namespace pp

@@ -18,4 +18,9 @@ namespace pp {
 void DrawTextGlow(TBitmap& target, const std::wstring& text, const TRect& textRect, TBitmap& holder,
                   TColor color, int size, int sides, UINT format, HFONT font);
 
+// One drawing of the text into a glow mask (pfMask8) at `at`: plain black
+// text, never smoothed whatever quality the font asks for, so every mask
+// byte stays 0 or what it was.
+void DrawGlowMaskText(TBitmap& mask, const TRect& at, const std::wstring& text, UINT format, HFONT font);
+
 } // namespace pp

@@ -2,7 +2,6 @@
 
 #include "skin/pixels/Blend.h"
 #include "skin/pixels/BlendRows.h"
-#include "skin/pixels/PixelMath.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +31,16 @@ TEST(BlendRectangle, MixesWithTheWeightOfWhatWasThere)
     }
 }
 
+// S + (D - S) * w / 256 rounded down, in exact fractions: the blend as
+// written, without the shift the code uses.
+std::uint8_t ExactMix(int d, int s, int w)
+{
+    const int numerator = 256 * s + (d - s) * w; // never negative for bytes and w < 256
+    return std::uint8_t(numerator / 256);
+}
+
 // Per-pixel reference: every source pixel of the rectangle that lands inside
-// the destination, mixed with the one formula.
+// the destination, mixed by the formula above.
 void ReferenceBlend(TBitmap& d, const TBitmap& s, int w, TPoint at, const TRect& r)
 {
     for (int y = r.Top; y < r.Bottom; ++y)
@@ -44,7 +51,7 @@ void ReferenceBlend(TBitmap& d, const TBitmap& s, int w, TPoint at, const TRect&
                 continue;
             TBGRA& p = d.Pixel32(dx, dy);
             const TBGRA q = s.Pixel32(x, y);
-            p = TBGRA{MixChannel(p.B, q.B, w), MixChannel(p.G, q.G, w), MixChannel(p.R, q.R, w), p.A};
+            p = TBGRA{ExactMix(p.B, q.B, w), ExactMix(p.G, q.G, w), ExactMix(p.R, q.R, w), p.A};
         }
 }
 

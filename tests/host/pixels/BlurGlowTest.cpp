@@ -35,6 +35,52 @@ TEST(GaussianKernel, IsNormalisedAndTrimmed)
     EXPECT_EQ(MakeGaussianKernel(-3).HalfWidth, 0);
 }
 
+TEST(GaussianKernel, TrimsToTheHalfWidthsOfTheTails)
+{
+    // The tails are cut while what they hold together stays under 1/510.
+    const struct {
+        double Radius;
+        int HalfWidth;
+    } cases[] = {{1, 2}, {2, 5}, {3, 8}, {5, 14}, {10, 30}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MakeGaussianKernel(c.Radius).HalfWidth, c.HalfWidth) << c.Radius;
+    // Radius 1: exp(0), exp(-1/2), exp(-2) over their sum 2.48373.
+    const TGaussianKernel k = MakeGaussianKernel(1.0);
+    EXPECT_NEAR(k.Weight(0), 0.402620, 1e-6);
+    EXPECT_NEAR(k.Weight(1), 0.244201, 1e-6);
+    EXPECT_NEAR(k.Weight(2), 0.054489, 1e-6);
+}
+
+TEST(BlurCoverageMask, BlursADotByHand)
+{
+    // Radius 1, weights w0 0.40262, w1 0.24420, w2 0.05449. Rows first: the
+    // dot's row becomes 255(1 - w) = 241, 192, 152, 192, 241; then columns:
+    // centre 255 - 103 w0 = 213.53, beside it 255 - 103 w1 = 229.85 and
+    // 255 - 63 w0 = 229.64, diagonal 255 - 63 w1 = 239.62, two away
+    // 255 - 103 w2 = 249.39, corner 255 - 14 w2 = 254.24; all truncated.
+    TBitmap m = Mask(9, 9, 255);
+    m.ScanLine(4)[4] = 0;
+    BlurCoverageMask(m, 1.0);
+    const struct {
+        int X, Y, Value;
+    } bytes[] = {{4, 4, 213}, {4, 3, 229}, {3, 4, 229}, {5, 4, 229}, {4, 5, 229}, {3, 3, 239},
+                 {4, 2, 249}, {2, 4, 249}, {2, 2, 254}, {4, 1, 255}, {1, 4, 255}};
+    for (const auto& b : bytes)
+        EXPECT_EQ(m.ScanLine(b.Y)[b.X], b.Value) << b.X << "," << b.Y;
+
+    // An edge column of black repeats outward: 255(w1 + w2) = 76.17,
+    // 255(w0 + w1 + w2) = 178.83, 255(1 - w2) = 241.1; columns stay as they are.
+    TBitmap edge = Mask(6, 2, 255);
+    edge.ScanLine(0)[0] = edge.ScanLine(1)[0] = 0;
+    BlurCoverageMask(edge, 1.0);
+    for (int y = 0; y < 2; ++y) {
+        EXPECT_EQ(edge.ScanLine(y)[0], 76) << y;
+        EXPECT_EQ(edge.ScanLine(y)[1], 178) << y;
+        EXPECT_EQ(edge.ScanLine(y)[2], 241) << y;
+        EXPECT_EQ(edge.ScanLine(y)[3], 255) << y;
+    }
+}
+
 TEST(BlurCoverageMask, LeavesAllWhiteWhite)
 {
     for (const double radius : {1.0, 2.0, 3.5, 7.0, 20.0}) {

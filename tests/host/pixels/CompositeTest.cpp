@@ -100,6 +100,13 @@ TEST(CompositeAlphaEx, KeyPixelsTakeTheBackdropColourButKeepAlpha)
     CompositeAlphaEx({0, 0, 2, 1}, s.Bounds(), d, false, 0, clNoKeyColor, true, backdrop, s);
     EXPECT_EQ(At(d, 0, 0), 0x22ABCDEFu);
     EXPECT_EQ(At(d, 1, 0), 0xFF000000u);
+
+    // Without the fill flag a key pixel leaves the destination as it was,
+    // while the pixel beside it is still composited: (255 * (0 - 17) + 17 * 256) >> 8 = 0.
+    TBitmap kept = test::Filled32(2, 1, 0x22111111);
+    CompositeAlphaEx({0, 0, 2, 1}, s.Bounds(), kept, false, 0, clNoKeyColor, false, backdrop, s);
+    EXPECT_EQ(At(kept, 0, 0), 0x22111111u);
+    EXPECT_EQ(At(kept, 1, 0), 0xFF000000u);
 }
 
 TEST(CompositeAlphaEx, ReflectionFadesBelowTheImage)
@@ -120,6 +127,72 @@ TEST(CompositeAlphaEx, ReflectionFadesBelowTheImage)
     TBitmap tight = test::Filled32(1, 8, 0);
     CompositeAlphaEx({0, 0, 1, 8}, s.Bounds(), tight, true, 30, 0x00FF00, false, BackdropInfo{}, s);
     EXPECT_EQ(tight.Pixel32(0, 7).G, 177);
+}
+
+// One column of ten opaque rows, row r red 25 * r.
+TBitmap RedRamp()
+{
+    TBitmap s(1, 10);
+    for (int y = 0; y < 10; ++y)
+        s.Pixel32(0, y) = TBGRA{0, 0, std::uint8_t(25 * y), 0xFF};
+    return s;
+}
+
+TEST(CompositeAlphaEx, ReflectionHangsBelowTheDestinationRectangleAndMirrorsTheSourceBottom)
+{
+    // A source rectangle 8 rows high: q = 8 div 2 - 1 = 3, s drops by 255 div 8 = 31.
+    // Weights: k = 1: (255 * 2 div 3 = 170) * 255 >> 10 = 42; k = 2: (85 * 224) >> 10 = 18;
+    // k = 3: 0. Over black, a row of red v becomes (w * v) >> 8.
+    struct Case {
+        const char* Name;
+        TRect Source, Dest;
+        int FirstRow;                // the row just below the destination rectangle
+        std::uint8_t Reds[3];        // rows FirstRow .. FirstRow + 2
+    } cases[] = {
+        // Source rows 2..9, taller than the destination (5 rows): the
+        // reflection mirrors rows 8 (red 200) and 7 (175), not the drawn block's.
+        {"taller source", {0, 2, 1, 10}, {0, 0, 1, 5}, 5, {32, 12, 0}},
+        // Source rows 0..7 under a destination of 12 rows: the reflection
+        // starts at row 12 with rows 6 (150) and 5 (125), and rows 8..11 of
+        // the destination rectangle stay as they were.
+        {"shorter source", {0, 0, 1, 8}, {0, 0, 1, 12}, 12, {24, 8, 0}},
+    };
+    const TBitmap s = RedRamp();
+    for (const Case& c : cases) {
+        TBitmap d = test::Filled32(1, 20, 0);
+        CompositeAlphaEx(c.Dest, c.Source, d, true, 0, clNoKeyColor, false, BackdropInfo{}, s);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(At(d, 0, c.FirstRow + k), std::uint32_t(c.Reds[k]) << 16) << c.Name << " row " << k;
+        for (int y = c.Source.Height(); y < c.Dest.Bottom; ++y)
+            EXPECT_EQ(At(d, 0, y), 0u) << c.Name << " row " << y;
+        EXPECT_EQ(At(d, 0, c.FirstRow + 3), 0u) << c.Name;
+    }
+}
+
+TEST(CompositeAlphaEx, ReflectionWithTransparencyAndTintSkipsKeyPixels)
+{
+    // Grey mean of (30, 60, 90) is 60; tinted red gives (60, 0, 0).
+    TBitmap s = test::Filled32(2, 8, 0xFF1E3C5A);
+    s.Pixel32(1, 6) = TBGRA{0xFF, 0x00, 0xFF, 0xFF}; // key colour
+    s.Pixel32(0, 5).A = 0x80;
+    TBitmap d = test::Filled32(2, 16, 0x00646464);
+    CompositeAlphaEx({0, 0, 2, 8}, s.Bounds(), d, true, 30, 0x0000FF, false, BackdropInfo{}, s);
+    // The image: a' = 70 * 255 div 100 = 178; red (178 * (60 - 100) + 25600) >> 8 = 72,
+    // green and blue (178 * -100 + 25600) >> 8 = 30; faded, so alpha stays.
+    EXPECT_EQ(At(d, 0, 0), 0x00481E1Eu);
+    // Without a backdrop image the key pixel is an ordinary one: its mean 170
+    // gives red (178 * 70 + 25600) >> 8 = 148.
+    EXPECT_EQ(At(d, 1, 6), 0x00941E1Eu);
+    // Reflection, q = 3, s = 255 then 224:
+    // row 8 from source row 6: w = 70 * (170 * 255 div 1024 = 42) div 100 = 29;
+    // red (29 * -40 + 25600) >> 8 = 95, green (29 * -100 + 25600) >> 8 = 88.
+    EXPECT_EQ(At(d, 0, 8), 0x005F5858u);
+    EXPECT_EQ(At(d, 1, 8), 0x00646464u); // the key pixel is skipped
+    // Row 9 from source row 5: alpha 128 gives 128 div 3 = 42, w = 70 * (42 * 224 div 1024 = 9)
+    // div 100 = 6: red 99, green 97; alpha 255 gives 85, w = 70 * 18 div 100 = 12: red 98, green 95.
+    EXPECT_EQ(At(d, 0, 9), 0x00636161u);
+    EXPECT_EQ(At(d, 1, 9), 0x00625F5Fu);
+    EXPECT_EQ(At(d, 0, 10), 0x00646464u); // k = q: weight 0
 }
 
 TEST(CompositeAlphaEx, ConvertsSourcesThatAreNot32Bit)

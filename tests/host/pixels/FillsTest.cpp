@@ -29,6 +29,21 @@ TEST(FillPixels32, WritesColourInPixelOrderWithAlpha)
     EXPECT_EQ(At(b, 0, 0), 0u);
 }
 
+TEST(FillPixels32, FullWidthBandsStopAtTheirFirstAndLastRow)
+{
+    // Rows that cover the whole width are filled as one run of pixels.
+    for (int width = 1; width <= 9; ++width)
+        for (int top = 0; top < 3; ++top)
+            for (int bottom = top + 1; bottom <= 4; ++bottom) {
+                TBitmap b = test::Filled32(width, 4, 0x01010101);
+                FillPixels32(b, {-1, top, width + 3, bottom}, 0xABCDEF, 0x12);
+                for (int y = 0; y < 4; ++y)
+                    for (int x = 0; x < width; ++x)
+                        ASSERT_EQ(At(b, x, y), y >= top && y < bottom ? 0x12EFCDABu : 0x01010101u)
+                            << width << " rows " << top << ".." << bottom << " at " << x << "," << y;
+            }
+}
+
 TEST(FillPixels32, FillsEveryRectangleExactlyWhateverItsAlignment)
 {
     // The row fill has aligned, block and tail parts: every start column and

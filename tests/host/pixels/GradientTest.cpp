@@ -84,6 +84,31 @@ TEST(DrawGradientFill, VerticalRunsRoundHalvesToEven)
     EXPECT_EQ(RedColumn(five), (std::vector<int>{0, 25, 50, 75, 100}));
 }
 
+TEST(DrawGradientFill, RunningValuesAreThirtyTwoBitFloats)
+{
+    // Red 10 to 21 over 6 steps of 11/6: as floats the running value of row 3
+    // is 15.499999, so 15 (exact or double arithmetic would give 15.5 -> 16).
+    // 0 to 255 over 100 steps of 2.55: rows 10, 50, 70, 90 hold 25.499998,
+    // 127.50006, 178.50012, 229.50018 (exactly 25.5, 127.5, 178.5, 229.5).
+    struct Case {
+        int Length;
+        TColor From, To;
+        std::vector<std::pair<int, int>> Reds; // (row or column, red)
+    } cases[] = {
+        {7, 10, 21, {{0, 10}, {1, 12}, {2, 14}, {3, 15}, {4, 17}, {6, 21}}},
+        {101, 0, 255, {{10, 25}, {50, 128}, {70, 179}, {90, 230}, {100, 255}}},
+    };
+    for (const Case& c : cases) {
+        TBitmap column(1, c.Length), row(c.Length, 1);
+        DrawGradientFill(column, column.Bounds(), {{c.From, c.To, 100, gmVertical}});
+        DrawGradientFill(row, row.Bounds(), {{c.From, c.To, 100, gmHorizontal}});
+        for (const auto& [at, red] : c.Reds) {
+            EXPECT_EQ(column.Pixel32(0, at).R, red) << c.Length << " rows, row " << at;
+            EXPECT_EQ(row.Pixel32(at, 0).R, red) << c.Length << " columns, column " << at;
+        }
+    }
+}
+
 TEST(DrawGradientFill, VerticalSegmentsShareTheirBoundaryRow)
 {
     TBitmap b(2, 10);

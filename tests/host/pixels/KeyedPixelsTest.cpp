@@ -70,6 +70,26 @@ TEST(DimToBackground, GreysAndFadesTowardTheBackdrop)
     EXPECT_EQ(At(b, 2, 0), 0x7FA0A0A0u);
 }
 
+TEST(DimToBackground, GreysFirstThenFades)
+{
+    // Red 31, green 61, blue 91 turn grey 61 first.
+    const TBitmap backdropImage = test::Bitmap32(2, 1, {0x00C8C8C8, 0x00FF00FF});
+    BackdropInfo backdrop;
+    backdrop.Image = &backdropImage;
+    backdrop.HasImage = true;
+    TBitmap b = test::Filled32(2, 1, 0x7F1F3D5B);
+    DimToBackground(b, dimGrey | dimFade, 0, {0, 0, 2, 1}, backdrop);
+    EXPECT_EQ(At(b, 0, 0), 0x7F909090u); // 200 - (200 - 61) * 0.4 = 144.4
+    EXPECT_EQ(At(b, 1, 0), 0x7F3D3D3Du); // over the key only grey
+
+    BackdropInfo colour;
+    colour.BackColor = 0x0000C8; // red 200
+    TBitmap c = test::Filled32(1, 1, 0x101F3D5B);
+    DimToBackground(c, dimGrey | dimFade, 0, {0, 0, 1, 1}, colour);
+    // Halfway: red (61 + 200) / 2 = 130.5 -> 130, green and blue 30.5 -> 30.
+    EXPECT_EQ(At(c, 0, 0), 0x10821E1Eu);
+}
+
 TEST(DimToBackground, WithoutAnImageFadesHalfwayToAColour)
 {
     BackdropInfo colour;

@@ -172,5 +172,32 @@ TEST(DrawTextGlow, GlowsAroundTheTextInsideTheMaskOnly)
     EXPECT_EQ(holder.Size(), (TSize{maskArea.Width(), maskArea.Height()}));
 }
 
+// A font that asks for smoothing; the glow mask must not take it.
+struct TFontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using TFontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, TFontDeleter>;
+
+TEST(DrawGlowMaskText, DrawsPlainBlackTextEvenWithASmoothingFont)
+{
+    for (const BYTE quality : {BYTE(ANTIALIASED_QUALITY), BYTE(CLEARTYPE_QUALITY)}) {
+        const TFontHandle font(CreateFontW(-22, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality,
+                                           DEFAULT_PITCH, L"Tahoma"));
+        ASSERT_TRUE(font);
+        TBitmap mask(140, 40, TPixelFormat::pfMask8);
+        mask.Fill(TBGRA{0, 0, 0, 0xFF});
+        DrawGlowMaskText(mask, {4, 4, 136, 36}, L"Порт 888 Wg/", DT_LEFT | DT_SINGLELINE, font.get());
+        int black = 0;
+        for (int y = 0; y < mask.Height(); ++y)
+            for (int x = 0; x < mask.Width(); ++x) {
+                const int m = mask.ScanLine(y)[x];
+                ASSERT_TRUE(m == 0 || m == 255) << "quality " << int(quality) << " at " << x << "," << y << ": " << m;
+                black += m == 0;
+            }
+        EXPECT_GT(black, 100) << "quality " << int(quality);
+    }
+}
+
 } // namespace
 } // namespace pp
