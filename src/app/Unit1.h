@@ -8,11 +8,12 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sGauge.h"
 #include "skin/loading/SkinManager.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Menus.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menu.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 
 #include <memory>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "toolkit/Buttons.h"
+#include "toolkit/BitBtn.h"
 
 #include "toolkit/Text.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/Graphics.h"
+#include "toolkit/Canvas.h"
 
 #include "toolkit/Text.h"
 

@@ -1,6 +1,6 @@
-#include "toolkit/Controls.h"
+#include "toolkit/Control.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 
 namespace pp {
 

@@ -1,5 +1,7 @@
 #include "toolkit/Dialogs.h"
 
+#include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 #include "toolkit/Text.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
-#include "toolkit/Forms.h"
+#include "toolkit/HintWindow.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/Text.h"
 
 namespace pp {

@@ -1,4 +1,4 @@
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Label.h"
 
 #include "toolkit/Text.h"
 

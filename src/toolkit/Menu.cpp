@@ -1,4 +1,4 @@
-#include "toolkit/Menus.h"
+#include "toolkit/Menu.h"
 
 #include "toolkit/Text.h"
 

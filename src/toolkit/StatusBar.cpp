@@ -1,4 +1,4 @@
-#include "toolkit/ComCtrls.h"
+#include "toolkit/StatusBar.h"
 
 #include "toolkit/Text.h"
 

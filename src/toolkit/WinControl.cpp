@@ -1,6 +1,8 @@
-#include "toolkit/Controls.h"
+#include "toolkit/WinControl.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Form.h"
 #include "toolkit/Text.h"
 
 #include <algorithm>

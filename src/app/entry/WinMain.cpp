@@ -1,6 +1,6 @@
 #include "app/Unit1.h"
 #include "port/PortIo.h"
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 #include "toolkit/Text.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 #include "skin/loading/GlowSupport.h"
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinNames.h"
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 #include "toolkit/Text.h"
 
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include "app/logic/LineImage.h"
 #include "port/PortIo.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 
 #include <gtest/gtest.h>

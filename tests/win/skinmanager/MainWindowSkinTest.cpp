@@ -4,6 +4,7 @@
 #include "port/PortIo.h"
 #include "skin/loading/SkinManager.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The input box and the show-message window.
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Text.h"
 

@@ -1,5 +1,7 @@
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 #include "toolkit/Text.h"
 
 #include <gtest/gtest.h>

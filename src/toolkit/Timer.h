@@ -1,7 +1,7 @@
 #pragma once
 // The timer component: ticks on a platform window timer of a small helper
 // window of class "TPUtilWindow".
-#include "toolkit/Classes.h"
+#include "toolkit/Component.h"
 #include "toolkit/Handles.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 // Main menu and menu items. Captions may mark an access key with "&".
-#include "toolkit/Classes.h"
+#include "toolkit/Component.h"
 #include "toolkit/Handles.h"
 
 #include <vector>
