@@ -4,7 +4,7 @@
 #include "port/PortChoice.h"
 #include "port/PortTrace.h"
 #include "port/SimulatedPort.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <memory>
 #include <windows.h>

@@ -5,8 +5,8 @@
 #include "toolkit/PixelStorage.h"
 #include "toolkit/Screen.h"
 #include "toolkit/TaskWindows.h"
-#include "toolkit/Text.h"
 #include "toolkit/WindowClass.h"
+#include "win/Text.h"
 
 #include <commctrl.h>
 

@@ -2,9 +2,9 @@
 // The application object: its hidden window, the message loop, hints and
 // the top-level error handler.
 #include "toolkit/Component.h"
-#include "toolkit/Handles.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/Messages.h"
+#include "win/Handles.h"
 
 #include <exception>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "toolkit/Button.h"
 
 #include "toolkit/Form.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 namespace pp {
 

@@ -3,7 +3,7 @@
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
 #include "toolkit/GraphicsObjects.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <string>
 
@@ -58,6 +58,19 @@ private:
     HDC dc_ = nullptr;
 };
 
+// Lends a context someone else owns to a canvas for one scope; the canvas
+// lets go of it at the end, also when drawing throws.
+class TCanvasHandleScope {
+public:
+    TCanvasHandleScope(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+    TCanvasHandleScope(const TCanvasHandleScope&) = delete;
+    TCanvasHandleScope& operator=(const TCanvasHandleScope&) = delete;
+    ~TCanvasHandleScope() { canvas_.SetHandle(nullptr); }
+
+private:
+    TCanvas& canvas_;
+};
+
 // A canvas on a bitmap: a memory context with the bitmap's DIB section in it.
 class TBitmapCanvas : public TCanvas {
 public:
@@ -66,7 +79,8 @@ public:
 
 private:
     TMemoryDCHandle memoryDC_;
-    HGDIOBJ savedBitmap_ = nullptr;
+    // Put back before the context goes (members end in reverse order).
+    TSelectObject selectedBitmap_;
 };
 
 // A canvas on a window's client area, for drawing outside a paint message.

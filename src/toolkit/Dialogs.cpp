@@ -2,7 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "toolkit/GraphicsObjects.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <cstring>
 
@@ -15,9 +15,8 @@ namespace {
 int ScreenPixelsPerInch()
 {
     static const int dpi = [] {
-        HDC dc = GetDC(nullptr);
-        const int value = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-        if (dc) ReleaseDC(nullptr, dc);
+        const TWindowDCHandle screen(nullptr);
+        const int value = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
         return value > 0 ? value : 96;
     }();
     return dpi;

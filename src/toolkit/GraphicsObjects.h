@@ -3,7 +3,7 @@
 // owns its platform handle and makes it lazily, again after a change.
 #include "core/Color.h"
 #include "toolkit/Component.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "toolkit/HintWindow.h"
 
 #include "toolkit/Application.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 namespace pp {
 

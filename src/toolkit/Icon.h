@@ -1,7 +1,7 @@
 #pragma once
 // Window icons.
 #include "toolkit/GraphicsObjects.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <cstdint>
 #include <span>

@@ -5,7 +5,7 @@
 #include "core/Bitmap.h"
 #include "core/Error.h"
 #include "core/SystemColors.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <vector>
 

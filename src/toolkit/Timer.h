@@ -2,7 +2,7 @@
 // The timer component: ticks on a platform window timer of a small helper
 // window of class "TPUtilWindow".
 #include "toolkit/Component.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "app/Unit1.h"
 #include "port/PortIo.h"
 #include "toolkit/Application.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

@@ -11,7 +11,7 @@
 #include "skin/loading/SkinVersionNotice.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 #include <shellapi.h>

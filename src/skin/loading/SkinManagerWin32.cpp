@@ -6,7 +6,7 @@
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinNames.h"
 #include "toolkit/Application.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

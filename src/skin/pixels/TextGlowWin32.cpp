@@ -1,35 +1,12 @@
 #include "skin/pixels/TextGlowWin32.h"
 
 #include "skin/pixels/TextGlow.h"
+#include "win/Handles.h"
 
 #include <algorithm>
-#include <memory>
-#include <type_traits>
 
 namespace pp {
 namespace {
-
-struct TDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct TBitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using TMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, TDcDeleter>;
-using TDibHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TBitmapDeleter>;
-
-// Selects an object into a context for the lifetime of this value.
-class TSelection {
-public:
-    TSelection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~TSelection() { SelectObject(dc_, old_); }
-    TSelection(const TSelection&) = delete;
-    TSelection& operator=(const TSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 // Draws the text black on white into a 32-bit DIB of the mask's size and
 // keeps the darker of mask and drawing, as black text with a transparent
@@ -44,20 +21,20 @@ void DrawTextIntoMask(TBitmap& mask, const TRect& at, const std::wstring& text, 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const TMemoryDC dc(CreateCompatibleDC(nullptr));
-    const TDibHandle dib(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const TMemoryDCHandle dc(CreateCompatibleDC(nullptr));
+    const TBitmapHandle dib(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !dib || bits == nullptr)
         return;
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const std::size_t count = std::size_t(mask.Width()) * mask.Height();
     std::fill(pixels, pixels + count, 0x00FFFFFFu);
     {
-        TSelection bitmap(dc.get(), dib.get());
-        TSelection selectedFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
-        SetTextColor(dc.get(), RGB(0, 0, 0));
-        SetBkMode(dc.get(), TRANSPARENT);
+        const TSelectObject bitmap(dc.Get(), dib.Get());
+        const TSelectObject selectedFont(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc.Get(), RGB(0, 0, 0));
+        SetBkMode(dc.Get(), TRANSPARENT);
         RECT rc{at.Left, at.Top, at.Right, at.Bottom};
-        DrawTextW(dc.get(), text.c_str(), int(text.size()), &rc, format);
+        DrawTextW(dc.Get(), text.c_str(), int(text.size()), &rc, format);
         GdiFlush();
     }
     for (int y = 0; y < mask.Height(); ++y) {

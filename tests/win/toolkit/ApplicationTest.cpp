@@ -3,7 +3,7 @@
 #include "core/Error.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

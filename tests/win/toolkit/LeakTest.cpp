@@ -1,6 +1,6 @@
 // Creating and freeing forms gives back every handle the toolkit made.
 #include "TestForm.h"
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <gtest/gtest.h>
 
