@@ -1,7 +1,6 @@
 #pragma once
 // The main window: line buttons, Read buttons, the two patterns, the
 // all-lines bitmap buttons, the gauge, the status bar and the interval menu.
-#include "app/PortIoBus.h"
 #include "app/TimerComponentSwitch.h"
 #include "app/logic/AppTexts.h"
 #include "app/logic/PortPatterns.h"
@@ -114,7 +113,6 @@ private:
     // Empty text or Cancel: the interval stays as it is.
     void AskInterval(const app::TIntervalPrompt& prompt, TTimer& timer);
 
-    app::TPortIoBus port_;
     std::unique_ptr<app::TTimerComponentSwitch> refreshSwitch_;
     std::unique_ptr<app::TTimerComponentSwitch> flasherSwitch_;
     std::unique_ptr<app::TTimerComponentSwitch> runningLightSwitch_;

@@ -1,5 +1,5 @@
 #include "app/Unit1.h"
-#include "port/PortIo.h"
+#include "port/PortIoWin32.h"
 #include "toolkit/Application.h"
 #include "win/Text.h"
 
