@@ -1,7 +1,7 @@
 #pragma once
 // A timer component seen as the on/off switch and interval the patterns use.
 #include "app/logic/TimerSwitch.h"
-#include "toolkit/ExtCtrls.h"
+#include "toolkit/Timer.h"
 
 namespace pp::app {
 

@@ -3,6 +3,7 @@
 #include "app/logic/ConnectorIcon.h"
 #include "app/logic/IntegerText.h"
 #include "app/logic/LineImage.h"
+#include "port/PortIoWin32.h"
 #include "skin/loading/DefaultSkinPackage.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormBuilder.h"
@@ -230,7 +231,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     refreshSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer1);
     flasherSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer2);
     runningLightSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer3);
-    patterns_ = std::make_unique<app::TPortPatterns>(app::ProcessLineState(), port_,
+    patterns_ = std::make_unique<app::TPortPatterns>(app::ProcessLineState(), port::ProcessPort(),
                                                      app::TPatternTimers{*refreshSwitch_, *flasherSwitch_,
                                                                          *runningLightSwitch_});
 }

@@ -1,18 +1,18 @@
 #pragma once
 // The main window: line buttons, Read buttons, the two patterns, the
 // all-lines bitmap buttons, the gauge, the status bar and the interval menu.
-#include "app/PortIoBus.h"
 #include "app/TimerComponentSwitch.h"
 #include "app/logic/AppTexts.h"
 #include "app/logic/PortPatterns.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sGauge.h"
 #include "skin/loading/SkinManager.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Menus.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menu.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 
 #include <memory>
 #include <optional>
@@ -113,7 +113,6 @@ private:
     // Empty text or Cancel: the interval stays as it is.
     void AskInterval(const app::TIntervalPrompt& prompt, TTimer& timer);
 
-    app::TPortIoBus port_;
     std::unique_ptr<app::TTimerComponentSwitch> refreshSwitch_;
     std::unique_ptr<app::TTimerComponentSwitch> flasherSwitch_;
     std::unique_ptr<app::TTimerComponentSwitch> runningLightSwitch_;

@@ -1,8 +1,12 @@
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 
+#include "toolkit/Errors.h"
+#include "toolkit/Form.h"
+#include "toolkit/PixelStorage.h"
+#include "toolkit/Screen.h"
 #include "toolkit/TaskWindows.h"
-#include "toolkit/Text.h"
 #include "toolkit/WindowClass.h"
+#include "win/Text.h"
 
 #include <commctrl.h>
 

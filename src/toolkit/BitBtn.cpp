@@ -1,6 +1,6 @@
-#include "toolkit/Buttons.h"
+#include "toolkit/BitBtn.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <algorithm>
 

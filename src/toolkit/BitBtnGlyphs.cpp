@@ -1,7 +1,7 @@
 // The kind glyphs of the bitmap button: two 16-colour images side by side,
 // the normal one and a greyed one, on the olive background that marks
 // transparent pixels (the bottom-left pixel's colour).
-#include "toolkit/Buttons.h"
+#include "toolkit/BitBtn.h"
 
 #include <cstdlib>
 #include <map>

@@ -1,6 +1,6 @@
-#include "toolkit/Graphics.h"
+#include "toolkit/Canvas.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <vector>
 
@@ -187,18 +187,13 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
                sourceRect.Top, sourceRect.Width(), sourceRect.Height(), SRCCOPY);
 }
 
-TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap) : memoryDC_(CreateCompatibleDC(nullptr))
+TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap)
+    : memoryDC_(CreateCompatibleDC(nullptr)), selectedBitmap_(memoryDC_.Get(), static_cast<HGDIOBJ>(bitmap.NativeHandle()))
 {
-    if (HGDIOBJ native = static_cast<HGDIOBJ>(bitmap.NativeHandle()))
-        savedBitmap_ = SelectObject(memoryDC_.Get(), native);
     SetHandle(memoryDC_.Get());
 }
 
-TBitmapCanvas::~TBitmapCanvas()
-{
-    if (savedBitmap_) SelectObject(memoryDC_.Get(), savedBitmap_);
-    SetHandle(nullptr);
-}
+TBitmapCanvas::~TBitmapCanvas() { SetHandle(nullptr); }
 
 TWindowCanvas::TWindowCanvas(HWND window) : windowDC_(window) { SetHandle(windowDC_.Get()); }
 

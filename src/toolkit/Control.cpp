@@ -1,6 +1,7 @@
-#include "toolkit/Controls.h"
+#include "toolkit/Control.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
+#include "win/SavedDC.h"
 
 namespace pp {
 
@@ -291,11 +292,10 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 void TGraphicControl::WndProc(TMessage& message)
 {
     if (message.Msg == WM_PAINT && message.WParam) {
-        const int saved = SaveDC(reinterpret_cast<HDC>(message.WParam));
-        canvas_.SetHandle(reinterpret_cast<HDC>(message.WParam));
+        const HDC dc = reinterpret_cast<HDC>(message.WParam);
+        const TSavedDC saved(dc);
+        const TCanvasHandleScope onDC(canvas_, dc);
         Paint();
-        canvas_.SetHandle(nullptr);
-        RestoreDC(reinterpret_cast<HDC>(message.WParam), saved);
         return;
     }
     TControl::WndProc(message);

@@ -1,6 +1,8 @@
 #include "toolkit/Dialogs.h"
 
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Screen.h"
+#include "win/Text.h"
 
 #include <algorithm>
 

@@ -1,13 +1,14 @@
 #pragma once
 // The input box and the show-message window.
-#include "toolkit/Forms.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
 
 #include <memory>
 #include <string>
 
 namespace pp {
-
-class TEdit;
 
 // Placement of the input box's parts, from the dialog font's average
 // character width and text height (see ComputeInputBoxLayout).

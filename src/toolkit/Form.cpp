@@ -1,5 +1,11 @@
-#include "toolkit/Forms.h"
+#include "toolkit/Form.h"
 
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Screen.h"
 #include "toolkit/TaskWindows.h"
 
 #include <algorithm>
@@ -380,18 +386,5 @@ void TCustomForm::WndProc(TMessage& message)
     }
     TWinControl::WndProc(message);
 }
-
-TCustomForm* TScreen::ActiveForm() const
-{
-    HWND active = GetActiveWindow();
-    for (TCustomForm* form : forms_)
-        if (form->HandleAllocated() && form->HandleValue() == active) return form;
-    return nullptr;
-}
-
-int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
-
-void TScreen::RemoveForm(TCustomForm* form) { std::erase(forms_, form); }
 
 } // namespace pp

@@ -1,6 +1,6 @@
 #include "toolkit/FormBuilder.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/Form.h"
 
 namespace pp {
 

@@ -13,7 +13,7 @@
 //               c.OnClick = [&f](TObject* s) { f.Button1Click(s); };
 //           }),
 //       }});
-#include "toolkit/Classes.h"
+#include "toolkit/Component.h"
 
 #include <functional>
 #include <string>

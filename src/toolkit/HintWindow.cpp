@@ -1,6 +1,7 @@
-#include "toolkit/Forms.h"
+#include "toolkit/HintWindow.h"
 
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "win/Text.h"
 
 namespace pp {
 

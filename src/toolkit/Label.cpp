@@ -1,6 +1,6 @@
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Label.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 namespace pp {
 

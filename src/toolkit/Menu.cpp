@@ -1,6 +1,6 @@
-#include "toolkit/Menus.h"
+#include "toolkit/Menu.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <algorithm>
 

@@ -1,9 +1,11 @@
 // Windows pixel storage: every bitmap's pixels live in a DIB section, so a
 // bitmap can be selected into a memory context and drawn with GDI.
+#include "toolkit/PixelStorage.h"
+
 #include "core/Bitmap.h"
 #include "core/Error.h"
 #include "core/SystemColors.h"
-#include "toolkit/Graphics.h"
+#include "win/Handles.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "toolkit/ComCtrls.h"
+#include "toolkit/StatusBar.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
-#include "toolkit/ExtCtrls.h"
+#include "toolkit/Timer.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/Errors.h"
-#include "toolkit/Forms.h"
 #include "toolkit/WindowClass.h"
 
 namespace pp {

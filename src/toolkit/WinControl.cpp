@@ -1,7 +1,11 @@
-#include "toolkit/Controls.h"
+#include "toolkit/WinControl.h"
 
-#include "toolkit/Forms.h"
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Form.h"
+#include "win/PaintDC.h"
+#include "win/SavedDC.h"
+#include "win/Text.h"
 
 #include <algorithm>
 #include <map>
@@ -160,6 +164,8 @@ void TWinControl::DestroyWnd()
     if (!handle_) return;
     text_ = GetText();
     ControlState |= csDestroyingHandle;
+    // Not through the owner's Reset: the window's last message (WM_NCDESTROY)
+    // takes the handle out of its owner while DestroyWindow runs.
     DestroyWindow(handle_.Get());
     ControlState &= ~csDestroyingHandle;
     handle_.Reset();
@@ -323,11 +329,10 @@ void TWinControl::PaintControls(HDC dc, const TRect& clip)
     for (TControl* c : controls_) {
         if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
         if (IntersectRect(c->BoundsRect(), clip).IsEmpty()) continue;
-        const int saved = SaveDC(dc);
+        const TSavedDC saved(dc);
         SetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
@@ -446,13 +451,11 @@ void TWinControl::HandlePaint(TMessage& message)
         PaintControls(dc, ClientRect());
         return;
     }
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(handle_.Get(), &ps);
-    if (dc) {
-        PaintWindow(dc);
-        PaintControls(dc, {ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
-    }
-    EndPaint(handle_.Get(), &ps);
+    const TPaintDC paint(handle_.Get());
+    if (!paint.Get()) return;
+    const RECT& area = paint.PaintRect();
+    PaintWindow(paint.Get());
+    PaintControls(paint.Get(), {area.left, area.top, area.right, area.bottom});
 }
 
 void TWinControl::HandleEraseBackground(TMessage& message)

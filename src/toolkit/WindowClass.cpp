@@ -1,7 +1,7 @@
 #include "toolkit/WindowClass.h"
 
 #include "toolkit/Errors.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <set>
 #include <string>

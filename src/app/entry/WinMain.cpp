@@ -1,7 +1,7 @@
 #include "app/Unit1.h"
-#include "port/PortIo.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Text.h"
+#include "port/PortIoWin32.h"
+#include "toolkit/Application.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

@@ -8,12 +8,12 @@ namespace {
 constexpr std::int32_t RunningLightWrap = 9;
 } // namespace
 
-void TPortPatterns::WriteOutputByte() { port_.Write(state_.Lines.OutputByte()); }
+void TPortPatterns::WriteOutputByte() { port_.Write(DataPortAddress, state_.Lines.OutputByte()); }
 
 int TPortPatterns::RefreshTick()
 {
     WriteOutputByte();
-    return port_.Read() & 0xFF;
+    return port_.Read(DataPortAddress) & 0xFF;
 }
 
 void TPortPatterns::ToggleFlasher() { timers_.Flasher.SetEnabled(!timers_.Flasher.Enabled()); }
@@ -36,7 +36,7 @@ void TPortPatterns::ToggleRunningLight()
         timers_.Refresh.SetEnabled(true);
     } else {
         state_.Lines.ClearAllLines();
-        port_.Write(0);
+        port_.Write(DataPortAddress, 0);
         timers_.RunningLight.SetEnabled(true);
         timers_.Refresh.SetEnabled(false);
         timers_.Flasher.SetEnabled(false);

@@ -2,10 +2,13 @@
 // The rules that drive the port: the refresh tick, the flasher and the running
 // light, and how their three timers switch each other on and off.
 #include "app/logic/LineImage.h"
-#include "app/logic/PortBus.h"
 #include "app/logic/TimerSwitch.h"
+#include "port/PortBackend.h"
 
 namespace pp::app {
+
+// Data register of the first parallel port; no other address is ever used.
+constexpr std::uint16_t DataPortAddress = 888;
 
 struct TPatternTimers {
     TTimerSwitch& Refresh;      // Timer1, 10 ms, on at start
@@ -19,7 +22,7 @@ constexpr std::uint32_t RunningLightInterval = 100;
 
 class TPortPatterns {
 public:
-    TPortPatterns(TLineState& state, TPortBus& port, TPatternTimers timers)
+    TPortPatterns(TLineState& state, port::TPortBackend& port, TPatternTimers timers)
         : state_(state), port_(port), timers_(timers) {}
 
     // Writes the output byte, reads the register back and returns the low
@@ -35,7 +38,7 @@ private:
     void WriteOutputByte();
 
     TLineState& state_;
-    TPortBus& port_;
+    port::TPortBackend& port_;
     TPatternTimers timers_;
 };
 

@@ -3,7 +3,7 @@
 // the text inverted against whatever lies under it.
 #include "core/Geometry.h"
 #include "skin/controls/sGauge.h"
-#include "toolkit/Graphics.h"
+#include "toolkit/Canvas.h"
 
 namespace pp {
 

@@ -4,7 +4,8 @@
 // skin binding settings are kept for the skinned painting.
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/ControlSkinSettings.h"
-#include "toolkit/Buttons.h"
+#include "toolkit/BitBtn.h"
+#include "toolkit/Label.h"
 
 #include <functional>
 

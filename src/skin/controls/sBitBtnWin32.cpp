@@ -1,7 +1,8 @@
 #include "skin/controls/sBitBtn.h"
 
 #include "skin/controls/GlyphDrawing.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
+#include "win/ThemeHandle.h"
 
 #include <algorithm>
 #include <uxtheme.h>
@@ -54,23 +55,6 @@ constexpr TColor clBtnHighlight = SystemColorFlag | COLOR_BTNHIGHLIGHT_INDEX;
 constexpr TColor clWindowFrame = SystemColorFlag | COLOR_WINDOWFRAME_INDEX;
 
 bool IsSixteenColours(const TBitmap& glyph) { return glyph.Format() == TPixelFormat::pf4bit; }
-
-// A theme handle for one drawing, closed when the drawing ends.
-class TButtonTheme {
-public:
-    explicit TButtonTheme(HWND window) : theme_(IsThemeActive() ? OpenThemeData(window, L"BUTTON") : nullptr) {}
-    TButtonTheme(const TButtonTheme&) = delete;
-    TButtonTheme& operator=(const TButtonTheme&) = delete;
-    ~TButtonTheme()
-    {
-        if (theme_)
-            CloseThemeData(theme_);
-    }
-    HTHEME Get() const { return theme_; }
-
-private:
-    HTHEME theme_;
-};
 
 } // namespace
 
@@ -253,8 +237,8 @@ void TsBitBtn::DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) c
 
 bool TsBitBtn::DrawThemedFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const
 {
-    TButtonTheme theme(HandleValue());
-    if (!theme.Get())
+    const TThemeHandle theme = OpenTheme(HandleValue(), L"BUTTON");
+    if (!theme)
         return false;
     HDC dc = canvas.Handle();
     RECT client{0, 0, Width(), Height()};

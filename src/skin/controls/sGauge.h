@@ -3,7 +3,7 @@
 // value within a range, with the percentage drawn inverted over the figure.
 #include "skin/controls/GaugeModel.h"
 #include "skin/controls/ControlSkinSettings.h"
-#include "toolkit/Controls.h"
+#include "toolkit/Control.h"
 
 #include <functional>
 #include <string>

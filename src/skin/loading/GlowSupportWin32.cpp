@@ -2,6 +2,7 @@
 #include "skin/loading/GlowSupport.h"
 
 #include "skin/loading/SkinManagerOptions.h"
+#include "win/ModuleHandle.h"
 
 #include <windows.h>
 
@@ -11,8 +12,7 @@ namespace {
 bool IsWow64()
 {
     using TIsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
-    const auto query = reinterpret_cast<TIsWow64Process>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    const auto query = ModuleFunction<TIsWow64Process>(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process");
     BOOL wow64 = FALSE;
     return query && query(GetCurrentProcess(), &wow64) && wow64;
 }
@@ -20,16 +20,11 @@ bool IsWow64()
 // Desktop composition exists from Windows 6 on; dwmapi.dll may be missing.
 bool CompositionEnabled()
 {
-    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-    if (!dwm)
-        return false;
+    const TModuleHandle dwm = LoadModule(L"dwmapi.dll");
     using TDwmIsCompositionEnabled = HRESULT(WINAPI*)(BOOL*);
-    const auto query = reinterpret_cast<TDwmIsCompositionEnabled>(
-        reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")));
+    const auto query = ModuleFunction<TDwmIsCompositionEnabled>(dwm.Get(), "DwmIsCompositionEnabled");
     BOOL enabled = FALSE;
-    const bool result = query && SUCCEEDED(query(&enabled)) && enabled;
-    FreeLibrary(dwm);
-    return result;
+    return query && SUCCEEDED(query(&enabled)) && enabled;
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include "skin/loading/SkinManagerOptions.h"
 #include "skin/loading/StoredSkins.h"
 #include "skin/loading/ThirdPartyList.h"
-#include "toolkit/Classes.h"
+#include "toolkit/Component.h"
 
 #include <functional>
 #include <string>

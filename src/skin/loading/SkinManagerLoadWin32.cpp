@@ -9,9 +9,9 @@
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinVersionNotice.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -5,8 +5,8 @@
 #include "skin/loading/GlowSupport.h"
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinNames.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

@@ -6,10 +6,10 @@
 
 namespace pp {
 
-TRegion RegionFromRects(const TAOR& rects)
+TRegionHandle RegionFromRects(const TAOR& rects)
 {
     if (rects.empty())
-        return nullptr;
+        return {};
     std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
     auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
     header->dwSize = sizeof(RGNDATAHEADER);
@@ -26,15 +26,15 @@ TRegion RegionFromRects(const TAOR& rects)
                      std::max(bound.bottom, rc.bottom)};
     }
     header->rcBound = bound;
-    return TRegion(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+    return TRegionHandle(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
 }
 
-TRegion RegionWithoutKeyColor(const TBitmap& bitmap, TColor key)
+TRegionHandle RegionWithoutKeyColor(const TBitmap& bitmap, TColor key)
 {
-    TRegion full(CreateRectRgn(0, 0, bitmap.Width(), bitmap.Height()));
-    const TRegion holes = RegionFromRects(KeyColorRuns(bitmap, key));
+    TRegionHandle full(CreateRectRgn(0, 0, bitmap.Width(), bitmap.Height()));
+    const TRegionHandle holes = RegionFromRects(KeyColorRuns(bitmap, key));
     if (full && holes)
-        CombineRgn(full.get(), full.get(), holes.get(), RGN_DIFF);
+        CombineRgn(full.Get(), full.Get(), holes.Get(), RGN_DIFF);
     return full;
 }
 

@@ -3,24 +3,19 @@
 #include "core/Bitmap.h"
 #include "core/Color.h"
 #include "skin/pixels/KeyRegion.h"
+#include "win/Handles.h"
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 namespace pp {
 
-struct TRegionDeleter {
-    void operator()(HRGN region) const { DeleteObject(region); }
-};
-// Owns a region until it is handed to the window (SetWindowRgn takes it).
-using TRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, TRegionDeleter>;
+// The regions are owned until they are handed to a window (SetWindowRgn
+// takes them: give them with Release()).
 
-// A region made of the rectangles of the list (null for an empty list).
-TRegion RegionFromRects(const TAOR& rects);
+// A region made of the rectangles of the list (empty for an empty list).
+TRegionHandle RegionFromRects(const TAOR& rects);
 
 // (0, 0, width, height) minus every run of key-coloured pixels.
-TRegion RegionWithoutKeyColor(const TBitmap& bitmap, TColor key);
+TRegionHandle RegionWithoutKeyColor(const TBitmap& bitmap, TColor key);
 
 } // namespace pp

@@ -1,35 +1,12 @@
 #include "skin/pixels/TextGlowWin32.h"
 
 #include "skin/pixels/TextGlow.h"
+#include "win/Handles.h"
 
 #include <algorithm>
-#include <memory>
-#include <type_traits>
 
 namespace pp {
 namespace {
-
-struct TDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct TBitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using TMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, TDcDeleter>;
-using TDibHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TBitmapDeleter>;
-
-// Selects an object into a context for the lifetime of this value.
-class TSelection {
-public:
-    TSelection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~TSelection() { SelectObject(dc_, old_); }
-    TSelection(const TSelection&) = delete;
-    TSelection& operator=(const TSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 // A top-down one-bit DIB: palette entry 0 black, 1 white. A one-bit surface
 // holds no grey, and the platform draws no smoothed text into it, so the
@@ -69,21 +46,21 @@ void DrawGlowMaskText(TBitmap& mask, const TRect& at, const std::wstring& text, 
         return;
     TMonochromeInfo info = MonochromeInfo(mask.Width(), mask.Height());
     void* bits = nullptr;
-    const TMemoryDC dc(CreateCompatibleDC(nullptr));
-    const TDibHandle dib(
-        CreateDIBSection(dc.get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+    const TMemoryDCHandle dc(CreateCompatibleDC(nullptr));
+    const TBitmapHandle dib(
+        CreateDIBSection(dc.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !dib || bits == nullptr)
         return;
     const std::size_t stride = MonochromeStride(mask.Width());
     auto* pixels = static_cast<std::uint8_t*>(bits);
     std::fill(pixels, pixels + stride * std::size_t(mask.Height()), std::uint8_t(0xFF));
     {
-        TSelection bitmap(dc.get(), dib.get());
-        TSelection selectedFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
-        SetTextColor(dc.get(), RGB(0, 0, 0));
-        SetBkMode(dc.get(), TRANSPARENT);
+        const TSelectObject bitmap(dc.Get(), dib.Get());
+        const TSelectObject selectedFont(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc.Get(), RGB(0, 0, 0));
+        SetBkMode(dc.Get(), TRANSPARENT);
         RECT rc{at.Left, at.Top, at.Right, at.Bottom};
-        DrawTextW(dc.get(), text.c_str(), int(text.size()), &rc, format);
+        DrawTextW(dc.Get(), text.c_str(), int(text.size()), &rc, format);
         GdiFlush();
     }
     for (int y = 0; y < mask.Height(); ++y) {

@@ -9,14 +9,22 @@
 namespace pp::app {
 namespace {
 
-// Records every port access in order: "W<byte>" for a write, "R" for a read.
-class TRecordingPort : public TPortBus {
+// Records every port access in order: "W<byte>" for a write, "R" for a read;
+// an access to any port but the data register is recorded as such.
+class TRecordingPort : public port::TPortBackend {
 public:
-    void Write(int value) override { trace.push_back("W" + std::to_string(value & 0xFF)); }
-    int Read() override
+    void Write(std::uint16_t address, std::uint8_t value) override
     {
-        trace.push_back("R");
+        trace.push_back(AtDataRegister(address) + "W" + std::to_string(value));
+    }
+    int Read(std::uint16_t address) override
+    {
+        trace.push_back(AtDataRegister(address) + "R");
         return readBack;
+    }
+    static std::string AtDataRegister(std::uint16_t address)
+    {
+        return address == 888 ? "" : "port " + std::to_string(address) + ": ";
     }
     std::vector<std::string> trace;
     int readBack = 0;

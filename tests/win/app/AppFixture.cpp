@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

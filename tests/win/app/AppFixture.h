@@ -3,8 +3,9 @@
 // trace read back as "W<byte>" and "R" entries in order.
 #include "app/Unit1.h"
 #include "app/logic/LineImage.h"
-#include "port/PortIo.h"
+#include "port/PortIoWin32.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
 
 #include <gtest/gtest.h>

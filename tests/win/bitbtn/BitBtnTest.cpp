@@ -1,6 +1,8 @@
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/sBitBtn.h"
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
+#include "toolkit/BitBtn.h"
+#include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #include "skin/controls/GaugePlainPaint.h"
 #include "skin/controls/sGauge.h"
+#include "toolkit/Application.h"
 #include "toolkit/Errors.h"
-#include "toolkit/Forms.h"
+#include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -131,18 +131,18 @@ TEST(RegionWithoutKeyColor, CutsOutTransparentKeyPixels)
     b.Pixel32(1, 0) = TBGRA{0xFF, 0, 0xFF, 0};
     b.Pixel32(5, 3) = TBGRA{0xFF, 0, 0xFF, 0};
     b.Pixel32(3, 2) = TBGRA{0xFF, 0, 0xFF, 255}; // opaque magenta is not cut
-    const TRegion region = RegionWithoutKeyColor(b, clKeyColor);
+    const TRegionHandle region = RegionWithoutKeyColor(b, clKeyColor);
     ASSERT_TRUE(region);
-    EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
-    EXPECT_FALSE(PtInRegion(region.get(), 1, 0));
-    EXPECT_FALSE(PtInRegion(region.get(), 5, 3));
-    EXPECT_TRUE(PtInRegion(region.get(), 2, 0));
-    EXPECT_TRUE(PtInRegion(region.get(), 3, 2));
+    EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+    EXPECT_FALSE(PtInRegion(region.Get(), 1, 0));
+    EXPECT_FALSE(PtInRegion(region.Get(), 5, 3));
+    EXPECT_TRUE(PtInRegion(region.Get(), 2, 0));
+    EXPECT_TRUE(PtInRegion(region.Get(), 3, 2));
 
     TBitmap plain(5, 3);
-    const TRegion full = RegionWithoutKeyColor(plain, clKeyColor);
+    const TRegionHandle full = RegionWithoutKeyColor(plain, clKeyColor);
     RECT box{};
-    EXPECT_EQ(GetRgnBox(full.get(), &box), SIMPLEREGION);
+    EXPECT_EQ(GetRgnBox(full.Get(), &box), SIMPLEREGION);
     EXPECT_EQ(box.right, 5);
     EXPECT_EQ(box.bottom, 3);
 }

@@ -1,9 +1,10 @@
 // The main window's skin manager as its description sets it up: with no
 // skin directory on the machine, the built-in Beijing is what it shows.
 #include "app/Unit1.h"
-#include "port/PortIo.h"
+#include "port/PortIoWin32.h"
 #include "skin/loading/SkinManager.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 

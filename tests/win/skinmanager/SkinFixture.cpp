@@ -2,7 +2,7 @@
 
 #include "core/Stream.h"
 #include "core/Utf8Path.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <zlib.h>
 

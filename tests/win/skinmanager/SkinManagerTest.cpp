@@ -6,7 +6,7 @@
 #include "skin/loading/SkinNames.h"
 #include "skinmanager/SkinFixture.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

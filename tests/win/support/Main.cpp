@@ -1,6 +1,6 @@
 // Entry point of every Win test program: the toolkit's application object
 // is initialised (nothing is shown) before the tests run.
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 

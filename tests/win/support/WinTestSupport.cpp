@@ -1,6 +1,6 @@
 #include "WinTestSupport.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/Application.h"
 
 #include <algorithm>
 #include <vector>

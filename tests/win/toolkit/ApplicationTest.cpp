@@ -1,7 +1,9 @@
 // The application title, the top-level error handler and its message box.
 #include "TestForm.h"
+#include "core/Error.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

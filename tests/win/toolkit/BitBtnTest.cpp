@@ -1,9 +1,9 @@
 // The bitmap button's kinds and its owner drawing.
 #include "MessageWatch.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/Buttons.h"
+#include "toolkit/BitBtn.h"
+#include "toolkit/Form.h"
 #include "toolkit/FormBuilder.h"
-#include "toolkit/Forms.h"
 
 #include <gtest/gtest.h>
 

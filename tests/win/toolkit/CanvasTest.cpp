@@ -1,5 +1,5 @@
 // Drawing through the canvas on bitmaps whose pixels live in DIB sections.
-#include "toolkit/Graphics.h"
+#include "toolkit/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 // Ownership and state of components.
-#include "toolkit/Forms.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // The input box and the show-message window.
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Screen.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,8 @@
 // application's replaceable hint window class and its OnShowHint.
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
+#include "toolkit/HintWindow.h"
 
 #include <gtest/gtest.h>
 

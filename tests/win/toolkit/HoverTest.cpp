@@ -2,6 +2,7 @@
 #include "MessageWatch.h"
 #include "TestForm.h"
 #include "support/WinTestSupport.h"
+#include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Icons from the bytes of an .ico file embedded in the program.
 #include "core/Error.h"
-#include "toolkit/Graphics.h"
+#include "toolkit/Icon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Puts a watching method in front of a control's message method for one
 // scope, chaining to the saved one, as skinning code does.
-#include "toolkit/Controls.h"
+#include "toolkit/Control.h"
 
 #include <functional>
 

@@ -1,12 +1,13 @@
 #pragma once
 // A small form like the program's main window: a label, two buttons, a
 // status bar, a menu and a timer, built from a description.
-#include "toolkit/ComCtrls.h"
-#include "toolkit/ExtCtrls.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
 #include "toolkit/FormBuilder.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Menus.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menu.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // the platform's timer calls.
 #include "support/WinTestSupport.h"
 #include "toolkit/Errors.h"
-#include "toolkit/ExtCtrls.h"
+#include "toolkit/Timer.h"
 
 #include <gtest/gtest.h>
 

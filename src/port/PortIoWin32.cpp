@@ -1,10 +1,10 @@
-#include "port/PortIo.h"
+#include "port/PortIoWin32.h"
 
-#include "port/DriverPort.h"
+#include "port/DriverPortWin32.h"
 #include "port/PortChoice.h"
-#include "port/PortTrace.h"
+#include "port/PortTraceWin32.h"
 #include "port/SimulatedPort.h"
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <memory>
 #include <windows.h>
@@ -43,6 +43,24 @@ TPortBackend& Backend()
     return *State().Backend;
 }
 
+// Every access goes to the chosen backend, then into the trace.
+class TTracedProcessPort final : public TPortBackend {
+public:
+    void Write(std::uint16_t port, std::uint8_t value) override
+    {
+        Backend().Write(port, value);
+        if (State().Trace)
+            State().Trace->Record('W', port, value);
+    }
+    int Read(std::uint16_t port) override
+    {
+        const int value = Backend().Read(port);
+        if (State().Trace)
+            State().Trace->Record('R', port, value);
+        return value;
+    }
+};
+
 } // namespace
 
 void InitializePort()
@@ -75,23 +93,18 @@ void ShutdownPort()
     State().Trace.reset();
 }
 
-void Out32(short port, int value)
+TPortBackend& ProcessPort()
 {
-    const auto address = static_cast<std::uint16_t>(port);
-    const auto byte = static_cast<std::uint8_t>(value & 0xFF);
-    Backend().Write(address, byte);
-    if (State().Trace)
-        State().Trace->Record('W', address, byte);
+    static TTracedProcessPort port;
+    return port;
 }
 
-int Inp32(short port)
+void Out32(short port, int value)
 {
-    const auto address = static_cast<std::uint16_t>(port);
-    const int value = Backend().Read(address);
-    if (State().Trace)
-        State().Trace->Record('R', address, value);
-    return value;
+    ProcessPort().Write(static_cast<std::uint16_t>(port), static_cast<std::uint8_t>(value & 0xFF));
 }
+
+int Inp32(short port) { return ProcessPort().Read(static_cast<std::uint16_t>(port)); }
 
 bool PortIsSimulatedByFallback() { return State().SimulatedByFallback; }
 

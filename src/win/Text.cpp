@@ -1,4 +1,4 @@
-#include "toolkit/Text.h"
+#include "win/Text.h"
 
 #include <windows.h>
 

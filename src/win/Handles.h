@@ -1,17 +1,20 @@
 #pragma once
-// Owners for every GDI and USER handle the toolkit makes. Each owner keeps a
+// Owners for every GDI and USER handle the program makes. Each owner keeps a
 // live count per kind, because the platform's own resource counters are not
-// available everywhere we run; a test compares the counts before and after.
+// available everywhere we run; the leak test compares the counts before and
+// after.
 #include <windows.h>
 
 #include <utility>
 
 namespace pp {
 
-enum class THandleKind { DC, Bitmap, Font, Brush, Pen, Region, Menu, Window, Icon, Count };
+enum class THandleKind { DC, Bitmap, Font, Brush, Pen, Region, Menu, Window, Icon, Module, Theme, Count };
 
 // Handles of one kind currently held by owners.
 long LiveHandleCount(THandleKind kind);
+// "DC", "Bitmap", ...: for messages.
+const char* HandleKindName(THandleKind kind);
 
 namespace detail {
 void CountHandle(THandleKind kind, int delta);

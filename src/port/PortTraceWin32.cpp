@@ -1,4 +1,4 @@
-#include "port/PortTrace.h"
+#include "port/PortTraceWin32.h"
 
 #include "core/Utf8Path.h"
 

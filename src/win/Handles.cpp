@@ -1,6 +1,7 @@
-#include "toolkit/Handles.h"
+#include "win/Handles.h"
 
 #include <array>
+#include <iterator>
 
 namespace pp {
 
@@ -10,6 +11,14 @@ std::array<long, static_cast<size_t>(THandleKind::Count)> liveCounts{};
 } // namespace
 
 long LiveHandleCount(THandleKind kind) { return liveCounts[static_cast<size_t>(kind)]; }
+
+const char* HandleKindName(THandleKind kind)
+{
+    static constexpr const char* names[] = {"DC",   "Bitmap", "Font", "Brush",  "Pen",  "Region",
+                                            "Menu", "Window", "Icon", "Module", "Theme"};
+    static_assert(std::size(names) == static_cast<size_t>(THandleKind::Count));
+    return names[static_cast<size_t>(kind)];
+}
 
 void detail::CountHandle(THandleKind kind, int delta) { liveCounts[static_cast<size_t>(kind)] += delta; }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The status bar and its panels.
-#include "toolkit/Controls.h"
+#include "toolkit/WinControl.h"
 
 #include <memory>
 #include <vector>

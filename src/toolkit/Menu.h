@@ -1,7 +1,7 @@
 #pragma once
 // Main menu and menu items. Captions may mark an access key with "&".
-#include "toolkit/Classes.h"
-#include "toolkit/Handles.h"
+#include "toolkit/Component.h"
+#include "win/Handles.h"
 
 #include <vector>
 

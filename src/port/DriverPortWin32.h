@@ -3,6 +3,7 @@
 // build, inpoutx64.dll in the 64-bit one. Both export Out32 and Inp32 as
 // __stdcall functions taking the port as a 16-bit integer.
 #include "port/PortBackend.h"
+#include "win/ModuleHandle.h"
 
 #include <memory>
 
@@ -14,7 +15,6 @@ class TDriverPort final : public TPortBackend {
 public:
     // Null when the library or one of its two functions is missing.
     static std::unique_ptr<TDriverPort> TryLoad(const wchar_t* libraryName = DriverLibraryName());
-    ~TDriverPort() override;
     TDriverPort(const TDriverPort&) = delete;
     TDriverPort& operator=(const TDriverPort&) = delete;
 
@@ -24,11 +24,12 @@ public:
 private:
     using TOut32 = void(__stdcall*)(short port, short data);
     using TInp32 = short(__stdcall*)(short port);
-    TDriverPort(void* module, TOut32 out32, TInp32 inp32)
-        : module_(module), out32_(out32), inp32_(inp32)
+    TDriverPort(TModuleHandle module, TOut32 out32, TInp32 inp32)
+        : module_(std::move(module)), out32_(out32), inp32_(inp32)
     {
     }
-    void* module_;
+    // Keeps the library loaded while its functions may be called.
+    TModuleHandle module_;
     TOut32 out32_;
     TInp32 inp32_;
 };

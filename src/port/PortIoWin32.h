@@ -1,10 +1,9 @@
 #pragma once
-// The program's two port functions, with the driver library's meaning:
-// Out32 writes the low 8 bits of `value` to the I/O port and ignores the rest;
-// Inp32 reads one byte and answers it as an integer (callers mask it).
-//
-// InitializePort picks the backend once at start (see PortChoice.h) and
-// switches the trace on when PINDREL_PORT_TRACE names a file.
+// The process-wide port. InitializePort picks the backend once at start
+// (see PortChoice.h) and switches the trace on when PINDREL_PORT_TRACE names
+// a file; every access then goes to that backend and into the trace.
+#include "port/PortBackend.h"
+
 #include <string>
 
 namespace pp::port {
@@ -15,6 +14,12 @@ void InitializePort(const std::string& choiceSetting, const std::string& traceFi
 // Releases the backend and closes the trace.
 void ShutdownPort();
 
+// The process-wide port for code that drives it through the port interface.
+TPortBackend& ProcessPort();
+
+// The same port with the driver library's meaning: Out32 writes the low 8 bits
+// of `value` to the I/O port and ignores the rest; Inp32 reads one byte and
+// answers it as an integer (callers mask it).
 void Out32(short port, int value);
 int Inp32(short port);
 

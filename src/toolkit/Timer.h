@@ -1,8 +1,8 @@
 #pragma once
 // The timer component: ticks on a platform window timer of a small helper
 // window of class "TPUtilWindow".
-#include "toolkit/Classes.h"
-#include "toolkit/Handles.h"
+#include "toolkit/Component.h"
+#include "win/Handles.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // The bitmap button: a push button with a glyph and a caption, drawn by its
 // owner, with kinds that set caption, glyph, modal result and roles at once.
 #include "core/Bitmap.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/Button.h"
 
 #include <memory>
 
