@@ -5,7 +5,6 @@
 #include "skin/pixels/Resample.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace pp {
 namespace {
@@ -19,36 +18,10 @@ struct TBorderJob {
     const TSkinImage& Image;
     const BackdropInfo& Backdrop;
     TComposite Composite;
+    TScaledPieceCache& ScaledPieces;
 };
 
 TSize SizeOf(const TRect& r) { return {r.Width(), r.Height()}; }
-
-TBitmap CopyOut(const TBitmap& source, const TRect& r)
-{
-    TBitmap part(r.Width(), r.Height());
-    for (int y = 0; y < r.Height(); ++y)
-        std::memcpy(part.Row32(y), source.Row32(r.Top + y) + r.Left, std::size_t(r.Width()) * sizeof(TBGRA));
-    return part;
-}
-
-// Kernel resampling of a masked piece: the image and its mask are scaled
-// apart and then read pixel for pixel.
-struct TResampledPiece {
-    TBitmap Image;
-    TBitmap Mask;
-    TPieceMap Map;
-};
-
-void Resample(const TBorderJob& job, const TBorderPiece& piece, int filter, TResampledPiece& out)
-{
-    const TSize size = SizeOf(piece.Dest);
-    const TRect maskSource = piece.Source.Offset(0, job.Image.StateHeight());
-    ResampleBitmap(CopyOut(*job.Image.Source, piece.Source), out.Image, size.Width, filter, size.Height);
-    ResampleBitmap(CopyOut(*job.Image.Source, maskSource), out.Mask, size.Width, filter, size.Height);
-    out.Map = DirectMap({0, 0, size.Width, size.Height}, size);
-    out.Map.Image = &out.Image;
-    out.Map.Mask = &out.Mask;
-}
 
 // Kernel resampling is kept for masked pieces that shrink in one direction
 // only, and for the centre; everything else takes the nearest-pixel
@@ -61,23 +34,42 @@ bool TakesKernel(const TBorderPiece& piece)
     return wanted && piece.Source.Width() >= 2 && piece.Source.Height() >= 2;
 }
 
+int ScalingFor(const TBorderJob& job, const TBorderPiece& piece)
+{
+    if (!job.Image.HasMask() || !TakesKernel(piece))
+        return NearestPixels;
+    return job.Composite == TComposite::KeepAlpha && piece.BottomSide ? rfHermite : rfMitchell;
+}
+
 bool IsFlatCentre(const TBorderPiece& piece)
 {
     return piece.Kind == TPieceKind::Centre && piece.Source.Width() == 1 && piece.Source.Height() == 1;
 }
 
-TPieceMap SkinPieceMap(const TBorderJob& job, const TBorderPiece& piece)
+// A stretched piece, found scaled (image and mask apart) or scaled now.
+TPieceMap ScaledPieceMap(const TBorderJob& job, const TBorderPiece& piece)
 {
     const TSize size = SizeOf(piece.Dest);
-    TPieceMap map;
-    if (piece.Kind == TPieceKind::Corner)
-        map = DirectMap(piece.Source, size);
-    else if (IsFlatCentre(piece))
-        map = FlatMap({piece.Source.Left, piece.Source.Top}, size);
-    else if (job.Image.DrawMode & dmStretchSides)
-        map = StretchedMap(piece.Source, size);
-    else
-        map = TiledMap(piece.Source, size);
+    const int maskDy = job.Image.HasMask() ? job.Image.StateHeight() : 0;
+    const TScaledPieceCache::TPiece& scaled =
+        job.ScaledPieces.Scaled(*job.Image.Source, piece.Source, maskDy, size, ScalingFor(job, piece));
+    TPieceMap map = DirectMap({0, 0, size.Width, size.Height}, size);
+    map.Image = &scaled.Image;
+    map.Mask = maskDy > 0 ? &scaled.Mask : nullptr;
+    return map;
+}
+
+// Corners as they are, a one-pixel centre as one colour, tiled sides
+// straight from the image, stretched ones scaled.
+TPieceMap PieceMapFor(const TBorderJob& job, const TBorderPiece& piece)
+{
+    const bool corner = piece.Kind == TPieceKind::Corner;
+    if (!corner && !IsFlatCentre(piece) && (job.Image.DrawMode & dmStretchSides))
+        return ScaledPieceMap(job, piece);
+    const TSize size = SizeOf(piece.Dest);
+    TPieceMap map = corner                ? DirectMap(piece.Source, size)
+                    : IsFlatCentre(piece) ? FlatMap({piece.Source.Left, piece.Source.Top}, size)
+                                          : TiledMap(piece.Source, size);
     map.Image = job.Image.Source;
     if (job.Image.HasMask()) {
         map.Mask = job.Image.Source;
@@ -97,7 +89,7 @@ void PaintKeyColourPiece(const TBorderJob& job, const TBorderPiece& piece)
     const TKeyAction key = piece.Kind == TPieceKind::Corner
                                ? CornerKeyAction(job.FillCorners, job.Image.CornerKey, job.Backdrop, TKeyAction::Leave)
                                : TKeyAction::Draw;
-    Paint(job, piece, SkinPieceMap(job, piece), TCopyOpaque{}, key);
+    Paint(job, piece, PieceMapFor(job, piece), TCopyOpaque{}, key);
 }
 
 void PaintMaskedPiece(const TBorderJob& job, const TBorderPiece& piece)
@@ -106,25 +98,14 @@ void PaintMaskedPiece(const TBorderJob& job, const TBorderPiece& piece)
     const TKeyAction key = piece.Kind == TPieceKind::Corner
                                ? CornerKeyAction(job.FillCorners, job.Image.CornerKey, job.Backdrop, unfilled)
                                : TKeyAction::Draw;
-    TResampledPiece resampled;
-    const bool stretched = job.Image.DrawMode & dmStretchSides;
-    const TPieceMap* map = nullptr;
-    TPieceMap skinMap;
-    if (piece.Kind != TPieceKind::Corner && stretched && !IsFlatCentre(piece) && TakesKernel(piece)) {
-        const bool hermite = job.Composite == TComposite::KeepAlpha && piece.BottomSide;
-        Resample(job, piece, hermite ? rfHermite : rfMitchell, resampled);
-        map = &resampled.Map;
-    } else {
-        skinMap = SkinPieceMap(job, piece);
-        map = &skinMap;
-    }
+    const TPieceMap map = PieceMapFor(job, piece);
     // A flat centre whose mask is white leaves the centre as it is.
-    if (IsFlatCentre(piece) && map->Mask->Row32(map->Rows[0] + map->MaskDy)[map->Columns[0]].R == 0xFF)
+    if (IsFlatCentre(piece) && map.Mask->Row32(map.Rows[0] + map.MaskDy)[map.Columns[0]].R == 0xFF)
         return;
     if (job.Composite == TComposite::KeepAlpha)
-        Paint(job, piece, *map, TThroughMaskKeepingAlpha{}, key);
+        Paint(job, piece, map, TThroughMaskKeepingAlpha{}, key);
     else
-        Paint(job, piece, *map, TThroughMask{}, key);
+        Paint(job, piece, map, TThroughMask{}, key);
 }
 
 void DrawBorder(const TBorderJob& job, int state)
@@ -156,15 +137,22 @@ void DrawBorder(const TBorderJob& job, int state)
 } // namespace
 
 void DrawBorderMask(TBitmap& target, const TRect& r, bool fillCorners, int state, const TSkinImage& image,
-                    const BackdropInfo& backdrop)
+                    const BackdropInfo& backdrop, TScaledPieceCache* scaledPieces)
 {
-    DrawBorder({target, r, fillCorners, image, backdrop, TComposite::Opaque}, state);
+    TScaledPieceCache forThisPaint;
+    DrawBorder({target, r, fillCorners, image, backdrop, TComposite::Opaque,
+                scaledPieces ? *scaledPieces : forThisPaint},
+               state);
 }
 
 void DrawBorderMaskKeepingAlpha(TBitmap& target, const TRect& r, bool fillCorners, int state,
-                                const TSkinImage& image, const BackdropInfo& backdrop)
+                                const TSkinImage& image, const BackdropInfo& backdrop,
+                                TScaledPieceCache* scaledPieces)
 {
-    DrawBorder({target, r, fillCorners, image, backdrop, TComposite::KeepAlpha}, state);
+    TScaledPieceCache forThisPaint;
+    DrawBorder({target, r, fillCorners, image, backdrop, TComposite::KeepAlpha,
+                scaledPieces ? *scaledPieces : forThisPaint},
+               state);
 }
 
 } // namespace pp

@@ -5,6 +5,7 @@
 // make one straight from a section.
 #include "core/Color.h"
 #include "skin/loading/LoadedSkin.h"
+#include "skin/paint/ScaledPieceCache.h"
 
 namespace pp {
 
@@ -19,6 +20,9 @@ struct TsItemBinding {
     TColor CustomColor = clKeyColor;
     int HueOffset = 0;        // degrees
     int Saturation = 0;       // percent
+    // The control's own store of kernel-scaled border pieces, or null to
+    // scale them on every paint.
+    TScaledPieceCache* ScaledPieces = nullptr;
 };
 
 // The binding a control gets for a section of the skin: its border image

@@ -20,14 +20,6 @@ std::int64_t Bias(int s, int d, TStretchAxis axis)
     return d == 1 ? s - 2 : s - 1 - (d - 1) / 2;
 }
 
-std::vector<int> Indexes(int origin, int sourceLength, int destLength, TStretchAxis axis)
-{
-    std::vector<int> indexes(static_cast<std::size_t>(std::max(destLength, 0)));
-    for (int i = 0; i < destLength; ++i)
-        indexes[static_cast<std::size_t>(i)] = origin + NearestSourceIndex(i, sourceLength, destLength, axis);
-    return indexes;
-}
-
 bool Inside(const TRect& r, const TBitmap& b)
 {
     return r.Left >= 0 && r.Top >= 0 && r.Right <= b.Width() && r.Bottom <= b.Height() && !r.IsEmpty();
@@ -41,12 +33,6 @@ int NearestSourceIndex(int i, int sourceLength, int destLength, TStretchAxis axi
         return 0;
     const std::int64_t index = (std::int64_t(i) * sourceLength + Bias(sourceLength, destLength, axis)) / destLength;
     return static_cast<int>(std::clamp<std::int64_t>(index, 0, sourceLength - 1));
-}
-
-TNearestMap NearestMap(const TRect& source, TSize destSize)
-{
-    return {Indexes(source.Left, source.Width(), destSize.Width, TStretchAxis::Columns),
-            Indexes(source.Top, source.Height(), destSize.Height, TStretchAxis::Rows)};
 }
 
 void StretchNearest(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& sourceRect,

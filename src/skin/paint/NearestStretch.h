@@ -5,8 +5,6 @@
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
 
-#include <vector>
-
 namespace pp {
 
 enum class TStretchAxis { Columns, Rows };
@@ -16,14 +14,6 @@ enum class TStretchAxis { Columns, Rows };
 // axes. Shrinking keeps the last source pixel of each run of columns
 // (the last but one for a single column) and the nearest row.
 int NearestSourceIndex(int i, int sourceLength, int destLength, TStretchAxis axis);
-
-// Source coordinates for every destination column and row of a stretch of
-// `source` (a rectangle of a bitmap) to `destSize`.
-struct TNearestMap {
-    std::vector<int> Columns;
-    std::vector<int> Rows;
-};
-TNearestMap NearestMap(const TRect& source, TSize destSize);
 
 // `sourceRect` of `source` (32-bit, the rectangle inside it) stretched onto
 // `destRect` of `dest`, clipped to `clip` and to `dest` without moving what

@@ -7,12 +7,21 @@
 namespace pp {
 namespace {
 
-std::vector<int> Repeated(int origin, int period, int length)
+void Repeat(TIndexList& list, int origin, int period, int length)
 {
-    std::vector<int> indexes(static_cast<std::size_t>(std::max(length, 0)));
-    for (int i = 0; i < length; ++i)
-        indexes[static_cast<std::size_t>(i)] = origin + i % period;
-    return indexes;
+    list.Resize(length);
+    for (int i = 0, offset = 0; i < length; ++i) {
+        list[i] = origin + offset;
+        if (++offset == period)
+            offset = 0;
+    }
+}
+
+void Stretch(TIndexList& list, int origin, int sourceLength, int destLength, TStretchAxis axis)
+{
+    list.Resize(destLength);
+    for (int i = 0; i < destLength; ++i)
+        list[i] = origin + NearestSourceIndex(i, sourceLength, destLength, axis);
 }
 
 } // namespace
@@ -27,8 +36,10 @@ TPieceMap TiledMap(const TRect& source, TSize destSize)
     TPieceMap map;
     if (source.IsEmpty())
         return map;
-    map.Columns = Repeated(source.Left, source.Width(), destSize.Width);
-    map.Rows = Repeated(source.Top, source.Height(), destSize.Height);
+    Repeat(map.Columns, source.Left, source.Width(), destSize.Width);
+    Repeat(map.Rows, source.Top, source.Height(), destSize.Height);
+    map.TileLeft = source.Left;
+    map.TileWidth = source.Width();
     return map;
 }
 
@@ -37,17 +48,20 @@ TPieceMap StretchedMap(const TRect& source, TSize destSize)
     TPieceMap map;
     if (source.IsEmpty())
         return map;
-    TNearestMap nearest = NearestMap(source, destSize);
-    map.Columns = std::move(nearest.Columns);
-    map.Rows = std::move(nearest.Rows);
+    Stretch(map.Columns, source.Left, source.Width(), destSize.Width, TStretchAxis::Columns);
+    Stretch(map.Rows, source.Top, source.Height(), destSize.Height, TStretchAxis::Rows);
+    if (destSize.Width == source.Width()) {
+        map.TileLeft = source.Left;
+        map.TileWidth = source.Width();
+    }
     return map;
 }
 
 TPieceMap FlatMap(TPoint source, TSize destSize)
 {
     TPieceMap map;
-    map.Columns.assign(static_cast<std::size_t>(std::max(destSize.Width, 0)), source.X);
-    map.Rows.assign(static_cast<std::size_t>(std::max(destSize.Height, 0)), source.Y);
+    Repeat(map.Columns, source.X, 1, destSize.Width);
+    Repeat(map.Rows, source.Y, 1, destSize.Height);
     return map;
 }
 

@@ -4,8 +4,7 @@
 // tiling and nearest-pixel stretching are one and the same loop.
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
-
-#include <vector>
+#include "skin/paint/IndexList.h"
 
 namespace pp {
 
@@ -15,11 +14,16 @@ struct TPieceMap {
     // row for image row y is y + MaskDy.
     const TBitmap* Mask = nullptr;
     int MaskDy = 0;
-    std::vector<int> Columns;
-    std::vector<int> Rows;
+    TIndexList Columns;
+    TIndexList Rows;
+    // Columns that step one by one through the source columns TileLeft ..
+    // TileLeft + TileWidth - 1 and start again there, so that rows can be
+    // read in runs as they lie; TileWidth 0 when columns go any other way.
+    int TileLeft = 0;
+    int TileWidth = 0;
 
-    int Width() const { return static_cast<int>(Columns.size()); }
-    int Height() const { return static_cast<int>(Rows.size()); }
+    int Width() const { return Columns.Size(); }
+    int Height() const { return Rows.Size(); }
 };
 
 // `source` shown once, pixel for pixel, from the destination's top-left.

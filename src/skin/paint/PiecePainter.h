@@ -5,11 +5,15 @@
 #include "core/Bitmap.h"
 #include "core/Color.h"
 #include "core/Geometry.h"
+#include "skin/paint/MaskRow.h"
 #include "skin/paint/PieceMap.h"
 #include "skin/pixels/BackdropInfo.h"
 #include "skin/pixels/PixelMath.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace pp {
 
@@ -27,14 +31,23 @@ enum class TKeyAction {
 // when it has one); otherwise `otherwise`.
 TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& backdrop, TKeyAction otherwise);
 
+// A blend meets a row of image pixels (and mask pixels, or null) at once
+// through its Row when it has one, else pixel by pixel.
+
 // Image pixel copied as it is, alpha included.
 struct TCopy {
     void operator()(TBGRA& d, TBGRA s, TBGRA) const { d = s; }
+    void Row(TBGRA* d, const TBGRA* s, const TBGRA*, int n) const { std::memcpy(d, s, std::size_t(n) * sizeof(TBGRA)); }
 };
 
 // Image pixel copied, opaque.
 struct TCopyOpaque {
     void operator()(TBGRA& d, TBGRA s, TBGRA) const { d = TBGRA{s.B, s.G, s.R, 0xFF}; }
+    void Row(TBGRA* d, const TBGRA* s, const TBGRA*, int n) const
+    {
+        for (int i = 0; i < n; ++i)
+            d[i] = TBGRA{s[i].B, s[i].G, s[i].R, 0xFF};
+    }
 };
 
 // out = image + (D - image) * m / 256 per channel, opaque: a black mask
@@ -44,6 +57,7 @@ struct TThroughMask {
     {
         d = TBGRA{MixChannel(d.B, s.B, m.B), MixChannel(d.G, s.G, m.G), MixChannel(d.R, s.R, m.R), 0xFF};
     }
+    void Row(TBGRA* d, const TBGRA* s, const TBGRA* m, int n) const { ComposeRowThroughMask(d, s, m, n); }
 };
 
 // The same for targets whose alpha matters (translucent windows): mask 0
@@ -69,6 +83,22 @@ struct TThroughMaskKeepingAlpha {
 
 namespace detail {
 
+// Rows found from the first row and the stride, without a call per row;
+// Pixel is TBGRA or const TBGRA.
+template <typename Pixel>
+class TRowAccess {
+    using TByte = std::conditional_t<std::is_const_v<Pixel>, const std::uint8_t, std::uint8_t>;
+    using TOwner = std::conditional_t<std::is_const_v<Pixel>, const TBitmap, TBitmap>;
+
+public:
+    explicit TRowAccess(TOwner& bitmap) : first_(bitmap.ScanLine(0)), stride_(bitmap.Stride()) {}
+    Pixel* Row(int y) const { return reinterpret_cast<Pixel*>(first_ + stride_ * std::size_t(y)); }
+
+private:
+    TByte* first_;
+    std::size_t stride_;
+};
+
 inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& backdrop, TBGRA backColor, int x, int y)
 {
     TBGRA behind;
@@ -92,6 +122,64 @@ inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& back
     }
 }
 
+template <typename Blend>
+void BlendRun(const Blend& blend, TBGRA* d, const TBGRA* s, const TBGRA* m, int n)
+{
+    if constexpr (requires { blend.Row(d, s, m, n); }) {
+        blend.Row(d, s, m, n);
+    } else {
+        const TBGRA white{0xFF, 0xFF, 0xFF, 0xFF};
+        for (int i = 0; i < n; ++i)
+            blend(d[i], s[i], m ? m[i] : white);
+    }
+}
+
+// Rows whose columns do not run in order are gathered in chunks first.
+template <typename Blend>
+void GatherRun(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* mask, const int* columns, int n)
+{
+    constexpr int Chunk = 256;
+    TBGRA s[Chunk], m[Chunk];
+    for (int start = 0; start < n; start += Chunk) {
+        const int count = std::min(Chunk, n - start);
+        for (int i = 0; i < count; ++i) {
+            s[i] = image[columns[start + i]];
+            if (mask)
+                m[i] = mask[columns[start + i]];
+        }
+        BlendRun(blend, d + start, s, mask ? m : nullptr, count);
+    }
+}
+
+// Runs of columns that step by one up to the end of a tile, each blended
+// as a row.
+template <typename Blend>
+void RunsInOrder(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* mask, const int* columns, int n,
+                 int tileLeft, int tileWidth)
+{
+    for (int start = 0; start < n;) {
+        const int column = columns[start];
+        const int run = std::min(tileLeft + tileWidth - column, n - start);
+        BlendRun(blend, d + start, image + column, mask ? mask + column : nullptr, run);
+        start += run;
+    }
+}
+
+template <typename Blend>
+void KeyedRun(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* mask, const int* columns, int n,
+              TKeyAction key, const BackdropInfo& backdrop, TPoint at)
+{
+    const TBGRA backColor = PixelFromColor(ColorToRGB(backdrop.BackColor));
+    const TBGRA white{0xFF, 0xFF, 0xFF, 0xFF};
+    for (int i = 0; i < n; ++i) {
+        const TBGRA s = image[columns[i]];
+        if (IsKeyPixel(s))
+            ApplyKeyAction(d[i], key, backdrop, backColor, at.X + i, at.Y);
+        else
+            blend(d[i], s, mask ? mask[columns[i]] : white);
+    }
+}
+
 } // namespace detail
 
 // Draws the piece with its top-left at `at`, clipped to `clip` and the target.
@@ -105,22 +193,21 @@ void PaintPiece(TBitmap& target, TPoint at, const TPieceMap& map, Blend blend, T
     const TRect clipped = ClipToBitmap(IntersectRect(dest, clip), target);
     if (clipped.IsEmpty())
         return;
-    const TBGRA backColor = PixelFromColor(ColorToRGB(backdrop.BackColor));
-    const TBGRA white{0xFF, 0xFF, 0xFF, 0xFF};
+    const int first = clipped.Left - dest.Left, n = clipped.Width();
+    const int* columns = map.Columns.Data() + first;
+    const detail::TRowAccess<const TBGRA> images(*map.Image), masks(map.Mask ? *map.Mask : *map.Image);
+    const detail::TRowAccess<TBGRA> targets(target);
     for (int y = clipped.Top; y < clipped.Bottom; ++y) {
-        const int sourceRow = map.Rows[static_cast<std::size_t>(y - dest.Top)];
-        const TBGRA* image = map.Image->Row32(sourceRow);
-        const TBGRA* mask = map.Mask ? map.Mask->Row32(sourceRow + map.MaskDy) : nullptr;
-        TBGRA* d = target.Row32(y);
-        for (int x = clipped.Left; x < clipped.Right; ++x) {
-            const int column = map.Columns[static_cast<std::size_t>(x - dest.Left)];
-            const TBGRA s = image[column];
-            if (key != TKeyAction::Draw && IsKeyPixel(s)) {
-                detail::ApplyKeyAction(d[x], key, backdrop, backColor, x, y);
-                continue;
-            }
-            blend(d[x], s, mask ? mask[column] : white);
-        }
+        const int sourceRow = map.Rows[y - dest.Top];
+        const TBGRA* image = images.Row(sourceRow);
+        const TBGRA* mask = map.Mask ? masks.Row(sourceRow + map.MaskDy) : nullptr;
+        TBGRA* d = targets.Row(y) + clipped.Left;
+        if (key != TKeyAction::Draw)
+            detail::KeyedRun(blend, d, image, mask, columns, n, key, backdrop, {clipped.Left, y});
+        else if (map.TileWidth > 0)
+            detail::RunsInOrder(blend, d, image, mask, columns, n, map.TileLeft, map.TileWidth);
+        else
+            detail::GatherRun(blend, d, image, mask, columns, n);
     }
 }
 

@@ -45,12 +45,12 @@ void DrawCornerImages(const TsLoadedSkin& skin, const TsGeneralData& section, TB
 
 // Answers whether the border was drawn.
 bool DrawBorder(const TsLoadedSkin& skin, int borderIndex, TBitmap& target, const TRect& r, bool fillCorners,
-                int state, const BackdropInfo& backdrop)
+                int state, const BackdropInfo& backdrop, TScaledPieceCache* scaledPieces)
 {
     const std::optional<TSkinImage> border = SkinImageAt(skin, borderIndex);
     if (!border || (state == 0 && (border->DrawMode & dmHiddenInState0)))
         return false;
-    DrawBorderMask(target, r, fillCorners, state, *border, backdrop);
+    DrawBorderMask(target, r, fillCorners, state, *border, backdrop, scaledPieces);
     return true;
 }
 
@@ -82,6 +82,7 @@ struct TItemParts {
     int HotTexture = -1;
     bool FillCorners = true;
     bool CornerImages = true;
+    TScaledPieceCache* ScaledPieces = nullptr;
 };
 
 // Answers whether the border was drawn.
@@ -92,7 +93,8 @@ bool PaintItem(const TsLoadedSkin& skin, int sectionIndex, const TItemParts& par
                          offset, r, sectionState);
     if (parts.CornerImages)
         DrawCornerImages(skin, skin.Sections()[static_cast<std::size_t>(sectionIndex)], target, r, sectionState);
-    return DrawBorder(skin, parts.BorderIndex, target, r, parts.FillCorners, sectionState, Shifted(backdrop, offset));
+    return DrawBorder(skin, parts.BorderIndex, target, r, parts.FillCorners, sectionState, Shifted(backdrop, offset),
+                      parts.ScaledPieces);
 }
 
 const TsGeneralData& SectionAt(const TsLoadedSkin& skin, int sectionIndex)
@@ -110,7 +112,7 @@ void RenderItem(const TsItemBinding& binding, const BackdropInfo& backdrop, bool
     const TsGeneralData& section = SectionAt(*binding.Skin, binding.SectionIndex);
     const int s = SectionState(section, state);
     const TItemParts parts{binding.BorderImageIndex, binding.CustomColor, binding.PatternIndex,
-                           binding.HotPatternIndex, fillCorners, true};
+                           binding.HotPatternIndex, fillCorners, true, binding.ScaledPieces};
     const bool bordered = PaintItem(*binding.Skin, binding.SectionIndex, parts, backdrop, target, offset, r, s);
     if (!bordered && StateProps(section, s).Transparency != 0)
         return;
