@@ -102,6 +102,17 @@ const TsGeneralData& SectionAt(const TsLoadedSkin& skin, int sectionIndex)
     return skin.Sections()[static_cast<std::size_t>(sectionIndex)];
 }
 
+// A section given by index: its own border image, corners filled.
+void PaintSectionItem(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
+                      int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state, bool cornerImages)
+{
+    if (!CanPaint(skin, sectionIndex, target, r))
+        return;
+    const TsGeneralData& section = SectionAt(skin, sectionIndex);
+    const TItemParts parts{section.BorderMaskIndex, clKeyColor, texture, hotTexture, true, cornerImages};
+    PaintItem(skin, sectionIndex, parts, backdrop, target, offset, r, SectionState(section, state));
+}
+
 } // namespace
 
 void RenderItem(const TsItemBinding& binding, const BackdropInfo& backdrop, bool fillCorners, TBitmap& target,
@@ -122,21 +133,13 @@ void RenderItem(const TsItemBinding& binding, const BackdropInfo& backdrop, bool
 void RenderItemBySection(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
                          int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state)
 {
-    if (!CanPaint(skin, sectionIndex, target, r))
-        return;
-    const TsGeneralData& section = SectionAt(skin, sectionIndex);
-    const TItemParts parts{section.BorderMaskIndex, clKeyColor, texture, hotTexture, true, true};
-    PaintItem(skin, sectionIndex, parts, backdrop, target, offset, r, SectionState(section, state));
+    PaintSectionItem(skin, sectionIndex, backdrop, texture, hotTexture, target, offset, r, state, true);
 }
 
 void RenderItemBySectionHot(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
                             int hotTexture, TBitmap& target, TPoint offset, const TRect& r, bool hot)
 {
-    if (!CanPaint(skin, sectionIndex, target, r))
-        return;
-    const TsGeneralData& section = SectionAt(skin, sectionIndex);
-    const TItemParts parts{section.BorderMaskIndex, clKeyColor, texture, hotTexture, true, false};
-    PaintItem(skin, sectionIndex, parts, backdrop, target, offset, r, SectionState(section, hot ? 1 : 0));
+    PaintSectionItem(skin, sectionIndex, backdrop, texture, hotTexture, target, offset, r, hot ? 1 : 0, false);
 }
 
 } // namespace pp
