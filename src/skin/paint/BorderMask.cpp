@@ -116,9 +116,8 @@ void DrawBorder(const TBorderJob& job, int state)
         image.Source == nullptr)
         return;
     const TSize stateSize{image.StateWidth(), image.StateHeight()};
-    const TBorderWidths widths = FitBorders({std::max(0, image.Left), std::max(0, image.Top),
-                                             std::max(0, image.Right), std::max(0, image.Bottom)},
-                                            r.Width(), r.Height());
+    const TBorderWidths widths =
+        FitBorders(ImageBorders(image.Left, image.Top, image.Right, image.Bottom), r.Width(), r.Height());
     if (stateSize.Width <= 0 || stateSize.Height <= 0 || stateSize.Width - widths.Left - widths.Right < 0 ||
         stateSize.Height - widths.Top - widths.Bottom < 0)
         return;

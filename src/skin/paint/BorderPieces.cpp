@@ -17,6 +17,12 @@ void FitPair(int& first, int& second, int length)
 
 } // namespace
 
+TBorderWidths ImageBorders(int left, int top, int right, int bottom)
+{
+    const auto cut = [](int width) { return std::clamp(width, 0, MaxBorderWidth); };
+    return {cut(left), cut(top), cut(right), cut(bottom)};
+}
+
 TBorderWidths FitBorders(TBorderWidths widths, int width, int height)
 {
     FitPair(widths.Left, widths.Right, width);

@@ -13,6 +13,13 @@ struct TBorderWidths {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
+// Border widths as skin files give them may be negative or absurd: painters
+// take them between 0 and this.
+inline constexpr int MaxBorderWidth = 1 << 16;
+
+// An image's border widths, each cut to 0 .. MaxBorderWidth.
+TBorderWidths ImageBorders(int left, int top, int right, int bottom);
+
 // Borders that do not fit: the excess is taken half from each side, the
 // odd pixel from the right (or bottom), neither going below 0.
 TBorderWidths FitBorders(TBorderWidths widths, int width, int height);

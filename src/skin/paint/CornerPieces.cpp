@@ -65,8 +65,7 @@ void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderIma
     const std::optional<TSkinImage> border = CornerSource(skin, borderImageIndex);
     if (!border || !Is32Bit(cache))
         return;
-    const TBorderWidths widths{std::max(0, border->Left), std::max(0, border->Top), std::max(0, border->Right),
-                               std::max(0, border->Bottom)};
+    const TBorderWidths widths = ImageBorders(border->Left, border->Top, border->Right, border->Bottom);
     const TSize stateSize{border->StateWidth(), border->StateHeight()};
     if (stateSize.Width - widths.Left - widths.Right < 0 || stateSize.Height - widths.Top - widths.Bottom < 0)
         return;

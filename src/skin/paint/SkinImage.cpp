@@ -1,21 +1,23 @@
 #include "skin/paint/SkinImage.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace pp {
 
+// Counts come from skin files and may be anything: divided in 64 bits.
 int TSkinImage::StateWidth() const
 {
     if (StateCount <= 0)
         return 0;
-    return Rect.Width() / StateCount;
+    return static_cast<int>(std::int64_t(Rect.Width()) / StateCount);
 }
 
 int TSkinImage::StateHeight() const
 {
     if (MaskKind < 0)
         return 0;
-    return Rect.Height() / (MaskKind + 1);
+    return static_cast<int>(std::int64_t(Rect.Height()) / (std::int64_t(MaskKind) + 1));
 }
 
 int TSkinImage::ClampState(int state) const { return std::max(0, std::min(state, StateCount - 1)); }
