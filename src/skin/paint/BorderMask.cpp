@@ -54,8 +54,8 @@ TPieceMap ScaledPieceMap(const TBorderJob& job, const TBorderPiece& piece)
     const TScaledPieceCache::TPiece& scaled =
         job.ScaledPieces.Scaled(*job.Image.Source, piece.Source, maskDy, size, ScalingFor(job, piece));
     TPieceMap map = DirectMap({0, 0, size.Width, size.Height}, size);
-    map.Image = &scaled.Image;
-    map.Mask = maskDy > 0 ? &scaled.Mask : nullptr;
+    map.Image = PixelRowsOf(scaled.Image, size.Width);
+    map.Mask = PixelRowsOf(scaled.Mask, size.Width);
     return map;
 }
 
@@ -70,9 +70,9 @@ TPieceMap PieceMapFor(const TBorderJob& job, const TBorderPiece& piece)
     TPieceMap map = corner                ? DirectMap(piece.Source, size)
                     : IsFlatCentre(piece) ? FlatMap({piece.Source.Left, piece.Source.Top}, size)
                                           : TiledMap(piece.Source, size);
-    map.Image = job.Image.Source;
+    map.Image = PixelRowsOf(*job.Image.Source);
     if (job.Image.HasMask()) {
-        map.Mask = job.Image.Source;
+        map.Mask = map.Image;
         map.MaskDy = job.Image.StateHeight();
     }
     return map;
@@ -100,7 +100,7 @@ void PaintMaskedPiece(const TBorderJob& job, const TBorderPiece& piece)
                                : TKeyAction::Draw;
     const TPieceMap map = PieceMapFor(job, piece);
     // A flat centre whose mask is white leaves the centre as it is.
-    if (IsFlatCentre(piece) && map.Mask->Row32(map.Rows[0] + map.MaskDy)[map.Columns[0]].R == 0xFF)
+    if (IsFlatCentre(piece) && map.Mask.Row(map.Rows[0] + map.MaskDy)[map.Columns[0]].R == 0xFF)
         return;
     if (job.Composite == TComposite::KeepAlpha)
         Paint(job, piece, map, TThroughMaskKeepingAlpha{}, key);

@@ -33,8 +33,7 @@ std::optional<TRect> DrawMaskedTiles(TBitmap& target, const TRect& r, const TSki
     const TSize tile{source.Width(), source.Height()};
     const TRect area = placement == tpTile ? r : WholeTileArea(r, tile, true);
     TPieceMap map = TiledMap(source, {area.Width(), area.Height()});
-    map.Image = texture.Source;
-    map.Mask = texture.Source;
+    map.Image = map.Mask = PixelRowsOf(*texture.Source);
     map.MaskDy = texture.StateHeight();
     PaintPiece(target, {area.Left, area.Top}, map, TThroughMask{}, TKeyAction::BackColorElseBackdrop, backdrop, r);
     if (placement == tpWholeTiles) {

@@ -46,10 +46,10 @@ void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& ba
     const TPoint origin = image.StateOrigin(state);
     const TRect source{origin.X, origin.Y, origin.X + image.StateWidth(), origin.Y + image.StateHeight()};
     TPieceMap map = DirectMap(source, {source.Width(), source.Height()});
-    map.Image = image.Source;
+    map.Image = PixelRowsOf(*image.Source);
     const TRect everywhere = target.Bounds();
     if (image.HasMask()) {
-        map.Mask = image.Source;
+        map.Mask = map.Image;
         map.MaskDy = image.StateHeight();
         PaintPiece(target, at, map, TMaskImageBlend{mode == mmFaint ? 100 : 0}, TKeyAction::Leave, backdrop,
                    everywhere);

@@ -41,7 +41,7 @@ void StretchNearest(TBitmap& dest, const TRect& destRect, const TBitmap& source,
     if (!Is32Bit(source) || !Inside(sourceRect, source) || destRect.IsEmpty())
         return;
     TPieceMap map = StretchedMap(sourceRect, {destRect.Width(), destRect.Height()});
-    map.Image = &source;
+    map.Image = PixelRowsOf(source);
     PaintPiece(dest, {destRect.Left, destRect.Top}, map, TCopy{}, TKeyAction::Draw, BackdropInfo{}, clip);
 }
 

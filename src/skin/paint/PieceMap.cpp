@@ -26,6 +26,20 @@ void Stretch(TIndexList& list, int origin, int sourceLength, int destLength, TSt
 
 } // namespace
 
+TPixelRows PixelRowsOf(const TBitmap& bitmap)
+{
+    if (bitmap.Empty())
+        return {};
+    return {bitmap.ScanLine(0), bitmap.Stride()};
+}
+
+TPixelRows PixelRowsOf(const std::vector<TBGRA>& pixels, int width)
+{
+    if (pixels.empty())
+        return {};
+    return {reinterpret_cast<const std::uint8_t*>(pixels.data()), std::size_t(width) * sizeof(TBGRA)};
+}
+
 TPieceMap DirectMap(const TRect& source, TSize destSize)
 {
     return TiledMap(source, {std::min(destSize.Width, source.Width()), std::min(destSize.Height, source.Height())});

@@ -6,13 +6,29 @@
 #include "core/Geometry.h"
 #include "skin/paint/IndexList.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 namespace pp {
 
+// 32-bit pixels as a piece reads them: the first row and the distance from
+// one row to the next, whether they lie in a bitmap or in a plain buffer.
+struct TPixelRows {
+    const std::uint8_t* First = nullptr;
+    std::size_t Stride = 0;
+
+    explicit operator bool() const { return First != nullptr; }
+    const TBGRA* Row(int y) const { return reinterpret_cast<const TBGRA*>(First + Stride * std::size_t(y)); }
+};
+TPixelRows PixelRowsOf(const TBitmap& bitmap);
+TPixelRows PixelRowsOf(const std::vector<TBGRA>& pixels, int width);
+
 struct TPieceMap {
-    const TBitmap* Image = nullptr;
-    // The grey mask of a masked image, or null for key-colour images. Its
+    TPixelRows Image;
+    // The grey mask of a masked image, or none for key-colour images. Its
     // row for image row y is y + MaskDy.
-    const TBitmap* Mask = nullptr;
+    TPixelRows Mask;
     int MaskDy = 0;
     TIndexList Columns;
     TIndexList Rows;

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 namespace pp {
 
@@ -82,22 +81,6 @@ struct TThroughMaskKeepingAlpha {
 };
 
 namespace detail {
-
-// Rows found from the first row and the stride, without a call per row;
-// Pixel is TBGRA or const TBGRA.
-template <typename Pixel>
-class TRowAccess {
-    using TByte = std::conditional_t<std::is_const_v<Pixel>, const std::uint8_t, std::uint8_t>;
-    using TOwner = std::conditional_t<std::is_const_v<Pixel>, const TBitmap, TBitmap>;
-
-public:
-    explicit TRowAccess(TOwner& bitmap) : first_(bitmap.ScanLine(0)), stride_(bitmap.Stride()) {}
-    Pixel* Row(int y) const { return reinterpret_cast<Pixel*>(first_ + stride_ * std::size_t(y)); }
-
-private:
-    TByte* first_;
-    std::size_t stride_;
-};
 
 inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& backdrop, TBGRA backColor, int x, int y)
 {
@@ -187,7 +170,7 @@ template <typename Blend>
 void PaintPiece(TBitmap& target, TPoint at, const TPieceMap& map, Blend blend, TKeyAction key,
                 const BackdropInfo& backdrop, const TRect& clip)
 {
-    if (!Is32Bit(target) || map.Image == nullptr)
+    if (!Is32Bit(target) || !map.Image)
         return;
     const TRect dest{at.X, at.Y, at.X + map.Width(), at.Y + map.Height()};
     const TRect clipped = ClipToBitmap(IntersectRect(dest, clip), target);
@@ -195,13 +178,12 @@ void PaintPiece(TBitmap& target, TPoint at, const TPieceMap& map, Blend blend, T
         return;
     const int first = clipped.Left - dest.Left, n = clipped.Width();
     const int* columns = map.Columns.Data() + first;
-    const detail::TRowAccess<const TBGRA> images(*map.Image), masks(map.Mask ? *map.Mask : *map.Image);
-    const detail::TRowAccess<TBGRA> targets(target);
-    for (int y = clipped.Top; y < clipped.Bottom; ++y) {
+    std::uint8_t* targetRow = target.ScanLine(clipped.Top);
+    for (int y = clipped.Top; y < clipped.Bottom; ++y, targetRow += target.Stride()) {
         const int sourceRow = map.Rows[y - dest.Top];
-        const TBGRA* image = images.Row(sourceRow);
-        const TBGRA* mask = map.Mask ? masks.Row(sourceRow + map.MaskDy) : nullptr;
-        TBGRA* d = targets.Row(y) + clipped.Left;
+        const TBGRA* image = map.Image.Row(sourceRow);
+        const TBGRA* mask = map.Mask ? map.Mask.Row(sourceRow + map.MaskDy) : nullptr;
+        TBGRA* d = reinterpret_cast<TBGRA*>(targetRow) + clipped.Left;
         if (key != TKeyAction::Draw)
             detail::KeyedRun(blend, d, image, mask, columns, n, key, backdrop, {clipped.Left, y});
         else if (map.TileWidth > 0)

@@ -9,21 +9,27 @@
 namespace pp {
 namespace {
 
-TBitmap CopyOut(const TBitmap& image, const TRect& r)
+void CopyRows(TBGRA* to, const TBitmap& from, const TRect& r)
 {
-    TBitmap part(r.Width(), r.Height());
     for (int y = 0; y < r.Height(); ++y)
-        std::memcpy(part.Row32(y), image.Row32(r.Top + y) + r.Left, std::size_t(r.Width()) * sizeof(TBGRA));
-    return part;
+        std::memcpy(static_cast<void*>(to + std::size_t(y) * r.Width()), from.Row32(r.Top + y) + r.Left,
+                    std::size_t(r.Width()) * sizeof(TBGRA));
+}
+
+std::vector<TBGRA> CopyOut(const TBitmap& image, const TRect& r)
+{
+    std::vector<TBGRA> pixels(std::size_t(r.Width()) * r.Height());
+    CopyRows(pixels.data(), image, r);
+    return pixels;
 }
 
 // Compared in place, a pixel at a time: the rows are short, and a library
 // call per row would cost more than the comparing.
-bool SamePixels(const TBitmap& kept, const TBitmap& image, const TRect& r)
+bool SamePixels(const std::vector<TBGRA>& kept, const TBitmap& image, const TRect& r)
 {
     std::uint32_t difference = 0;
-    for (int y = 0; y < r.Height(); ++y) {
-        const TBGRA* a = kept.Row32(y);
+    const TBGRA* a = kept.data();
+    for (int y = 0; y < r.Height(); ++y, a += r.Width()) {
         const TBGRA* b = image.Row32(r.Top + y) + r.Left;
         for (int x = 0; x < r.Width(); ++x)
             difference |= PixelValue(a[x]) ^ PixelValue(b[x]);
@@ -31,14 +37,18 @@ bool SamePixels(const TBitmap& kept, const TBitmap& image, const TRect& r)
     return difference == 0;
 }
 
-TBitmap Scale(const TBitmap& part, TSize size, int filter)
+std::vector<TBGRA> Scale(const TBitmap& image, const TRect& r, TSize size, int filter)
 {
+    TBitmap part(r.Width(), r.Height());
+    CopyRows(part.Row32(0), image, r);
     TBitmap scaled(size.Width, size.Height);
     if (filter == NearestPixels)
         StretchNearest(scaled, scaled.Bounds(), part, part.Bounds());
     else
         ResampleBitmap(part, scaled, size.Width, filter, size.Height);
-    return scaled;
+    std::vector<TBGRA> pixels(std::size_t(size.Width) * size.Height);
+    CopyRows(pixels.data(), scaled, scaled.Bounds());
+    return pixels;
 }
 
 } // namespace
@@ -63,9 +73,10 @@ const TScaledPieceCache::TPiece& TScaledPieceCache::Scaled(const TBitmap& image,
         next_ = (next_ + 1) % capacity_;
     }
     slot->Key = key;
-    slot->Made = {CopyOut(image, source), maskDy > 0 ? CopyOut(image, mask) : TBitmap()};
-    slot->Piece.Image = Scale(slot->Made.Image, size, filter);
-    slot->Piece.Mask = maskDy > 0 ? Scale(slot->Made.Mask, size, filter) : TBitmap();
+    slot->Made = {{source.Width(), source.Height()}, CopyOut(image, source),
+                  maskDy > 0 ? CopyOut(image, mask) : std::vector<TBGRA>()};
+    slot->Piece = {size, Scale(image, source, size, filter),
+                   maskDy > 0 ? Scale(image, mask, size, filter) : std::vector<TBGRA>()};
     return slot->Piece;
 }
 

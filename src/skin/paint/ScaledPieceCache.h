@@ -5,7 +5,8 @@
 // resampling costs far more than composing, and a control repaints the
 // same pieces whenever its state changes back. A kept piece carries a copy
 // of the pixels it was made from and is used only while they are unchanged,
-// so a new or recoloured skin never meets an old piece.
+// so a new or recoloured skin never meets an old piece. Pieces are kept in
+// plain memory, not in bitmaps, so that they hold no platform objects.
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
 
@@ -19,9 +20,11 @@ inline constexpr int NearestPixels = -1;
 
 class TScaledPieceCache {
 public:
+    // Rows of Size.Width pixels, one after the other.
     struct TPiece {
-        TBitmap Image;
-        TBitmap Mask; // empty for key-colour images
+        TSize Size;
+        std::vector<TBGRA> Image;
+        std::vector<TBGRA> Mask; // empty for key-colour images
     };
 
     explicit TScaledPieceCache(std::size_t capacity = 24) : capacity_(capacity > 0 ? capacity : 1) {}

@@ -31,6 +31,13 @@ TEST(ComposeRowThroughMask, GivesTheBytesOfThePortableLoopForEveryLength)
     }
 }
 
+// 0xAARRGGBB of a kept piece's pixel.
+std::uint32_t At(const std::vector<TBGRA>& pixels, TSize size, int x, int y)
+{
+    const TBGRA p = pixels[std::size_t(y) * size.Width + x];
+    return std::uint32_t(p.A) << 24 | std::uint32_t(p.R) << 16 | std::uint32_t(p.G) << 8 | p.B;
+}
+
 TEST(TScaledPieceCache, ReusesAPieceUntilItsPixelsChange)
 {
     // A 2 x 2 image over its 2 x 2 mask, stretched to 4 x 2.
@@ -39,15 +46,15 @@ TEST(TScaledPieceCache, ReusesAPieceUntilItsPixelsChange)
     TScaledPieceCache cache;
     const TScaledPieceCache::TPiece* first = &cache.Scaled(image, {0, 0, 2, 2}, 2, {4, 2}, NearestPixels);
     // 2 -> 4 columns: (i * 2 + 0) div 4 = 0 0 1 1.
-    EXPECT_EQ(At(first->Image, 1, 0), 0xFF000001u);
-    EXPECT_EQ(At(first->Image, 2, 1), 0xFF000004u);
-    EXPECT_EQ(At(first->Mask, 3, 0), 0xFF202020u);
+    EXPECT_EQ(At(first->Image, first->Size, 1, 0), 0xFF000001u);
+    EXPECT_EQ(At(first->Image, first->Size, 2, 1), 0xFF000004u);
+    EXPECT_EQ(At(first->Mask, first->Size, 3, 0), 0xFF202020u);
     EXPECT_EQ(&cache.Scaled(image, {0, 0, 2, 2}, 2, {4, 2}, NearestPixels), first);
     EXPECT_EQ(cache.Size(), 1u);
 
     image.Pixel32(1, 3) = TBGRA{0x99, 0x99, 0x99, 0xFF}; // the mask changes in place
     const TScaledPieceCache::TPiece& again = cache.Scaled(image, {0, 0, 2, 2}, 2, {4, 2}, NearestPixels);
-    EXPECT_EQ(At(again.Mask, 3, 1), 0xFF999999u);
+    EXPECT_EQ(At(again.Mask, again.Size, 3, 1), 0xFF999999u);
     EXPECT_EQ(cache.Size(), 1u);
 }
 
@@ -57,8 +64,9 @@ TEST(TScaledPieceCache, KeepsAtMostItsCapacity)
     TScaledPieceCache cache(2);
     for (int width = 3; width < 9; ++width) {
         const TScaledPieceCache::TPiece& piece = cache.Scaled(image, {0, 0, 2, 2}, 0, {width, 2}, NearestPixels);
-        EXPECT_EQ(piece.Image.Width(), width);
-        EXPECT_TRUE(piece.Mask.Empty());
+        EXPECT_EQ(piece.Size.Width, width);
+        EXPECT_EQ(piece.Image.size(), std::size_t(width) * 2);
+        EXPECT_TRUE(piece.Mask.empty());
     }
     EXPECT_EQ(cache.Size(), 2u);
 }
