@@ -2,7 +2,7 @@
 // colour-on-colour mode: the same pixels, for growing and shrinking in
 // either direction and for source rectangles inside larger images.
 #include "skin/paint/NearestStretch.h"
-#include "toolkit/Graphics.h"
+#include "toolkit/Canvas.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
