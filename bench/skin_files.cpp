@@ -4,6 +4,8 @@
 #include "skin/loading/PngImage.h"
 #include "skin/loading/SkinConvertor.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <png.h>
 #include <zlib.h>
@@ -205,29 +207,6 @@ BENCHMARK(BM_PngSmall_Ours)->Unit(benchmark::kMicrosecond)->Repetitions(Repetiti
 BENCHMARK(BM_PngSmall_Libpng)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Package_Ours)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Package_Zlib)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-
-// Remembers each benchmark's median processor time over its repetitions
-// (steadier than wall time on a busy machine) so the pairs can be set against each other.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-    }
-    void PrintRatio(const char* what, const std::string& ours, const std::string& reference, double goal) const
-    {
-        const auto a = times_.find(ours), b = times_.find(reference);
-        if (a == times_.end() || b == times_.end() || b->second <= 0)
-            return;
-        std::printf("%-40s %.3f (goal %.1f or below)\n", what, a->second / b->second, goal);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
 
 } // namespace
 

@@ -7,8 +7,10 @@ written as a PNG first and turned into JPEG by ImageMagick's `convert`.
 The look: imperial red lacquer and gold on warm ivory, with jade for
 progress and focus. Key-colour (magenta) pixels make holes that are all or
 nothing, so the corners of the window frame, the hint and the master-bitmap
-pieces are cut in steps; soft edges and glows live only in the PNG images,
-which carry real alpha.
+pieces are cut in steps. The push and title buttons have soft edges: their
+PNG images hold the picture over a grey mask band (the painter composes
+through it) with key-colour pixels where nothing shows. Glows and shadows
+carry real alpha.
 
 Usage: make_beijing.py SKIN_FOLDER
 Running it again gives the same bytes, so the committed images can be
@@ -134,20 +136,35 @@ def soft_rounded(canvas, x0, y0, x1, y1, radius, colour_at):
 
 # Encoders --------------------------------------------------------------------
 
-def png_bytes(canvas):
+def png_bytes(canvas, alpha=True):
+    """8-bit RGBA (colour type 6), or RGB (colour type 2) without alpha."""
     raw = bytearray()
     for y in range(canvas.height):
         raw.append(0)
         for x in range(canvas.width):
-            raw.extend(canvas.get(x, y))
+            raw.extend(canvas.get(x, y)[:4 if alpha else 3])
 
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data +
                 struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
-    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6 if alpha else 2, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
             chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def with_grey_mask_band(image):
+    """An image with soft edges over its grey mask band, for the masked
+    skin images: the mask is 255 minus the alpha (black opaque, white
+    transparent), and fully transparent pixels become the key colour, so
+    that a painter shows what lies behind them exactly."""
+    out = Canvas(image.width, image.height * 2)
+    for y in range(image.height):
+        for x in range(image.width):
+            r, g, b, a = image.get(x, y)
+            out.set(x, y, KEY if a == 0 else (r, g, b))
+            out.set(x, image.height + y, (255 - a,) * 3)
+    return out
 
 
 def bmp_bytes(canvas):
@@ -547,7 +564,7 @@ def write_options(folder, places):
             ("FONTCOLOR", tc(INK)), ("HOTFONTCOLOR", tc(LACQUER_DARK)),
             ("FADINGENABLED", "1"), ("FADINGITERATIONS", "5"),
             ("GLOW", "1"), ("GLOWMARGIN", "6"), ("HGCOL", tc(GOLD_LIGHT)), ("HGSIZE", "4"),
-            ("BORDERSMASK", "!BUTTON.PNG!3!0!0!6!6!6!6!1"),
+            ("BORDERSMASK", "!BUTTON.PNG!3!1!0!6!6!6!6!5"),
             ("GLOW0", "!GLOW0.PNG!1!0!2"),
         ]),
         ("BUTTON_HUGE", [
@@ -556,7 +573,7 @@ def write_options(folder, places):
         ]),
         ("GAUGE", [
             ("STATES", "1"), ("COLOR", tc(IVORY)), ("FONTCOLOR", tc(INK)),
-            ("BORDERSMASK", "GAUGE.BMP"),
+            ("BORDERSMASK", "!GAUGE.BMP!3!1!0!8!8!8!8!5"),
         ]),
         ("PROGRESSH", [
             ("STATES", "1"), ("COLOR", tc(JADE)), ("FONTCOLOR", tc((255, 255, 255))),
@@ -590,7 +607,7 @@ def write_options(folder, places):
         ]),
         ("TITLEBUTTON", [
             ("STATES", "3"), ("FONTCOLOR", tc(LACQUER_DARK)),
-            ("BORDERSMASK", "!TITLEBUTTON.PNG!3!0!0!4!4!4!4!1"),
+            ("BORDERSMASK", "!TITLEBUTTON.PNG!3!1!0!4!4!4!4!5"),
         ]),
     ]
     lines = []
@@ -622,10 +639,10 @@ def main():
     os.makedirs(folder, exist_ok=True)
     master, places = build_master()
     write(folder, "MASTER.BMP", bmp_bytes(master))
-    write(folder, "BUTTON.PNG", png_bytes(button_png()))
+    write(folder, "BUTTON.PNG", png_bytes(with_grey_mask_band(button_png()), alpha=False))
     write(folder, "GLOW0.PNG", png_bytes(glow_png()))
     write(folder, "EXBORDER.PNG", png_bytes(exborder_png()))
-    write(folder, "TITLEBUTTON.PNG", png_bytes(titlebutton_png()))
+    write(folder, "TITLEBUTTON.PNG", png_bytes(with_grey_mask_band(titlebutton_png()), alpha=False))
     write(folder, "BTNHUGE.BMP", bmp_bytes(with_mask_band(strip([huge_button(s) for s in range(3)]))))
     write(folder, "GAUGE.BMP", bmp_bytes(with_mask_band(strip([gauge_face(s) for s in range(3)]))))
     write_jpeg(folder, "SILK.JPG", silk_texture())

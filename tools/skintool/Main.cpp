@@ -1,6 +1,7 @@
-// skintool: packs, unpacks and lists packed skin files and decodes skin
-// images with the engine's own decoders.
+// skintool: packs, unpacks and lists packed skin files, decodes skin
+// images with the engine's own decoders, and paints skin sections.
 #include "InfoCommand.h"
+#include "RenderCommand.h"
 #include "SkinTool.h"
 
 #include "core/Error.h"
@@ -23,7 +24,9 @@ const char* const Usage =
     "       skintool unpack FILE.lvz DIR\n"
     "       skintool list FILE.lvz\n"
     "       skintool decode IMAGE OUT.png [--skin-version V]\n"
-    "       skintool info SKIN (a skin folder or FILE.lvz)\n";
+    "       skintool info SKIN (a skin folder or FILE.lvz)\n"
+    "       skintool render SKIN SECTION WIDTHxHEIGHT OUT.png [--state N]\n"
+    "                       [--backdrop RRGGBB|FILE.png] [--text TEXT]\n";
 
 // Arguments as UTF-8, whatever the platform's code page.
 std::vector<std::string> Arguments(int argc, char** argv)
@@ -70,6 +73,8 @@ int Run(const std::vector<std::string>& args)
         skintool::Decode(args[1], args[2], args.size() == 5 ? &version : nullptr);
     } else if (command == "info" && args.size() == 2) {
         std::fputs(skintool::Info(args[1]).c_str(), stdout);
+    } else if (command == "render" && args.size() >= 5) {
+        skintool::Render(skintool::ParseRenderArguments({args.begin() + 1, args.end()}));
     } else {
         std::fputs(Usage, stderr);
         return 2;

@@ -1,12 +1,15 @@
 #include "skin/pixels/Gradient.h"
 
 #include "core/Error.h"
+#include "skin/pixels/BlendRows.h"
 #include "skin/pixels/PixelMath.h"
 #include "skin/pixels/TriangleGradient.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace pp {
 namespace {
@@ -183,17 +186,31 @@ TTextureTiles PrepareTexture(const TBitmap& texture, const TRect& textureRect)
     return tiles;
 }
 
+// One row in two vector passes: the texture tiled in, opaque, then the
+// gradient colours blended onto it (BlendRow's (w * (X - G) + G * 256) >> 8
+// with the texture pixel X already in place, its alpha kept). `colorRow`
+// holds a one-colour row for vertical gradients.
 void MixTextureRow(TBGRA* out, int left, int length, const TBGRA* gradient, bool oneColor,
-                   const TBGRA* textureRow, const TRect& area, int weight)
+                   const TBGRA* textureRow, const TRect& area, int weight, std::vector<TBGRA>& colorRow)
 {
     const int tileWidth = area.Width();
-    for (int i = 0; i < length; ++i) {
-        const int x = left + i;
-        const TBGRA g = oneColor ? gradient[0] : gradient[i];
-        const TBGRA t = textureRow[area.Left + x % tileWidth];
-        out[x] = TBGRA{MixChannel(t.B, g.B, weight), MixChannel(t.G, g.G, weight),
-                       MixChannel(t.R, g.R, weight), 0xFF};
+    TBGRA* row = out + left;
+    for (int i = 0, column = left % tileWidth; i < length; column = 0) {
+        const int run = std::min(tileWidth - column, length - i);
+        const TBGRA* tile = textureRow + area.Left + column;
+        for (int k = 0; k < run; ++k) {
+            std::uint32_t value;
+            std::memcpy(&value, tile + k, sizeof value);
+            value |= 0xFF000000u;
+            std::memcpy(static_cast<void*>(row + i + k), &value, sizeof value);
+        }
+        i += run;
     }
+    if (oneColor) {
+        colorRow.assign(std::size_t(length), gradient[0]);
+        gradient = colorRow.data();
+    }
+    BlendRow(row, gradient, length, weight);
 }
 
 } // namespace
@@ -248,6 +265,7 @@ void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray&
     const int weight = std::clamp(textureWeight, 0, 255);
     const TGradientLine line = mode == gmVertical ? VerticalLine(r, gradient) : HorizontalLine(r, gradient);
     const int columns = mode == gmVertical ? r.Width() : PaintedLength(line);
+    std::vector<TBGRA> colorRow;
     for (int y = r.Top; y < r.Bottom; ++y) {
         const std::size_t entry = std::size_t(y - r.Top);
         if (mode == gmVertical && !line.Painted[entry])
@@ -255,7 +273,7 @@ void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray&
         const TBGRA* textureRow = tiles.Pixels->Row32(tiles.Area.Top + y % tiles.Area.Height());
         const TBGRA* colors = mode == gmVertical ? &line.Colors[entry] : line.Colors.data();
         MixTextureRow(bitmap.Row32(y), r.Left, columns, colors, mode == gmVertical, textureRow,
-                      tiles.Area, weight);
+                      tiles.Area, weight, colorRow);
     }
 }
 
