@@ -54,6 +54,14 @@ protected:
         ScreenToClient(target, &local);
         PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(local.x, local.y));
     }
+    // Gives a control a hint, shows the form and hovers over the control.
+    void HoverOverHinted(TForm1& form, TControl& control, const std::string& hint)
+    {
+        control.Hint = hint;
+        control.SetShowHint(true);
+        form.Show();
+        HoverOver(form, control);
+    }
     std::vector<std::string> shown_;
     HWND hintWindow_ = nullptr;
 };
@@ -61,10 +69,7 @@ protected:
 TEST_F(HintTest, AControlWithAHintShowsItAfterThePause)
 {
     TForm1 form(nullptr);
-    form.Button1->Hint = "Второй контакт";
-    form.Button1->SetShowHint(true);
-    form.Show();
-    HoverOver(form, *form.Button1);
+    HoverOverHinted(form, *form.Button1, "Второй контакт");
     ASSERT_TRUE(PumpMessagesUntil([&] { return !shown_.empty(); }, 3s));
     EXPECT_EQ(shown_.front(), "Второй контакт");
 }
@@ -74,10 +79,7 @@ TEST_F(HintTest, AControlWithAHintShowsItAfterThePause)
 TEST_F(HintTest, TheShownHintIsTheWindowText)
 {
     TForm1 form(nullptr);
-    form.Button1->Hint = "Второй контакт";
-    form.Button1->SetShowHint(true);
-    form.Show();
-    HoverOver(form, *form.Button1);
+    HoverOverHinted(form, *form.Button1, "Второй контакт");
     ASSERT_TRUE(PumpMessagesUntil([&] { return hintWindow_ != nullptr; }, 3s));
 
     const std::wstring expected = L"Второй контакт";
