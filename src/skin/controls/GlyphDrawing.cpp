@@ -39,7 +39,7 @@ void DrawGlyphImage(TBitmap& target, TPoint pos, const TBitmap& glyph, const TGl
     const int width = glyph.Width() / count;
     const int image = std::clamp(look.Image, 0, count - 1);
     const bool alpha = GlyphHasAlpha(glyph);
-    const TColor key = glyph.PixelColor(0, glyph.Height() - 1);
+    const TColor key = look.Key == clNone ? glyph.PixelColor(0, glyph.Height() - 1) : look.Key;
     const int opacity = 255 * (100 - std::clamp(look.Transparency, 0, 100)) / 100;
 
     for (int y = 0; y < glyph.Height(); ++y) {

@@ -4,7 +4,9 @@
 // skin binding settings are kept for the skinned painting.
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/ControlSkinSettings.h"
+#include "skin/controls/GlyphChoice.h"
 #include "toolkit/BitBtn.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 
 #include <functional>
@@ -18,14 +20,10 @@ enum TAnimatEventFlag : unsigned {
     aeMouseUp = 8,
     aeGlobalDef = 16,
 };
-enum TDisabledGlyphFlag : unsigned { dgBlended = 1, dgGrayed = 2 };
 enum TDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
 
 // Control-kind code of the bitmap button's skin binding.
 inline constexpr int COC_TsBitBtn = 94;
-
-// The drawing state of a button, in the order the state test checks them.
-enum class TButtonPaintState { Normal = 0, Hot = 1, Pressed = 2, Default = 3 };
 
 using TBitBtnPaintEvent = std::function<void(TObject* sender, TBitmap& bitmap)>;
 
@@ -54,6 +52,10 @@ public:
     void SetGrayed(bool value);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int value);
+    // The glyph comes from here while the list holds image ImageIndex. The
+    // button hears of the list's changes, and forgets a list that is freed.
+    TImageList* Images() const { return imagesLink_.Sender(); }
+    void SetImages(TImageList* value);
     bool Reflected() const { return reflected_; }
     void SetReflected(bool value);
     bool ShowCaption() const { return showCaption_; }
@@ -75,10 +77,13 @@ public:
     TBitBtnLayoutResult ComputeLayout(TCanvas& canvas) const;
     // The glyph image drawn in a state (0 based).
     int GlyphImageIndex(TButtonPaintState state) const;
+    // True while Images and ImageIndex give the glyph instead of Glyph.
+    bool UsesListImage() const;
     // Draws the unskinned look into a 32-bit bitmap of the button's size.
     void PaintUnskinned(TBitmap& image, bool hasFocus);
 
     void WndProc(TMessage& message) override;
+    void Loaded() override;
 
 protected:
     void DrawItem(const DRAWITEMSTRUCT& item) override;
@@ -94,6 +99,8 @@ private:
     void DrawClassicFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const;
     void DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const;
     void DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) const;
+    TGlyphButtonState GlyphState(TButtonPaintState state) const;
+    TGlyphBitmapTraits GlyphTraits() const;
     bool NativePushed() const;
 
     TAlignment alignment_ = TAlignment::taCenter;
@@ -103,6 +110,7 @@ private:
     bool down_ = false;
     bool grayed_ = false;
     int imageIndex_ = -1;
+    TChangeLink imagesLink_;
     bool reflected_ = false;
     bool showCaption_ = true;
     bool showFocus_ = true;

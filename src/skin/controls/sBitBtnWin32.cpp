@@ -1,6 +1,5 @@
 #include "skin/controls/sBitBtn.h"
 
-#include "skin/controls/GlyphDrawing.h"
 #include "win/Text.h"
 #include "win/ThemeHandle.h"
 
@@ -58,7 +57,11 @@ bool IsSixteenColours(const TBitmap& glyph) { return glyph.Format() == TPixelFor
 
 } // namespace
 
-TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner) { ControlStyle &= ~csOpaque; }
+TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner)
+{
+    ControlStyle &= ~csOpaque;
+    imagesLink_.OnChange = [this](TObject*) { Invalidate(); };
+}
 
 template <class T>
 void TsBitBtn::SetAndInvalidate(T& field, T value)
@@ -81,6 +84,31 @@ void TsBitBtn::SetDrawOverBorder(bool value) { SetAndInvalidate(drawOverBorder_,
 void TsBitBtn::SetTextOffset(int value) { SetAndInvalidate(textOffset_, value); }
 void TsBitBtn::SetTextAlignment(TAlignment value) { SetAndInvalidate(textAlignment_, value); }
 void TsBitBtn::SetWordWrap(bool value) { SetAndInvalidate(wordWrap_, value); }
+
+void TsBitBtn::SetImages(TImageList* value)
+{
+    if (value == Images())
+        return;
+    if (TImageList* old = Images())
+        old->UnRegisterChanges(imagesLink_);
+    if (value)
+        value->RegisterChanges(imagesLink_);
+    Invalidate();
+}
+
+bool TsBitBtn::UsesListImage() const
+{
+    const TImageList* images = Images();
+    return SelectsListImage(images != nullptr, images ? images->Count() : 0, imageIndex_);
+}
+
+void TsBitBtn::Loaded()
+{
+    TBitBtn::Loaded();
+    // A described button that names a list image does not keep a glyph too.
+    if (UsesListImage())
+        SetGlyph(TBitmap());
+}
 
 void TsBitBtn::SetBlend(int value)
 {
@@ -121,6 +149,8 @@ TButtonPaintState TsBitBtn::PaintState() const
 
 TSize TsBitBtn::GlyphSize() const
 {
+    if (UsesListImage())
+        return {Images()->Width() / std::max(NumGlyphs(), 1), Images()->Height()};
     const TBitmap& glyph = Glyph();
     if (glyph.Empty())
         return {0, 0};
@@ -163,25 +193,13 @@ TBitBtnLayoutResult TsBitBtn::ComputeLayout(TCanvas& canvas) const
     return LayoutBitBtn(input);
 }
 
-int TsBitBtn::GlyphImageIndex(TButtonPaintState state) const
+TGlyphBitmapTraits TsBitBtn::GlyphTraits() const
 {
-    const int count = std::max(NumGlyphs(), 1);
-    const bool sixteen = IsSixteenColours(Glyph());
-    switch (state) {
-    case TButtonPaintState::Hot:
-        return sixteen ? 0 : std::min(1, count - 1);
-    case TButtonPaintState::Pressed: {
-        const int wanted = (down_ ? 1 : 0) + 2;
-        if (wanted < count)
-            return wanted;
-        return sixteen ? 0 : std::min(1, count - 1);
-    }
-    case TButtonPaintState::Default:
-        return count > 3 ? 3 : 0;
-    default:
-        return 0;
-    }
+    const TBitmap& glyph = Glyph();
+    return {NumGlyphs(), IsSixteenColours(glyph), GlyphHasAlpha(glyph)};
 }
+
+int TsBitBtn::GlyphImageIndex(TButtonPaintState state) const { return GlyphImageForState(state, GlyphTraits(), down_); }
 
 void TsBitBtn::DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const
 {
@@ -204,35 +222,22 @@ void TsBitBtn::DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState
     canvas.DrawText(caption, place, flags);
 }
 
+TGlyphButtonState TsBitBtn::GlyphState(TButtonPaintState state) const
+{
+    return {state, Enabled(), down_, blend_, disabledGlyphKind_, grayed_};
+}
+
 void TsBitBtn::DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) const
 {
-    const TBitmap& glyph = Glyph();
-    if (glyph.Empty())
-        return;
-    TGlyphLook look;
-    look.NumGlyphs = NumGlyphs();
-    const bool normal = state == TButtonPaintState::Normal;
     if (state == TButtonPaintState::Pressed)
         pos = {pos.X + 1, pos.Y + 1};
-    if (GlyphHasAlpha(glyph)) {
-        look.Image = std::min(static_cast<int>(state), std::max(NumGlyphs(), 1) - 1);
-        int transparency = normal ? blend_ : 0;
-        if (!Enabled() && (disabledGlyphKind_ & dgBlended))
-            transparency = std::max(transparency, 50);
-        look.Transparency = transparency;
-        look.Grayed = (!Enabled() && (disabledGlyphKind_ & dgGrayed)) || (grayed_ && normal);
-    } else {
-        look.Image = GlyphImageIndex(state);
-        look.Transparency = normal ? blend_ : 0;
-        if (!Enabled()) {
-            look.Grayed = (disabledGlyphKind_ & dgGrayed) != 0;
-            if (disabledGlyphKind_ & dgBlended)
-                look.Transparency = std::max(look.Transparency, 50);
-        } else {
-            look.Grayed = grayed_ && normal;
-        }
+    if (UsesListImage()) {
+        DrawGlyphImage(target, pos, Images()->EntryOnBackground(imageIndex_), ListGlyphLook(GlyphState(state)));
+        return;
     }
-    DrawGlyphImage(target, pos, glyph, look);
+    const TBitmap& glyph = Glyph();
+    if (!glyph.Empty())
+        DrawGlyphImage(target, pos, glyph, BitmapGlyphLook(GlyphState(state), GlyphTraits()));
 }
 
 bool TsBitBtn::DrawThemedFace(TCanvas& canvas, TButtonPaintState state, bool hasFocus) const

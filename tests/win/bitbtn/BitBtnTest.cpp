@@ -3,9 +3,12 @@
 #include "toolkit/Application.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace pp {
@@ -95,6 +98,152 @@ protected:
     TForm* form = nullptr;
     TsBitBtn* button = nullptr;
 };
+
+constexpr TColor Ink = clRed;
+constexpr TColor Green = 0x00FF00;
+constexpr TColor Olive = 0x008080;
+
+TColor At(const TBitmap& image, int x, int y) { return image.PixelColor(x, y) & 0xFFFFFF; }
+
+// A 24-bit strip of 4 x 4 images: the first red with an olive key at its
+// bottom-left, the second green.
+TBitmap RedGreenStrip()
+{
+    TBitmap strip(8, 4, TPixelFormat::pf32bit);
+    strip.Fill(PixelFromColor(Green));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            strip.Pixel32(x, y) = PixelFromColor(Ink);
+    strip.Pixel32(0, 3) = PixelFromColor(Olive);
+    strip.SetFormat(TPixelFormat::pf24bit);
+    return strip;
+}
+
+// 8 x 6 entries: blue, then green with a fuchsia corner at (0, 0).
+std::unique_ptr<TImageList> BlueGreenList()
+{
+    auto list = std::make_unique<TImageList>(nullptr);
+    list->SetSize(8, 6);
+    TBitmap entry(8, 6, TPixelFormat::pf32bit);
+    entry.Fill(PixelFromColor(0xFF0000));
+    list->Add(entry);
+    entry.Fill(PixelFromColor(Green));
+    entry.Pixel32(0, 0) = PixelFromColor(clKeyColor);
+    list->Add(entry);
+    return list;
+}
+
+// Halfway from the face to the ink, channel by channel, give or take the
+// rounding of one step.
+void ExpectHalfway(TColor drawn, TColor face, TColor ink, const char* name)
+{
+    for (int shift : {0, 8, 16}) {
+        const int half = (static_cast<int>((face >> shift) & 0xFF) + static_cast<int>((ink >> shift) & 0xFF)) / 2;
+        EXPECT_LE(std::abs(static_cast<int>((drawn >> shift) & 0xFF) - half), 1) << name << ", bits " << shift;
+    }
+}
+
+// Without a caption the glyph is centred: an 8 x 6 list image at
+// ((75 - 8 + 1) div 2, (25 - 6 + 1) div 2) = (34, 10), the 8 x 4 glyph
+// bitmap, one image, at (34, (25 - 4 + 1) div 2) = (34, 11).
+TEST_F(BitBtnTest, ListImageReplacesTheGlyphOnlyWhenTheListHoldsTheIndex)
+{
+    button->SetCaption("");
+    button->SetGlyph(RedGreenStrip());
+    auto list = BlueGreenList();
+    struct Case {
+        const char* name;
+        bool useList;
+        int index;
+        bool listDrawn;
+    };
+    const Case cases[] = {
+        {"list image 1", true, 1, true},
+        {"index past the list", true, 2, false},
+        {"no index", true, -1, false},
+        {"index without a list", false, 1, false},
+    };
+    for (const Case& c : cases) {
+        button->SetImages(c.useList ? list.get() : nullptr);
+        button->SetImageIndex(c.index);
+        EXPECT_EQ(button->UsesListImage(), c.listDrawn) << c.name;
+        const TBitmap image = Paint();
+        if (c.listDrawn) {
+            EXPECT_EQ(At(image, 35, 11), Green) << c.name;
+            EXPECT_EQ(At(image, 41, 15), Green) << c.name << ": the whole entry";
+            EXPECT_NE(At(image, 34, 10), clKeyColor) << c.name << ": fuchsia is left out";
+        } else {
+            EXPECT_EQ(At(image, 35, 11), Ink) << c.name;
+            EXPECT_NE(At(image, 41, 15), Green) << c.name << ": below the glyph";
+        }
+    }
+
+    button->SetImages(list.get());
+    list->Delete(1);
+    EXPECT_FALSE(button->UsesListImage()) << "the entry is gone";
+    list.reset();
+    EXPECT_EQ(button->Images(), nullptr) << "a freed list is forgotten";
+    EXPECT_EQ(At(Paint(), 35, 11), Ink);
+}
+
+TEST_F(BitBtnTest, LoadingWithAListImageDropsTheGlyph)
+{
+    auto list = BlueGreenList();
+    const std::pair<int, bool> cases[] = {{0, true}, {5, false}};
+    for (const auto& [index, dropped] : cases) {
+        TsBitBtn loaded(form);
+        loaded.BeginLoading();
+        loaded.SetKind(TBitBtnKind::bkAll);
+        loaded.SetImages(list.get());
+        loaded.SetImageIndex(index);
+        loaded.Loaded();
+        EXPECT_EQ(loaded.Glyph().Empty(), dropped) << index;
+    }
+}
+
+// A strip carries its own look, so a disabled button draws its first image
+// as it is; a single image is greyed and faded as DisabledGlyphKind says.
+// The list image is only greyed without a skin.
+TEST_F(BitBtnTest, DisabledGlyphLook)
+{
+    button->SetCaption("");
+    button->SetEnabled(false);
+    const TBitmap face = Paint();
+    const TColor grey = 0x4C4C4C;      // red: 255 * 77 >> 8 = 76
+    const TColor greenGrey = 0x969696; // green: 255 * 151 >> 8 = 150
+    auto list = BlueGreenList();
+    enum class Source { Strip, Single, List };
+    struct Case {
+        const char* name;
+        Source source;
+        unsigned kind;
+        TPoint probe;
+        TColor ink;
+        bool halfway;
+    };
+    const Case cases[] = {
+        {"strip, blended", Source::Strip, dgBlended, {37, 11}, Ink, false},
+        {"strip, greyed and blended", Source::Strip, dgBlended | dgGrayed, {37, 11}, Ink, false},
+        {"single, blended", Source::Single, dgBlended, {35, 11}, Ink, true},
+        {"single, greyed", Source::Single, dgGrayed, {35, 11}, grey, false},
+        {"single, greyed and blended", Source::Single, dgBlended | dgGrayed, {35, 11}, grey, true},
+        {"single, neither", Source::Single, 0, {35, 11}, Ink, false},
+        {"list, blended", Source::List, dgBlended, {35, 11}, Green, false},
+        {"list, greyed", Source::List, dgGrayed, {35, 11}, greenGrey, false},
+    };
+    for (const Case& c : cases) {
+        button->SetGlyph(RedGreenStrip());
+        button->SetNumGlyphs(c.source == Source::Strip ? 2 : 1);
+        button->SetImages(c.source == Source::List ? list.get() : nullptr);
+        button->SetImageIndex(1);
+        button->SetDisabledGlyphKind(c.kind);
+        const TColor drawn = At(Paint(), c.probe.X, c.probe.Y);
+        if (c.halfway)
+            ExpectHalfway(drawn, At(face, c.probe.X, c.probe.Y), c.ink, c.name);
+        else
+            EXPECT_EQ(drawn, c.ink) << c.name;
+    }
+}
 
 TEST_F(BitBtnTest, BlendIsClamped)
 {
