@@ -40,7 +40,7 @@ std::vector<std::uint8_t> SmallBitmap()
 
 class TAnyBitmapSource : public pp::TSkinFileSource {
 public:
-    std::unique_ptr<pp::TStream> Open(const std::string& name, pp::TEntryMatch) const override
+    std::unique_ptr<pp::TStream> Open(const std::string& name) const override
     {
         if (name.find("BMP") == std::string::npos)
             return nullptr;

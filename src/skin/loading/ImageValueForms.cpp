@@ -178,11 +178,6 @@ void ReadMasterRectValue(std::string_view value, TsMaskData& mask)
     mask.ImageKind = ikBordered;
 }
 
-bool IsExternalImageName(std::string_view fileName)
-{
-    return fileName.find(".BMP") != std::string_view::npos || fileName.find(".PNG") != std::string_view::npos;
-}
-
 TExternalImageValue ReadExternalValue(std::string_view value)
 {
     const std::vector<std::string_view> words = SplitWords(value, "!");

@@ -189,10 +189,6 @@ TEST(ImageValueForms, ExternalFileWords)
     EXPECT_TRUE(all.HasBorders);
     EXPECT_EQ(all.Borders[3], 4);
     EXPECT_EQ(all.DrawFlags, 6);
-
-    EXPECT_TRUE(IsExternalImageName("SKIN\\BTN.PNG"));
-    EXPECT_FALSE(IsExternalImageName("btn.png"));
-    EXPECT_FALSE(IsExternalImageName("BTN.GIF"));
 }
 
 TEST(MaskBorders, OwnWidthThenCommonWidthThenWholeFrameOrBand)

@@ -2,9 +2,9 @@
 #include "skin/loading/CommonSections.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
 #include "SkinFixture.h"
 #include "support/PngWriter.h"
-#include "support/SkinPackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -204,35 +204,74 @@ TEST(SkinImages, LargeJpegTexturesStayPatterns)
     EXPECT_EQ(skin.Sections()[1].TextureIndex, -1);
 }
 
-TEST(SkinImages, PackageEntriesMatchAsTheFormsSay)
+// A skin loads the same from its folder and from its package: image names
+// ignore letter case in both, while the extension test of the "!" form
+// stays exact.
+TEST(SkinImages, PackageEntriesAreFoundAsFolderFilesAre)
 {
-    const auto master = SolidBmp(20, 20, 0x00FF00);
-    const auto bytes = pptest::TSkinPackageBuilder()
-                           .Entry("Options.dat", "x")
-                           .Entry("MASTER.BMP", master)
-                           .Entry("lower.bmp", master)
-                           .Entry("upper.png", RgbaPng(9, 6, {1, 2, 3, 255}))
-                           .Build();
-    TMemoryStream data(bytes);
+    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files = {
+        {"master.Bmp", SolidBmp(20, 20, 0x00FF00)},
+        {"lower.bmp", SolidBmp(18, 12, 0x0000FF)},
+        {"Upper.png", RgbaPng(9, 6, {1, 2, 3, 255})},
+    };
+    TSkinFolder folder;
+    TSkinPackageWriter writer;
+    writer.Add("Options.dat", "x");
+    for (const auto& [name, bytes] : files) {
+        folder.Write(name, bytes);
+        writer.Add(name, bytes);
+    }
+    TMemoryStream data(writer.Bytes());
+    std::unique_ptr<TacSkinConvertor> reader;
+    ReadStoredSkin(reader, data);
+    const TSkinPackageSource package(*reader);
+    const TSkinFolderSource folderFiles(folder.Path());
+    const std::pair<const TSkinFileSource*, const char*> sources[] = {{&package, "package"}, {&folderFiles, "folder"}};
+
+    struct Case {
+        const char* options;
+        int masterWidth;
+        int maskWidth; // 0: no image record
+    } cases[] = {
+        {"[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n", 20, 0},
+        {"[GLOBALINFO]\nMASTERBITMAP=master.bmp\n", 20, 0},
+        {"[B]\nBORDERSMASK=lower.bmp\n", 0, 18},
+        {"[B]\nBORDERSMASK=LOWER.BMP\n", 0, 18},
+        {"[B]\nBORDERSMASK=!UPPER.PNG!3!1\n", 0, 9},
+        {"[B]\nBORDERSMASK=!Upper.PNG!3!1\n", 0, 9},
+        {"[B]\nBORDERSMASK=!Upper.png!3!1\n", 0, 0}, // the extension must be in capitals
+        {"[B]\nBORDERSMASK=!MISSING.PNG!3!1\n", 0, 0},
+    };
+    for (const Case& c : cases)
+        for (const auto& [source, from] : sources) {
+            TsLoadedSkin skin;
+            LoadSkinContent(TMemIniFile(c.options), *source, {}, skin);
+            EXPECT_EQ(skin.MasterBitmap.Width(), c.masterWidth) << c.options << " from the " << from;
+            ASSERT_EQ(skin.Masks().size(), c.maskWidth ? 1u : 0u) << c.options << " from the " << from;
+            if (c.maskWidth) {
+                EXPECT_EQ(skin.Masks()[0].SourceRect.Right, c.maskWidth) << c.options << " from the " << from;
+            }
+        }
+}
+
+// Where names differ only in letter case, the exact one is taken, as a
+// folder would; otherwise the first entry that matches.
+TEST(SkinImages, ExactPackageEntryNameWinsOverOneInOtherLetters)
+{
+    TSkinPackageWriter writer;
+    writer.Add("Options.dat", "x")
+        .Add("a.bmp", SolidBmp(5, 5, 0))
+        .Add("A.BMP", SolidBmp(7, 7, 0))
+        .Add("b.BMP", SolidBmp(3, 3, 0))
+        .Add("B.bmp", SolidBmp(4, 4, 0));
+    TMemoryStream data(writer.Bytes());
     std::unique_ptr<TacSkinConvertor> reader;
     ReadStoredSkin(reader, data);
     const TSkinPackageSource source(*reader);
-    struct Case {
-        const char* options;
-        bool masterLoaded;
-        std::size_t masks;
-    } cases[] = {
-        {"[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n", true, 0},
-        {"[GLOBALINFO]\nMASTERBITMAP=master.bmp\n", false, 0},  // the value must be in capitals
-        {"[B]\nBORDERSMASK=lower.bmp\n", false, 0},              // entry must be named in capitals
-        {"[B]\nBORDERSMASK=master.bmp\n", false, 1},
-        {"[B]\nBORDERSMASK=!UPPER.PNG!3!1\n", false, 1},          // the entry name is upper-cased
-    };
-    for (const Case& c : cases) {
+    for (const auto& [name, width] : {std::pair{"A.BMP", 7}, std::pair{"a.bmp", 5}, std::pair{"B.BMP", 3}}) {
         TsLoadedSkin skin;
-        LoadSkinContent(TMemIniFile(c.options), source, {}, skin);
-        EXPECT_EQ(!skin.MasterBitmap.Empty(), c.masterLoaded) << c.options;
-        EXPECT_EQ(skin.Masks().size(), c.masks) << c.options;
+        LoadSkinContent(TMemIniFile(std::string("[GLOBALINFO]\nMASTERBITMAP=") + name + "\n"), source, {}, skin);
+        EXPECT_EQ(skin.MasterBitmap.Width(), width) << name;
     }
 }
 
