@@ -81,18 +81,18 @@ private:
         TsMaskData mask = Named(section, key);
         mask.SourceRect = image->Bounds();
         mask.OwnBitmap = std::move(image);
-        mask.FrameCount = words.FrameCount;
-        mask.MaskBands = words.MaskBands;
+        mask.FrameCount = MaskField(words.FrameCount);
+        mask.MaskBands = MaskField(words.MaskBands);
         mask.ImageKind = static_cast<std::uint8_t>(words.ImageKind);
         if (words.HasBorders) {
-            mask.LeftWidth = words.Borders[0];
-            mask.TopWidth = words.Borders[1];
-            mask.RightWidth = words.Borders[2];
-            mask.BottomWidth = words.Borders[3];
+            mask.LeftWidth = MaskField(words.Borders[0]);
+            mask.TopWidth = MaskField(words.Borders[1]);
+            mask.RightWidth = MaskField(words.Borders[2]);
+            mask.BottomWidth = MaskField(words.Borders[3]);
         } else {
             SetThirdBorders(mask);
         }
-        mask.DrawFlags = words.DrawFlags;
+        mask.DrawFlags = MaskField(words.DrawFlags);
         if (mask.ImageKind == ikBordered)
             FinishBordered(mask, skin_);
         skin_.AddMask(std::move(mask));
@@ -125,8 +125,8 @@ private:
         TsMaskData mask = OwnImageMask(section, key, std::move(image));
         mask.FrameCount = 3;
         mask.MaskBands = 1;
-        mask.LeftWidth = mask.RightWidth = mask.SourceRect.Width() / 9;
-        mask.TopWidth = mask.BottomWidth = mask.SourceRect.Height() / 6;
+        mask.LeftWidth = mask.RightWidth = MaskField(mask.SourceRect.Width() / 9);
+        mask.TopWidth = mask.BottomWidth = MaskField(mask.SourceRect.Height() / 6);
         FinishBordered(mask, skin_);
         skin_.AddMask(std::move(mask));
     }

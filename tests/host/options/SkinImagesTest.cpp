@@ -1,5 +1,6 @@
 #include "core/Error.h"
 #include "skin/loading/CommonSections.h"
+#include "skin/loading/CornerFlag.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinPackageWriter.h"
@@ -109,6 +110,63 @@ TEST(SkinImages, CornerFlagFindsKeyPixelsInTheFirstFrameCorners)
     }
 }
 
+// Counts, widths and flags of an image record are 16-bit: numbers written
+// wider keep their low 16 bits (65539 is 0x10003, -65526 is 10 + -65536).
+TEST(SkinImages, ExternalFileNumbersKeepTheRecordsSixteenBits)
+{
+    TSkinFolder folder;
+    folder.Write("B.BMP", pptest::EncodeBmp24(90, 60, [](int x, int y) {
+                     return x == 89 && y == 0 ? clKeyColor : 0x404040;
+                 }));
+    const TsLoadedSkin skin = LoadFromFolder(
+        "[WIDE]\nBORDERSMASK=!B.BMP!65539!65536!0!65546!6!-65526!-2147483648!65537\n"
+        // Before the record kept 16 bits, this right width put the corner scan's
+        // start at 90 + 2^31, which wrapped to a negative column.
+        "[EXTREME]\nBORDERSMASK=!B.BMP!1!0!0!0!5!-2147483648!5\n",
+        folder);
+    const TsMaskData& wide = MaskOf(skin, "WIDE", "BORDERSMASK");
+    EXPECT_EQ(wide.FrameCount, 3);
+    EXPECT_EQ(wide.MaskBands, 0);
+    EXPECT_EQ(Borders(wide), (std::array<int, 4>{10, 6, 10, 0}));
+    EXPECT_EQ(wide.DrawFlags, 1);
+    const TsMaskData& extreme = MaskOf(skin, "EXTREME", "BORDERSMASK");
+    EXPECT_EQ(Borders(extreme), (std::array<int, 4>{0, 5, 0, 5}));
+    // The key pixel at (89, 0) lies in the last column, which is never scanned.
+    EXPECT_EQ(extreme.CornerFlag, cfNoKeyPixels);
+}
+
+TEST(SkinImages, CornerScanStaysInsideTheBitmapWhateverTheRecordSays)
+{
+    TBitmap master(16, 16, TPixelFormat::pf32bit);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            master.Pixel32(x, y) = TBGRA{0xFF, 0x00, 0xFF, 0x00};  // all key colour
+    constexpr int Lowest = -2147483647 - 1, Highest = 2147483647;
+    struct Case {
+        const char* what;
+        TRect rect;
+        std::array<TMaskField, 4> borders; // left, top, right, bottom
+        std::int16_t flag;
+    } cases[] = {
+        {"an ordinary image", {0, 0, 16, 16}, {4, 4, 4, 4}, cfKeyPixels},
+        // The right cell starts past the highest int: it used to wrap negative.
+        {"far right", {Highest, 0, Highest, 16}, {0, 4, -32768, 4}, cfNoKeyPixels},
+        {"far left and up", {Lowest, Lowest, Highest, Highest}, {32767, 32767, 32767, 32767}, cfNoKeyPixels},
+        {"bottom band above the bitmap", {0, Lowest, 16, 16}, {4, 4, 4, 4}, cfNoKeyPixels},
+        {"negative borders", {0, 0, 16, 16}, {-32768, -32768, -32768, -32768}, cfNoKeyPixels},
+    };
+    for (const Case& c : cases) {
+        TsMaskData mask;
+        mask.SourceRect = c.rect;
+        mask.FrameCount = 1;
+        mask.LeftWidth = c.borders[0];
+        mask.TopWidth = c.borders[1];
+        mask.RightWidth = c.borders[2];
+        mask.BottomWidth = c.borders[3];
+        EXPECT_EQ(ComputeCornerFlag(mask, master), c.flag) << c.what;
+    }
+}
+
 TEST(SkinImages, MasterBitmapForms)
 {
     TSkinFolder folder;
@@ -141,10 +199,12 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_EQ(rect.LeftWidth, 30);  // no borders given: the whole frame
     EXPECT_EQ(rect.DrawFlags, 1);
     EXPECT_EQ(rect.CornerFlag, cfNoKeyPixels);
-    // Sides beyond 32 bits neither overflow nor scan outside the master.
+    // Sides beyond 32 bits neither overflow nor scan outside the master: the
+    // frame width is held at 2^31 - 1, which the record keeps as the 16-bit
+    // -1, and cells of a negative width are empty.
     const TsMaskData& huge = MaskOf(skin, "BUTTON", "HUGE");
-    EXPECT_EQ(huge.LeftWidth, INT32_MAX);
-    EXPECT_EQ(huge.CornerFlag, cfKeyPixels);
+    EXPECT_EQ(huge.LeftWidth, -1);
+    EXPECT_EQ(huge.CornerFlag, cfNoKeyPixels);
 }
 
 TEST(SkinImages, TheSkinVersionDecidesTheCentreFlag)
