@@ -35,14 +35,19 @@ std::int32_t ReadEntryCount(TByteReader& in)
     return count;
 }
 
+std::string NameLengthClaim(std::int32_t length)
+{
+    return "an entry name length of " + std::to_string(length) + " is out of range";
+}
+
 std::string ReadEntryName(TByteReader& in)
 {
     const std::int32_t length = in.Int32();
     if (length < 0)
-        ThrowDamaged("an entry name length of " + std::to_string(length) + " is out of range");
+        ThrowDamaged(NameLengthClaim(length));
     std::string name = in.Text(static_cast<std::size_t>(length));
     if (length > TacSkinConvertor::MaxNameLength)
-        ThrowDamaged("an entry name length of " + std::to_string(length) + " is out of range");
+        ThrowDamaged(NameLengthClaim(length));
     return name;
 }
 
