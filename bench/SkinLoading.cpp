@@ -4,9 +4,8 @@
 // summary at the end prints each part's share of the whole load.
 #include "core/IniFile.h"
 #include "core/StringList.h"
-#include "skin/loading/BmpImage.h"
 #include "skin/loading/DefaultSkinPackage.h"
-#include "skin/loading/PngImage.h"
+#include "skin/loading/ImageFormat.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinImageAlpha.h"
@@ -199,13 +198,7 @@ void BM_DecodeImages(benchmark::State& state)
     for (auto _ : state)
         for (const pp::TacImageItem& item : reader->Items) {
             pp::TSpanStream stream(item.Stream.Bytes().data(), item.Stream.Bytes().size());
-            pp::TBitmap image;
-            if (item.FileName.find(".PNG") != std::string::npos) {
-                image = pp::LoadPngFromStream(stream);
-                pp::ApplySkinPngAlpha(image, 8.1);
-            } else {
-                image = pp::LoadBmpFromStream(stream);
-            }
+            pp::TBitmap image = pp::DecodeImage(stream, *pp::ImageFormatOfName(item.FileName), 8.1);
             pp::ConvertToSkin32(image);
             benchmark::DoNotOptimize(image.ScanLine(0));
         }
