@@ -4,17 +4,16 @@
 // summary at the end prints each part's share of the whole load.
 #include "core/IniFile.h"
 #include "core/StringList.h"
-#include "skin/loading/BmpImage.h"
 #include "skin/loading/DefaultSkinPackage.h"
-#include "skin/loading/PngImage.h"
+#include "skin/loading/ImageFormat.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinImageAlpha.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
 #include "skin/loading/SkinSections.h"
 
 #include <benchmark/benchmark.h>
-#include <zlib.h>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
@@ -70,12 +69,6 @@ TBytes Png(int width, int height, int seed)
     return out;
 }
 
-void AppendInt32(TBytes& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
 struct TEntry {
     std::string Name;
     TBytes Data;
@@ -83,18 +76,10 @@ struct TEntry {
 
 TBytes Package(const std::vector<TEntry>& entries)
 {
-    TBytes out{'L', 'V', 'z', 'f'};
-    AppendInt32(out, static_cast<std::uint32_t>(entries.size()));
-    for (const TEntry& e : entries) {
-        AppendInt32(out, static_cast<std::uint32_t>(e.Name.size()));
-        out.insert(out.end(), e.Name.begin(), e.Name.end());
-        AppendInt32(out, static_cast<std::uint32_t>(e.Data.size()));
-        uLongf size = compressBound(e.Data.size());
-        TBytes packed(size);
-        compress2(packed.data(), &size, e.Data.data(), e.Data.size(), 6);
-        out.insert(out.end(), packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(size));
-    }
-    return out;
+    pp::TSkinPackageWriter writer(pp::ZlibDefaultLevel);
+    for (const TEntry& e : entries)
+        writer.Add(e.Name, e.Data);
+    return writer.Bytes();
 }
 
 // The fixed columns of the master-bitmap forms, for a strip starting at x.
@@ -213,13 +198,7 @@ void BM_DecodeImages(benchmark::State& state)
     for (auto _ : state)
         for (const pp::TacImageItem& item : reader->Items) {
             pp::TSpanStream stream(item.Stream.Bytes().data(), item.Stream.Bytes().size());
-            pp::TBitmap image;
-            if (item.FileName.find(".PNG") != std::string::npos) {
-                image = pp::LoadPngFromStream(stream);
-                pp::ApplySkinPngAlpha(image, 8.1);
-            } else {
-                image = pp::LoadBmpFromStream(stream);
-            }
+            pp::TBitmap image = pp::DecodeImage(stream, *pp::ImageFormatOfName(item.FileName), 8.1);
             pp::ConvertToSkin32(image);
             benchmark::DoNotOptimize(image.ScanLine(0));
         }

@@ -3,6 +3,7 @@
 // Each pair prints its ratio (ours / reference) after the run.
 #include "skin/loading/PngImage.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
 
 #include "RatioReporter.h"
 
@@ -142,12 +143,6 @@ struct TPackage {
     std::vector<std::pair<TBytes, std::size_t>> entries; // compressed, unpacked size
 };
 
-void AppendInt32(TBytes& out, std::uint32_t v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
 const TPackage& Package()
 {
     static const TPackage package = [] {
@@ -159,19 +154,13 @@ const TPackage& Package()
             for (std::size_t i = 0; i < SmallImages().size(); ++i)
                 files.push_back({"img" + std::to_string(copy) + "_" + std::to_string(i) + ".png", SmallImages()[i]});
         files.push_back({"master.bmp", SkinLikePixels(400, 300, 3, 99)});
-        p.bytes = {'L', 'V', 'z', 'f'};
-        AppendInt32(p.bytes, static_cast<std::uint32_t>(files.size()));
+        pp::TSkinPackageWriter writer;
         for (const auto& [name, data] : files) {
-            uLongf size = compressBound(static_cast<uLong>(data.size()));
-            TBytes z(size);
-            compress2(z.data(), &size, data.data(), static_cast<uLong>(data.size()), 9);
-            z.resize(size);
-            AppendInt32(p.bytes, static_cast<std::uint32_t>(name.size()));
-            p.bytes.insert(p.bytes.end(), name.begin(), name.end());
-            AppendInt32(p.bytes, static_cast<std::uint32_t>(data.size()));
-            p.bytes.insert(p.bytes.end(), z.begin(), z.end());
-            p.entries.push_back({z, data.size()});
+            pp::TRawPackageEntry entry = writer.SoundEntry(name, data);
+            p.entries.push_back({entry.Stream, data.size()});
+            writer.AddRaw(std::move(entry));
         }
+        p.bytes = writer.Bytes();
         return p;
     }();
     return package;

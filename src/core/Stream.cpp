@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 namespace pp {
@@ -61,7 +62,10 @@ std::vector<std::uint8_t> TStream::ReadToEnd()
 
 namespace {
 
-// Positions past the end are allowed (as with files); a read there gives nothing.
+// Positions past the end are allowed (as with files); a read there gives
+// nothing. Offsets come from file fields: the sum saturates, and a target
+// beyond what size_t holds (on 32-bit builds) stays past the end instead of
+// wrapping back into the data.
 std::size_t ClampedSeek(std::size_t position, std::size_t size, std::int64_t offset,
                         TSeekOrigin origin)
 {
@@ -71,8 +75,14 @@ std::size_t ClampedSeek(std::size_t position, std::size_t size, std::int64_t off
     case TSeekOrigin::Current: base = static_cast<std::int64_t>(position); break;
     case TSeekOrigin::End: base = static_cast<std::int64_t>(size); break;
     }
-    const std::int64_t target = base + offset;
-    return target < 0 ? 0 : static_cast<std::size_t>(target);
+    std::int64_t target = 0;
+    if (__builtin_add_overflow(base, offset, &target))
+        target = offset < 0 ? 0 : std::numeric_limits<std::int64_t>::max();
+    if (target < 0)
+        return 0;
+    return static_cast<std::uint64_t>(target) > std::numeric_limits<std::size_t>::max()
+               ? std::numeric_limits<std::size_t>::max()
+               : static_cast<std::size_t>(target);
 }
 
 } // namespace

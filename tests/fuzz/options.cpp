@@ -1,10 +1,16 @@
 // Options text of a skin: sections, inheritance, value forms and image
-// values. Every name that looks like a bitmap answers with the same small
-// key-coloured image, so the master-bitmap forms and corner scans run too.
+// values. Every name that looks like an image answers with a small image of
+// that kind (a key-coloured bitmap, a PNG with alpha, a JPEG), so every image
+// value form, the master-bitmap forms, the textures and the corner scans run.
 #include "core/Error.h"
 #include "core/IniFile.h"
+#include "core/StringList.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinReport.h"
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#include <stb/stb_image_write.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,49 +19,65 @@
 
 namespace {
 
-std::vector<std::uint8_t> SmallBitmap()
+constexpr int Side = 16;
+
+void Append(void* context, void* data, int size)
 {
-    const int side = 16;
-    const std::uint32_t imageSize = side * side * 3;
-    std::vector<std::uint8_t> out{'B', 'M'};
-    auto put = [&](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    };
-    put(54 + imageSize, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(side, 4);
-    put(side, 4);
-    put(1, 2);
-    put(24, 2);
-    put(0, 4);
-    put(imageSize, 4);
-    out.insert(out.end(), 16, 0); // resolution and palette counts
-    for (int i = 0; i < side * side; ++i)
-        put(i % 7 == 0 ? 0xFF00FF : 0x336699, 3);
-    return out;
+    auto* out = static_cast<std::vector<std::uint8_t>*>(context);
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    out->insert(out->end(), bytes, bytes + size);
 }
 
-class TAnyBitmapSource : public pp::TSkinFileSource {
-public:
-    std::unique_ptr<pp::TStream> Open(const std::string& name, pp::TEntryMatch) const override
+// Every seventh pixel is the key colour; the others vary, alpha included.
+std::vector<std::uint8_t> Pixels(int channels)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int i = 0; i < Side * Side; ++i) {
+        const bool key = i % 7 == 0;
+        const std::uint8_t rgba[4] = {static_cast<std::uint8_t>(key ? 0xFF : i), static_cast<std::uint8_t>(key ? 0 : 0x66),
+                                      static_cast<std::uint8_t>(key ? 0xFF : 0x99), static_cast<std::uint8_t>(i * 3)};
+        pixels.insert(pixels.end(), rgba, rgba + channels);
+    }
+    return pixels;
+}
+
+struct TImages {
+    std::vector<std::uint8_t> Bmp, Png, Jpeg;
+    TImages()
     {
-        if (name.find("BMP") == std::string::npos)
-            return nullptr;
-        return std::make_unique<pp::TSpanStream>(bitmap_.data(), bitmap_.size());
+        stbi_write_bmp_to_func(Append, &Bmp, Side, Side, 3, Pixels(3).data());
+        stbi_write_png_to_func(Append, &Png, Side, Side, 4, Pixels(4).data(), 0);
+        stbi_write_jpg_to_func(Append, &Jpeg, Side, Side, 3, Pixels(3).data(), 50);
+    }
+};
+
+class TAnyImageSource : public pp::TSkinFileSource {
+public:
+    std::unique_ptr<pp::TStream> Open(const std::string& name) const override
+    {
+        const std::string upper = pp::AsciiUpperCase(name);
+        if (upper.find("BMP") != std::string::npos)
+            return Span(images_.Bmp);
+        if (upper.find("PNG") != std::string::npos)
+            return Span(images_.Png);
+        if (upper.find("JP") != std::string::npos)
+            return Span(images_.Jpeg);
+        return nullptr;
     }
 
 private:
-    std::vector<std::uint8_t> bitmap_ = SmallBitmap();
+    static std::unique_ptr<pp::TStream> Span(const std::vector<std::uint8_t>& bytes)
+    {
+        return std::make_unique<pp::TSpanStream>(bytes.data(), bytes.size());
+    }
+    TImages images_;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const TAnyBitmapSource source;
+    static const TAnyImageSource source;
     const std::string text(reinterpret_cast<const char*>(data), size);
     try {
         const pp::TMemIniFile options(text);

@@ -12,8 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const pp::Exception&) {
     }
     if (reader) {
-        for (const pp::TacImageItem& item : reader->Items)
+        for (const pp::TacImageItem& item : reader->Items) {
             reader->FindItem(item.FileName);
+            reader->FindItemExactly(item.FileName);
+        }
         reader->FindItem("OPTIONS.DAT");
     }
     return 0;

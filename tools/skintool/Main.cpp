@@ -1,5 +1,7 @@
 // skintool: packs, unpacks and lists packed skin files, decodes skin
 // images with the engine's own decoders, and paints skin sections.
+// Packing can also write damaged packages, for testing what the program
+// makes of them.
 #include "InfoCommand.h"
 #include "RenderCommand.h"
 #include "SkinTool.h"
@@ -20,7 +22,7 @@
 namespace {
 
 const char* const Usage =
-    "usage: skintool pack DIR FILE.lvz\n"
+    "usage: skintool pack DIR FILE.lvz [--damage magic|truncate|check|size]\n"
     "       skintool unpack FILE.lvz DIR\n"
     "       skintool list FILE.lvz\n"
     "       skintool decode IMAGE OUT.png [--skin-version V]\n"
@@ -62,15 +64,15 @@ double ParseVersion(const std::string& text)
 int Run(const std::vector<std::string>& args)
 {
     const std::string command = args.empty() ? "" : args[0];
-    if (command == "pack" && args.size() == 3) {
-        skintool::Pack(args[1], args[2]);
+    if (command == "pack" && (args.size() == 3 || (args.size() == 5 && args[3] == "--damage"))) {
+        skintool::Pack(args[1], args[2],
+                       args.size() == 5 ? skintool::PackageDamageNamed(args[4]) : skintool::TPackageDamage::None);
     } else if (command == "unpack" && args.size() == 3) {
         skintool::Unpack(args[1], args[2]);
     } else if (command == "list" && args.size() == 2) {
         std::fputs(skintool::List(args[1]).c_str(), stdout);
     } else if (command == "decode" && (args.size() == 3 || (args.size() == 5 && args[3] == "--skin-version"))) {
-        const double version = args.size() == 5 ? ParseVersion(args[4]) : 0;
-        skintool::Decode(args[1], args[2], args.size() == 5 ? &version : nullptr);
+        skintool::Decode(args[1], args[2], args.size() == 5 ? std::optional(ParseVersion(args[4])) : std::nullopt);
     } else if (command == "info" && args.size() == 2) {
         std::fputs(skintool::Info(args[1]).c_str(), stdout);
     } else if (command == "render" && args.size() >= 5) {

@@ -4,8 +4,7 @@
 #include "core/Stream.h"
 #include "core/Utf8Path.h"
 #include "skin/loading/SkinConvertor.h"
-
-#include <zlib.h>
+#include "skin/loading/SkinPackageWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,21 +17,12 @@ namespace {
 
 constexpr const char* OptionsName = "OPTIONS.DAT";
 
-void AppendInt32(std::vector<std::uint8_t>& out, std::int64_t value)
+void DamageEntry(pp::TRawPackageEntry& entry, TPackageDamage damage)
 {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& data)
-{
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    std::vector<std::uint8_t> out(size);
-    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK)
-        throw pp::Exception("Could not compress the data");
-    out.resize(size);
-    return out;
+    if (damage == TPackageDamage::Check)
+        entry.Stream.back() ^= 0xFF; // the last byte of the Adler-32 trailer
+    else if (damage == TPackageDamage::Size)
+        ++entry.Size;
 }
 
 // The options entry first, then the rest in byte order of their names.
@@ -84,25 +74,38 @@ bool IsPlainFileName(const std::string& name)
     return name.find_first_of("/\\:") == std::string::npos && name.find('\0') == std::string::npos;
 }
 
-void Pack(const std::string& dir, const std::string& packageFile)
+TPackageDamage PackageDamageNamed(const std::string& name)
 {
+    static const std::pair<const char*, TPackageDamage> names[] = {
+        {"magic", TPackageDamage::Magic},
+        {"truncate", TPackageDamage::Truncate},
+        {"check", TPackageDamage::Check},
+        {"size", TPackageDamage::Size},
+    };
+    for (const auto& [text, damage] : names)
+        if (name == text)
+            return damage;
+    throw pp::Exception("Unknown damage \"" + name + "\" (magic, truncate, check or size)");
+}
+
+void Pack(const std::string& dir, const std::string& packageFile, TPackageDamage damage)
+{
+    pp::TSkinPackageWriter writer;
+    if (damage == TPackageDamage::Magic)
+        writer.RawMagic("LVzX");
     const std::vector<std::string> names = FilesToPack(dir);
-    std::vector<std::uint8_t> out = {'L', 'V', 'z', 'f'};
-    AppendInt32(out, static_cast<std::int64_t>(names.size()));
-    for (const std::string& name : names) {
-        if (name.size() > static_cast<std::size_t>(pp::TacSkinConvertor::MaxNameLength))
-            throw pp::Exception("File name too long for a packed skin: \"" + name + "\"");
+    for (std::size_t i = 0; i < names.size(); ++i) {
         const std::vector<std::uint8_t> data =
-            pp::ReadFileBytes(pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(name)));
-        if (static_cast<std::int64_t>(data.size()) > pp::TacSkinConvertor::MaxEntrySize)
-            throw pp::Exception("File too large for a packed skin: \"" + name + "\"");
-        AppendInt32(out, static_cast<std::int64_t>(name.size()));
-        out.insert(out.end(), name.begin(), name.end());
-        AppendInt32(out, static_cast<std::int64_t>(data.size()));
-        const std::vector<std::uint8_t> compressed = Compress(data);
-        out.insert(out.end(), compressed.begin(), compressed.end());
+            pp::ReadFileBytes(pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(names[i])));
+        pp::TRawPackageEntry entry = writer.SoundEntry(names[i], data);
+        if (i == 0)
+            DamageEntry(entry, damage);
+        writer.AddRaw(std::move(entry));
     }
-    pp::WriteFileBytes(packageFile, out);
+    std::vector<std::uint8_t> bytes = writer.Bytes();
+    if (damage == TPackageDamage::Truncate)
+        bytes.resize(bytes.size() / 2);
+    pp::WriteFileBytes(packageFile, bytes);
 }
 
 void Unpack(const std::string& packageFile, const std::string& dir)

@@ -1,6 +1,7 @@
 #include "skin/controls/GaugePlainPaint.h"
 
 #include "skin/controls/GaugeModel.h"
+#include "skin/pixels/PixelMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +10,6 @@
 namespace pp {
 
 namespace {
-
-// Nearest integer, an exact half going to the even neighbour.
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 void FillWith(TCanvas& canvas, const TRect& rect, TColor color)
 {
@@ -61,7 +59,7 @@ void PaintPie(TCanvas& canvas, const TRect& pr, const TPlainGaugeLook& look)
     // Drawn counter-clockwise from the start point to the top middle, so the
     // filled part grows clockwise from the top as the percentage rises.
     const double alpha = (look.PercentDone / 50.0 + 0.5) * std::numbers::pi;
-    const TPoint start{RoundEven((w / 2) * (1 - std::cos(alpha))), RoundEven((h / 2) * (1 - std::sin(alpha)))};
+    const TPoint start{RoundHalfEven((w / 2) * (1 - std::cos(alpha))), RoundHalfEven((h / 2) * (1 - std::sin(alpha)))};
     canvas.Brush.SetColor(look.ForeColor);
     canvas.Pie(box, start, {w / 2, 0});
 }
@@ -80,7 +78,7 @@ void PaintNeedle(TCanvas& canvas, const TRect& pr, int controlWidth, const TPlai
     const int middle = controlWidth / 2;
     const double beta = look.PercentDone / 100.0 * std::numbers::pi;
     canvas.MoveTo(middle, pr.Bottom - 1);
-    canvas.LineTo(RoundEven(middle * (1 - std::cos(beta))), RoundEven((pr.Bottom - 1) * (1 - std::sin(beta))));
+    canvas.LineTo(RoundHalfEven(middle * (1 - std::cos(beta))), RoundHalfEven((pr.Bottom - 1) * (1 - std::sin(beta))));
 }
 
 void PaintFigure(TCanvas& canvas, const TRect& pr, TSize size, const TPlainGaugeLook& look)

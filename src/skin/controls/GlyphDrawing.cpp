@@ -1,5 +1,7 @@
 #include "skin/controls/GlyphDrawing.h"
 
+#include "skin/pixels/PixelMath.h"
+
 #include <algorithm>
 
 namespace pp {
@@ -11,11 +13,6 @@ TColor Grey(TColor c)
     const int level = (RedOf(c) * 77 + GreenOf(c) * 151 + BlueOf(c) * 28) >> 8;
     return MakeColor(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(level),
                      static_cast<std::uint8_t>(level));
-}
-
-std::uint8_t Mix(std::uint8_t under, std::uint8_t over, int opacity255)
-{
-    return static_cast<std::uint8_t>((under * (255 - opacity255) + over * opacity255 + 127) / 255);
 }
 
 } // namespace
@@ -60,9 +57,9 @@ void DrawGlyphImage(TBitmap& target, TPoint pos, const TBitmap& glyph, const TGl
             if (look.Grayed)
                 color = Grey(color);
             TBGRA& under = target.Pixel32(tx, ty);
-            under.R = Mix(under.R, RedOf(color), pixelOpacity);
-            under.G = Mix(under.G, GreenOf(color), pixelOpacity);
-            under.B = Mix(under.B, BlueOf(color), pixelOpacity);
+            under.R = MixChannel255(RedOf(color), under.R, pixelOpacity);
+            under.G = MixChannel255(GreenOf(color), under.G, pixelOpacity);
+            under.B = MixChannel255(BlueOf(color), under.B, pixelOpacity);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "skin/loading/BmpImage.h"
 
+#include "core/ByteReader.h"
 #include "skin/loading/BmpFormat.h"
 
 #include <algorithm>
@@ -13,40 +14,33 @@ constexpr std::uint32_t CoreHeaderSize = 12;
 constexpr std::uint32_t InfoHeaderSize = 40;
 constexpr std::uint32_t LargestHeaderSize = 124;
 
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-           (std::uint32_t(p[3]) << 24);
-}
-unsigned Le16(const std::uint8_t* p) { return unsigned(p[0]) | (unsigned(p[1]) << 8); }
-
 [[noreturn]] void Invalid() { throw EInvalidGraphic(BmpInvalidFormat); }
 
 void ParseCoreHeader(const std::uint8_t* h, TBmpInfo& info)
 {
-    info.Width = static_cast<int>(Le16(h + 4));
-    info.Height = static_cast<int>(Le16(h + 6));
-    info.BitCount = static_cast<int>(Le16(h + 10));
+    info.Width = static_cast<int>(LoadLittleEndian16(h + 4));
+    info.Height = static_cast<int>(LoadLittleEndian16(h + 6));
+    info.BitCount = static_cast<int>(LoadLittleEndian16(h + 10));
 }
 
 void ParseInfoHeader(const std::uint8_t* h, std::uint32_t size, TBmpInfo& info)
 {
-    const auto width = static_cast<std::int32_t>(Le32(h + 4));
-    const auto height = static_cast<std::int32_t>(Le32(h + 8));
+    const auto width = static_cast<std::int32_t>(LoadLittleEndian32(h + 4));
+    const auto height = static_cast<std::int32_t>(LoadLittleEndian32(h + 8));
     if (width <= 0 || height == 0 || height == std::numeric_limits<std::int32_t>::min())
         Invalid();
     info.Width = width;
     info.TopDown = height < 0;
     info.Height = height < 0 ? -height : height;
-    info.BitCount = static_cast<int>(Le16(h + 14));
-    info.Compression = static_cast<TBmpCompression>(Le32(h + 16));
+    info.BitCount = static_cast<int>(LoadLittleEndian16(h + 14));
+    info.Compression = static_cast<TBmpCompression>(LoadLittleEndian32(h + 16));
     if (size >= 52) {
-        info.RedMask = Le32(h + 40);
-        info.GreenMask = Le32(h + 44);
-        info.BlueMask = Le32(h + 48);
+        info.RedMask = LoadLittleEndian32(h + 40);
+        info.GreenMask = LoadLittleEndian32(h + 44);
+        info.BlueMask = LoadLittleEndian32(h + 48);
     }
     if (size >= 56)
-        info.AlphaMask = Le32(h + 52);
+        info.AlphaMask = LoadLittleEndian32(h + 52);
 }
 
 void CheckFormat(const TBmpInfo& info)
@@ -83,11 +77,11 @@ void ReadTrailingMasks(TStream& stream, TBmpInfo& info, std::uint32_t headerSize
     const bool withAlpha = info.Compression == TBmpCompression::AlphaBitFields;
     std::uint8_t masks[16] = {};
     stream.ReadBuffer(masks, withAlpha ? 16 : 12);
-    info.RedMask = Le32(masks);
-    info.GreenMask = Le32(masks + 4);
-    info.BlueMask = Le32(masks + 8);
+    info.RedMask = LoadLittleEndian32(masks);
+    info.GreenMask = LoadLittleEndian32(masks + 4);
+    info.BlueMask = LoadLittleEndian32(masks + 8);
     if (withAlpha)
-        info.AlphaMask = Le32(masks + 12);
+        info.AlphaMask = LoadLittleEndian32(masks + 12);
 }
 
 void ReadPalette(TStream& stream, TBmpInfo& info, std::uint32_t colorsUsed, bool core)
@@ -134,11 +128,11 @@ TBitmap LoadBmpFromStream(TStream& stream)
     if (stream.Read(fileHeader, sizeof fileHeader) != sizeof fileHeader || fileHeader[0] != 'B' ||
         fileHeader[1] != 'M')
         Invalid();
-    const std::uint32_t pixelOffset = Le32(fileHeader + 10);
+    const std::uint32_t pixelOffset = LoadLittleEndian32(fileHeader + 10);
 
     std::uint8_t header[LargestHeaderSize] = {};
     stream.ReadBuffer(header, 4);
-    const std::uint32_t headerSize = Le32(header);
+    const std::uint32_t headerSize = LoadLittleEndian32(header);
     if (headerSize != CoreHeaderSize && (headerSize < InfoHeaderSize || headerSize > LargestHeaderSize))
         Invalid();
     stream.ReadBuffer(header + 4, headerSize - 4);
@@ -151,7 +145,7 @@ TBitmap LoadBmpFromStream(TStream& stream)
         ParseInfoHeader(header, headerSize, info);
     CheckFormat(info);
     ReadTrailingMasks(stream, info, headerSize);
-    ReadPalette(stream, info, core ? 0 : Le32(header + 32), core);
+    ReadPalette(stream, info, core ? 0 : LoadLittleEndian32(header + 32), core);
 
     const TPixelFormat format = ResultFormat(info.BitCount);
     CheckBitmapSize(info.Width, info.Height, format);

@@ -1,5 +1,6 @@
 // Uncompressed bitmap rows: palette rows are copied as they are, 24 and
 // 32 bits are copied, 16 bits and BITFIELDS are unpacked through their masks.
+#include "core/ByteReader.h"
 #include "skin/loading/BmpFormat.h"
 #include "skin/loading/GraphicErrors.h"
 
@@ -60,13 +61,7 @@ void UnpackRow(const std::uint8_t* in, const TBmpInfo& info, const TMasks& m, st
     const TChannel r(m.R), g(m.G), b(m.B), a(m.A);
     const bool wide = info.BitCount == 32;
     for (int x = 0; x < info.Width; ++x) {
-        std::uint32_t pixel;
-        if (wide) {
-            pixel = std::uint32_t(in[4 * x]) | (std::uint32_t(in[4 * x + 1]) << 8) |
-                    (std::uint32_t(in[4 * x + 2]) << 16) | (std::uint32_t(in[4 * x + 3]) << 24);
-        } else {
-            pixel = std::uint32_t(in[2 * x]) | (std::uint32_t(in[2 * x + 1]) << 8);
-        }
+        const std::uint32_t pixel = wide ? LoadLittleEndian32(in + 4 * x) : LoadLittleEndian16(in + 2 * x);
         if (wide) {
             TBGRA& p = reinterpret_cast<TBGRA*>(out)[x];
             p = {b.Extract(pixel, m.B), g.Extract(pixel, m.G), r.Extract(pixel, m.R),

@@ -8,19 +8,30 @@ namespace {
 
 bool IsKeyPixel(const TBGRA& p) { return p.B == 0xFF && p.G == 0 && p.R == 0xFF && p.A == 0; }
 
-// Ends are exclusive and, as the painter never samples the last row or
-// column, limited to one less than the bitmap's size.
-// Positions are computed in 64 bits: rectangles and borders come from the
-// skin file and may hold any value.
+// Rectangles and borders come from the skin file and may hold any value, so
+// positions are computed in 64 bits and both ends of a cell are brought into
+// the bitmap before they are used. Ends are exclusive and, as the painter
+// never samples the last row or column, limited to one less than the
+// bitmap's size.
+struct TCellSpan {
+    int From;
+    int To;
+};
+
+TCellSpan ClampedSpan(std::int64_t from, std::int64_t to, int size)
+{
+    const std::int64_t last = size - 1;
+    return {static_cast<int>(std::clamp<std::int64_t>(from, 0, last)),
+            static_cast<int>(std::clamp<std::int64_t>(to, 0, last))};
+}
+
 bool CellHasKeyPixel(const TBitmap& bitmap, std::int64_t x0, std::int64_t x1, std::int64_t y0, std::int64_t y1)
 {
-    x0 = std::max<std::int64_t>(x0, 0);
-    y0 = std::max<std::int64_t>(y0, 0);
-    x1 = std::min<std::int64_t>(x1, bitmap.Width() - 1);
-    y1 = std::min<std::int64_t>(y1, bitmap.Height() - 1);
-    for (auto y = static_cast<int>(y0); y < y1; ++y) {
+    const TCellSpan xs = ClampedSpan(x0, x1, bitmap.Width());
+    const TCellSpan ys = ClampedSpan(y0, y1, bitmap.Height());
+    for (int y = ys.From; y < ys.To; ++y) {
         const TBGRA* row = bitmap.Row32(y);
-        for (auto x = static_cast<int>(x0); x < x1; ++x)
+        for (int x = xs.From; x < xs.To; ++x)
             if (IsKeyPixel(row[x]))
                 return true;
     }

@@ -29,6 +29,7 @@ public:
     {
         return StrictOptionInteger(TrimBlanks(value_.substr(first - 1, last - first + 1)));
     }
+    TMaskField Field(std::size_t first, std::size_t last) const { return MaskField(Number(first, last)); }
     TRect Rect(std::size_t first) const
     {
         return {Number(first, first + 3), Number(first + 5, first + 8), Number(first + 10, first + 13),
@@ -98,15 +99,15 @@ void RequireCuttable(const TsMaskData& mask)
 void SetThirdBorders(TsMaskData& mask)
 {
     RequireCuttable(mask);
-    mask.LeftWidth = mask.RightWidth = ThirdOfFrameWidth(mask);
-    mask.TopWidth = mask.BottomWidth = ThirdOfBandHeight(mask);
+    mask.LeftWidth = mask.RightWidth = MaskField(ThirdOfFrameWidth(mask));
+    mask.TopWidth = mask.BottomWidth = MaskField(ThirdOfBandHeight(mask));
 }
 
 void SetFrameBorders(TsMaskData& mask)
 {
     RequireCuttable(mask);
-    mask.LeftWidth = mask.RightWidth = FrameWidth(mask);
-    mask.TopWidth = mask.BottomWidth = BandHeight(mask);
+    mask.LeftWidth = mask.RightWidth = MaskField(FrameWidth(mask));
+    mask.TopWidth = mask.BottomWidth = MaskField(BandHeight(mask));
 }
 
 void ApplyZeroBorderRule(TsMaskData& mask, void (*fallback)(TsMaskData&))
@@ -123,8 +124,8 @@ void ReadPlainMasterValue(std::string_view value, TsMaskData& mask)
 {
     const TFixedColumns columns(value, mask, 24);
     mask.SourceRect = columns.Rect(2);
-    mask.FrameCount = columns.Number(22, 22);
-    mask.MaskBands = columns.Number(24, 24);
+    mask.FrameCount = columns.Field(22, 22);
+    mask.MaskBands = columns.Field(24, 24);
     mask.ImageKind = ikPlain;
 }
 
@@ -132,22 +133,22 @@ void ReadBorderedMasterValue(std::string_view value, double skinVersion, TsMaskD
 {
     const TFixedColumns columns(value, mask, 48);
     mask.SourceRect = columns.Rect(2);
-    mask.LeftWidth = columns.Number(22, 25);
-    mask.TopWidth = columns.Number(27, 30);
-    mask.RightWidth = columns.Number(32, 35);
-    mask.BottomWidth = columns.Number(37, 40);
-    mask.FrameCount = columns.Number(42, 42);
-    mask.MaskBands = columns.Number(44, 44);
-    mask.DrawFlags = columns.Number(46, 46);
-    mask.BorderWidth = columns.Number(48, 48);
+    mask.LeftWidth = columns.Field(22, 25);
+    mask.TopWidth = columns.Field(27, 30);
+    mask.RightWidth = columns.Field(32, 35);
+    mask.BottomWidth = columns.Field(37, 40);
+    mask.FrameCount = columns.Field(42, 42);
+    mask.MaskBands = columns.Field(44, 44);
+    mask.DrawFlags = columns.Field(46, 46);
+    mask.BorderWidth = columns.Field(48, 48);
     mask.ImageKind = ikBordered;
     RequireCuttable(mask);
     // Older skins did not say whether a one-pixel centre is to be stretched;
     // the painter reads bit 0 for that.
     if (skinVersion < 7.4 && mask.MaskBands > 0) {
-        const bool onePixelCentre = FrameWidth(mask) - mask.LeftWidth - mask.RightWidth == 1 &&
-                                    BandHeight(mask) - mask.TopWidth - mask.BottomWidth == 1;
-        mask.DrawFlags = onePixelCentre ? (mask.DrawFlags | 1) : (mask.DrawFlags & ~1);
+        const bool onePixelCentre = std::int64_t(FrameWidth(mask)) - mask.LeftWidth - mask.RightWidth == 1 &&
+                                    std::int64_t(BandHeight(mask)) - mask.TopWidth - mask.BottomWidth == 1;
+        mask.DrawFlags = MaskField(onePixelCentre ? (mask.DrawFlags | 1) : (mask.DrawFlags & ~1));
     }
     ApplyZeroBorderRule(mask, SetThirdBorders);
 }
@@ -157,8 +158,8 @@ void ReadTextureMasterValue(std::string_view value, TsMaskData& mask)
     const TFixedColumns columns(value, mask, 23);
     mask.SourceRect = columns.Rect(2);
     mask.FrameCount = 1;
-    mask.DrawFlags = columns.Number(22, 23);
-    mask.MaskBands = value.size() >= 25 ? columns.Number(25, 25) : 0;
+    mask.DrawFlags = columns.Field(22, 23);
+    mask.MaskBands = value.size() >= 25 ? columns.Field(25, 25) : TMaskField(0);
     mask.ImageKind = ikTexture;
 }
 
@@ -171,16 +172,12 @@ void ReadMasterRectValue(std::string_view value, TsMaskData& mask)
         SplitWords(words.size() > 2 ? words[2] : std::string_view(), " ,\t");
     mask.SourceRect = {WordNumber(rect, 0, 0), WordNumber(rect, 1, 0), WordNumber(rect, 2, 0),
                        WordNumber(rect, 3, 0)};
-    mask.FrameCount = std::max(WordNumber(counts, 0, 0), 1);
-    mask.MaskBands = std::max(WordNumber(counts, 1, 0), 0);
-    mask.BorderWidth = counts.size() > 2 ? std::max(StrictOptionInteger(counts[2]), 0) : 0;
-    mask.DrawFlags = counts.size() > 3 ? StrictOptionInteger(counts[3]) : 1;
+    // The limits apply to the values as the record holds them.
+    mask.FrameCount = std::max<TMaskField>(MaskField(WordNumber(counts, 0, 0)), 1);
+    mask.MaskBands = std::max<TMaskField>(MaskField(WordNumber(counts, 1, 0)), 0);
+    mask.BorderWidth = counts.size() > 2 ? std::max<TMaskField>(MaskField(StrictOptionInteger(counts[2])), 0) : 0;
+    mask.DrawFlags = counts.size() > 3 ? MaskField(StrictOptionInteger(counts[3])) : TMaskField(1);
     mask.ImageKind = ikBordered;
-}
-
-bool IsExternalImageName(std::string_view fileName)
-{
-    return fileName.find(".BMP") != std::string_view::npos || fileName.find(".PNG") != std::string_view::npos;
 }
 
 TExternalImageValue ReadExternalValue(std::string_view value)

@@ -49,8 +49,6 @@ struct TExternalImageValue {
     int DrawFlags = 1;
 };
 TExternalImageValue ReadExternalValue(std::string_view value);
-// A ".BMP" or ".PNG" name, in capitals as the extension test is exact.
-bool IsExternalImageName(std::string_view fileName);
 
 // Border rules. Each divides by the frame and band counts, so each first
 // checks that the record can be cut (see RequireCuttable).

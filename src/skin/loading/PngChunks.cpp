@@ -1,5 +1,7 @@
 #include "skin/loading/PngChunks.h"
 
+#include "core/ByteReader.h"
+#include "skin/loading/GraphicErrors.h"
 #include "skin/loading/PngMessages.h"
 
 #include <zlib.h>
@@ -34,19 +36,12 @@ int SamplesOf(int colorType)
 
 } // namespace
 
-std::uint32_t BigEndian32(const std::uint8_t* p)
-{
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
-
-unsigned BigEndian16(const std::uint8_t* p) { return (unsigned(p[0]) << 8) | p[1]; }
-
 bool TPngChunkReader::Next(TPngChunk& chunk)
 {
     std::uint8_t head[8];
     if (stream_.Read(head, sizeof head) != sizeof head)
         return false;
-    chunk.Length = BigEndian32(head);
+    chunk.Length = LoadBigEndian32(head);
     std::memcpy(chunk.Type, head + 4, 4);
     chunk.Data.clear();
     if (chunk.Length > MaxChunkLength)
@@ -70,7 +65,7 @@ void TPngChunkReader::ReadData(TPngChunk& chunk)
 #ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
     // (Fuzzing builds skip the check so that mutated chunks reach the
     // code behind it.)
-    if (crc != BigEndian32(stored))
+    if (crc != LoadBigEndian32(stored))
         throw EInvalidGraphic(PngMessage::CrcError);
 #else
     (void)crc;
@@ -82,7 +77,7 @@ TPngHeader ParsePngHeader(const TPngChunk& ihdr)
     if (ihdr.Data.size() != 13)
         throw EInvalidGraphic(PngMessage::InvalidFormat);
     const std::uint8_t* d = ihdr.Data.data();
-    const std::uint32_t width = BigEndian32(d), height = BigEndian32(d + 4);
+    const std::uint32_t width = LoadBigEndian32(d), height = LoadBigEndian32(d + 4);
     if (width == 0 || height == 0 || width > MaxChunkLength || height > MaxChunkLength)
         throw EInvalidGraphic(PngMessage::InvalidFormat);
     TPngHeader h;

@@ -2,16 +2,13 @@
 // PNG chunks: reading them one after the other from a stream, and the
 // header chunk's fields.
 #include "core/Stream.h"
-#include "skin/loading/PngImage.h"
+#include "skin/loading/PngFormat.h"
 
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
 namespace pp {
-
-std::uint32_t BigEndian32(const std::uint8_t* p);
-unsigned BigEndian16(const std::uint8_t* p);
 
 struct TPngChunk {
     std::uint32_t Length = 0;

@@ -1,5 +1,6 @@
 #include "skin/loading/PngImage.h"
 
+#include "core/ByteReader.h"
 #include "skin/loading/PngChunks.h"
 #include "skin/loading/PngImageData.h"
 #include "skin/loading/PngMessages.h"
@@ -36,7 +37,7 @@ std::optional<TFileColor> ParseFileColor(const TPngChunk& chunk, TPngColorType t
     if (d.size() != static_cast<std::size_t>(2 * c.Count))
         return std::nullopt;
     for (int i = 0; i < c.Count; ++i)
-        c.Values[i] = BigEndian16(d.data() + 2 * i);
+        c.Values[i] = LoadBigEndian16(d.data() + 2 * i);
     return c;
 }
 
@@ -108,7 +109,7 @@ private:
         reader_.ReadData(chunk);
         if (chunk.Data.size() != 4)
             return;
-        const auto value = static_cast<std::int32_t>(BigEndian32(chunk.Data.data()));
+        const auto value = static_cast<std::int32_t>(LoadBigEndian32(chunk.Data.data()));
         header_.FileGamma = value > 0 ? value / 100000.0 : 1.0;
         gamma_ = MakeGammaTable(header_.FileGamma);
         gammaEnabled_ = true;

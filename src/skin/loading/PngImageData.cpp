@@ -1,5 +1,6 @@
 #include "skin/loading/PngImageData.h"
 
+#include "skin/loading/GraphicErrors.h"
 #include "skin/loading/PngFilters.h"
 #include "skin/loading/PngMessages.h"
 #include "skin/loading/ZDecompressionStream.h"

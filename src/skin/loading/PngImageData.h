@@ -2,7 +2,7 @@
 // The image data of a PNG: the zlib stream of its IDAT chunks, inflated row
 // by row, unfiltered and stored through a row writer, in one pass or the
 // seven Adam7 passes.
-#include "skin/loading/PngImage.h"
+#include "skin/loading/PngFormat.h"
 #include "skin/loading/PngRowWriter.h"
 
 #include <cstdint>

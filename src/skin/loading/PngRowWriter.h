@@ -4,7 +4,7 @@
 // to 8, colour samples through the gamma table, channels reordered to blue,
 // green, red (and alpha).
 #include "core/Bitmap.h"
-#include "skin/loading/PngImage.h"
+#include "skin/loading/PngFormat.h"
 
 #include <array>
 #include <cstdint>

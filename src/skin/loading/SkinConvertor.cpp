@@ -1,5 +1,6 @@
 #include "skin/loading/SkinConvertor.h"
 
+#include "core/ByteReader.h"
 #include "skin/loading/ZDecompressionStream.h"
 
 #include <algorithm>
@@ -15,41 +16,56 @@ constexpr const char* OptionsEntryName = "OPTIONS.DAT";
 // The smallest entry: name length, size, and a zlib stream of an empty input
 // (two header bytes, an empty final block of two bytes, four check bytes).
 constexpr std::int64_t SmallestEntryBytes = 4 + 4 + 8;
-std::int32_t ReadInt32(TStream& stream)
-{
-    std::uint8_t bytes[4];
-    stream.ReadBuffer(bytes, sizeof bytes);
-    const std::uint32_t value = std::uint32_t(bytes[0]) | (std::uint32_t(bytes[1]) << 8) |
-                                (std::uint32_t(bytes[2]) << 16) | (std::uint32_t(bytes[3]) << 24);
-    return static_cast<std::int32_t>(value);
-}
-
-std::int64_t BytesLeft(TStream& stream)
-{
-    return std::max<std::int64_t>(0, stream.Size() - stream.Position());
-}
 
 [[noreturn]] void ThrowDamaged(const std::string& what)
 {
     throw EDamagedPackedSkin("The packed skin file is damaged: " + what);
 }
 
-std::string ReadEntryName(TStream& source)
+// Values that run past the end of the data mean a package cut short, which
+// is reported as "Stream read error" like every other short read; our own
+// limits apply to what the data could hold.
+std::int32_t ReadEntryCount(TByteReader& in)
 {
-    const std::int32_t length = ReadInt32(source);
-    if (length < 0 || length > TacSkinConvertor::MaxNameLength)
-        ThrowDamaged("an entry name length of " + std::to_string(length) + " is out of range");
-    std::string name(static_cast<std::size_t>(length), '\0');
-    source.ReadBuffer(name.data(), name.size());
+    const std::int32_t count = in.Int32();
+    if (count < 0)
+        ThrowDamaged("an entry count of " + std::to_string(count) + " is out of range");
+    if (count > in.BytesLeft() / SmallestEntryBytes)
+        throw EReadError();
+    return count;
+}
+
+std::string NameLengthClaim(std::int32_t length)
+{
+    return "an entry name length of " + std::to_string(length) + " is out of range";
+}
+
+std::string ReadEntryName(TByteReader& in)
+{
+    const std::int32_t length = in.Int32();
+    if (length < 0)
+        ThrowDamaged(NameLengthClaim(length));
+    std::string name = in.Text(static_cast<std::size_t>(length));
+    if (length > TacSkinConvertor::MaxNameLength)
+        ThrowDamaged(NameLengthClaim(length));
     return name;
 }
 
-std::int32_t ReadEntrySize(TStream& source, const std::string& name)
+std::string SizeClaim(const std::string& name, std::int32_t size)
 {
-    const std::int32_t size = ReadInt32(source);
-    const std::int64_t possible = BytesLeft(source) * ZlibMaxInflateRatio;
-    if (size < 0 || size > TacSkinConvertor::MaxEntrySize || size > possible)
-        ThrowDamaged("entry \"" + name + "\" claims " + std::to_string(size) + " bytes");
+    return "entry \"" + name + "\" claims " + std::to_string(size) + " bytes";
+}
+
+std::int32_t ReadEntrySize(TByteReader& in, const std::string& name)
+{
+    const std::int32_t size = in.Int32();
+    if (size < 0)
+        ThrowDamaged(SizeClaim(name, size));
+    // More than the bytes left can inflate to: the stream must end too soon.
+    if (size > in.BytesLeft() * ZlibMaxInflateRatio)
+        throw EReadError();
+    if (size > TacSkinConvertor::MaxEntrySize)
+        ThrowDamaged(SizeClaim(name, size));
     return size;
 }
 
@@ -113,9 +129,8 @@ void TacSkinConvertor::ReadPackage()
         DropEntries();
         throw ENotPackedSkin();
     }
-    const std::int32_t count = ReadInt32(source);
-    if (count < 0 || count > BytesLeft(source) / SmallestEntryBytes)
-        ThrowDamaged("an entry count of " + std::to_string(count) + " is out of range");
+    TByteReader in(source);
+    const std::int32_t count = ReadEntryCount(in);
     for (std::int32_t i = 0; i < count; ++i)
         ReadEntry();
     ItemCount = static_cast<int>(Items.size());
@@ -124,8 +139,9 @@ void TacSkinConvertor::ReadPackage()
 void TacSkinConvertor::ReadEntry()
 {
     TStream& source = *source_;
-    std::string name = ReadEntryName(source);
-    const std::int32_t size = ReadEntrySize(source, name);
+    TByteReader in(source);
+    std::string name = ReadEntryName(in);
+    const std::int32_t size = ReadEntrySize(in, name);
     const std::int64_t start = source.Position();
     if (AsciiUpperCase(name) == OptionsEntryName) {
         // Several options entries: the last one read is the one used.
@@ -142,13 +158,25 @@ void TacSkinConvertor::ReadEntry()
     Directory.push_back({std::move(name), size, source.Position() - start});
 }
 
+std::span<TacImageItem> TacSkinConvertor::SearchedItems()
+{
+    return std::span(Items).first(std::min<std::size_t>(Items.size(), std::max(ItemCount, 0)));
+}
+
 TacImageItem* TacSkinConvertor::FindItem(const std::string& name)
 {
     const std::string wanted = AsciiUpperCase(name);
-    const std::size_t searched = std::min<std::size_t>(Items.size(), std::max(ItemCount, 0));
-    for (std::size_t i = 0; i < searched; ++i)
-        if (AsciiUpperCase(Items[i].FileName) == wanted)
-            return &Items[i];
+    for (TacImageItem& item : SearchedItems())
+        if (AsciiUpperCase(item.FileName) == wanted)
+            return &item;
+    return nullptr;
+}
+
+TacImageItem* TacSkinConvertor::FindItemExactly(const std::string& name)
+{
+    for (TacImageItem& item : SearchedItems())
+        if (item.FileName == name)
+            return &item;
     return nullptr;
 }
 

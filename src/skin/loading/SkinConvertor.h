@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@ public:
     ENotPackedSkin() : EInvalidData("Loaded data is not a packed Lumivex file") {}
 };
 
-// A packed skin whose counts, lengths or sizes cannot be right.
+// A packed skin with a negative count, name length or size, or a name or
+// entry beyond the reader's limits. Values that run past the end of the data
+// are a package cut short and fail with "Stream read error" instead.
 class EDamagedPackedSkin : public EInvalidData {
 public:
     using EInvalidData::EInvalidData;
@@ -77,9 +80,13 @@ public:
     // First of the first ItemCount items whose name equals `name` when both
     // are upper-cased (ASCII); null when none.
     TacImageItem* FindItem(const std::string& name);
+    // First of the first ItemCount items named exactly `name`; null when none.
+    TacImageItem* FindItemExactly(const std::string& name);
 
 private:
     void ReadEntry();
+    // The items lookups search.
+    std::span<TacImageItem> SearchedItems();
     TStream* source_ = nullptr;
     std::unique_ptr<TStream> ownedSource_;
 };

@@ -61,7 +61,7 @@ std::string TSkinFolderSource::ResolveFile(const std::string& name) const
     return FindIgnoringCase(path);
 }
 
-std::unique_ptr<TStream> TSkinFolderSource::Open(const std::string& name, TEntryMatch) const
+std::unique_ptr<TStream> TSkinFolderSource::Open(const std::string& name) const
 {
     const std::string file = ResolveFile(name);
     if (file.empty())
@@ -69,19 +69,15 @@ std::unique_ptr<TStream> TSkinFolderSource::Open(const std::string& name, TEntry
     return std::make_unique<TMemoryStream>(ReadFileBytes(file));
 }
 
-std::unique_ptr<TStream> TSkinPackageSource::Open(const std::string& name, TEntryMatch match) const
+std::unique_ptr<TStream> TSkinPackageSource::Open(const std::string& name) const
 {
-    const int count = std::min<int>(package_.ItemCount, static_cast<int>(package_.Items.size()));
-    for (int i = 0; i < count; ++i) {
-        const TacImageItem& item = package_.Items[static_cast<std::size_t>(i)];
-        const bool same = match == TEntryMatch::Exact ? item.FileName == name
-                                                      : AsciiUpperCase(item.FileName) == name;
-        if (same) {
-            const auto& bytes = item.Stream.Bytes();
-            return std::make_unique<TSpanStream>(bytes.data(), bytes.size());
-        }
-    }
-    return nullptr;
+    const TacImageItem* item = package_.FindItemExactly(name);
+    if (!item)
+        item = package_.FindItem(name);
+    if (!item)
+        return nullptr;
+    const auto& bytes = item->Stream.Bytes();
+    return std::make_unique<TSpanStream>(bytes.data(), bytes.size());
 }
 
 } // namespace pp

@@ -11,18 +11,14 @@ namespace pp {
 
 class TacSkinConvertor;
 
-// How a package entry name must match. Files ignore this: the folder's file
-// system decides.
-enum class TEntryMatch {
-    UpperCasedEntry,  // the entry's name, upper-cased, equals the name as given
-    Exact,            // the entry's name equals the name as given
-};
-
 class TSkinFileSource {
 public:
     virtual ~TSkinFileSource() = default;
     // The image's bytes, positioned at 0; null when there is no such image.
-    virtual std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const = 0;
+    // Skins are written for a file system that ignores letter case, so a
+    // name given exactly is taken first, else one that differs only in case:
+    // a skin loads the same from its folder and from its package.
+    virtual std::unique_ptr<TStream> Open(const std::string& name) const = 0;
 };
 
 class TSkinFolderSource : public TSkinFileSource {
@@ -30,11 +26,11 @@ public:
     // `skinFolder` ends with a separator (or is empty); names that carry a
     // drive (":") are used as they stand.
     explicit TSkinFolderSource(std::string skinFolder) : folder_(std::move(skinFolder)) {}
-    std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const override;
+    std::unique_ptr<TStream> Open(const std::string& name) const override;
 
-    // The file a name stands for, or empty when it does not exist. Skins are
-    // written for a file system that ignores letter case, so where the exact
-    // name is missing, files and folders differing only in case are taken.
+    // The file a name stands for, or empty when it does not exist. Where the
+    // exact name is missing, files and folders differing only in case are
+    // taken.
     std::string ResolveFile(const std::string& name) const;
 
 private:
@@ -44,7 +40,7 @@ private:
 class TSkinPackageSource : public TSkinFileSource {
 public:
     explicit TSkinPackageSource(TacSkinConvertor& package) : package_(package) {}
-    std::unique_ptr<TStream> Open(const std::string& name, TEntryMatch match) const override;
+    std::unique_ptr<TStream> Open(const std::string& name) const override;
 
 private:
     TacSkinConvertor& package_;

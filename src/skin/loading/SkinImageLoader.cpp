@@ -1,41 +1,23 @@
 #include "skin/loading/SkinImageLoader.h"
 
 #include "core/StringList.h"
-#include "skin/loading/BmpImage.h"
 #include "skin/loading/CornerFlag.h"
+#include "skin/loading/ImageFormat.h"
 #include "skin/loading/ImageValueForms.h"
-#include "skin/loading/JpegImage.h"
-#include "skin/loading/PngImage.h"
 #include "skin/loading/SkinImageAlpha.h"
 
 namespace pp {
 namespace {
 
-enum class TImageFormat { Bmp, Png, Jpeg };
-
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
 // The decoded image ready for the skin engine, or null when the source has
 // no such image or it is empty.
-std::unique_ptr<TBitmap> DecodeImage(const TSkinFileSource& source, const std::string& name, TEntryMatch match,
-                                     TImageFormat format, double version)
+std::unique_ptr<TBitmap> LoadImage(const TSkinFileSource& source, const std::string& name, TImageFormat format,
+                                   double version)
 {
-    const std::unique_ptr<TStream> stream = source.Open(name, match);
+    const std::unique_ptr<TStream> stream = source.Open(name);
     if (!stream)
         return nullptr;
-    TBitmap image;
-    switch (format) {
-    case TImageFormat::Bmp:
-        image = LoadBmpFromStream(*stream);
-        break;
-    case TImageFormat::Png:
-        image = LoadPngFromStream(*stream);
-        ApplySkinPngAlpha(image, version);
-        break;
-    case TImageFormat::Jpeg:
-        image = LoadJpegFromStream(*stream);
-        break;
-    }
+    TBitmap image = DecodeImage(*stream, format, version);
     if (image.Width() <= 0)
         return nullptr;
     return std::make_unique<TBitmap>(std::move(image));
@@ -89,29 +71,28 @@ private:
     void ReadExternal(const std::string& section, const std::string& key, const std::string& value)
     {
         const TExternalImageValue words = ReadExternalValue(value);
-        if (!IsExternalImageName(words.FileName))
+        const std::optional<TImageFormat> format = ImageFormatOfName(words.FileName);
+        if (format != TImageFormat::Bmp && format != TImageFormat::Png)
             return;
-        const TImageFormat format = Contains(words.FileName, ".BMP") ? TImageFormat::Bmp : TImageFormat::Png;
-        std::unique_ptr<TBitmap> image =
-            DecodeImage(request_.Images, words.FileName, TEntryMatch::UpperCasedEntry, format, request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, words.FileName, *format, request_.Version);
         if (!image)
             return;
         PrepareForSkin(*image);
         TsMaskData mask = Named(section, key);
         mask.SourceRect = image->Bounds();
         mask.OwnBitmap = std::move(image);
-        mask.FrameCount = words.FrameCount;
-        mask.MaskBands = words.MaskBands;
+        mask.FrameCount = MaskField(words.FrameCount);
+        mask.MaskBands = MaskField(words.MaskBands);
         mask.ImageKind = static_cast<std::uint8_t>(words.ImageKind);
         if (words.HasBorders) {
-            mask.LeftWidth = words.Borders[0];
-            mask.TopWidth = words.Borders[1];
-            mask.RightWidth = words.Borders[2];
-            mask.BottomWidth = words.Borders[3];
+            mask.LeftWidth = MaskField(words.Borders[0]);
+            mask.TopWidth = MaskField(words.Borders[1]);
+            mask.RightWidth = MaskField(words.Borders[2]);
+            mask.BottomWidth = MaskField(words.Borders[3]);
         } else {
             SetThirdBorders(mask);
         }
-        mask.DrawFlags = words.DrawFlags;
+        mask.DrawFlags = MaskField(words.DrawFlags);
         if (mask.ImageKind == ikBordered)
             FinishBordered(mask, skin_);
         skin_.AddMask(std::move(mask));
@@ -136,17 +117,16 @@ private:
     void ReadNamedBitmap(const std::string& section, const std::string& key, const std::string& value)
     {
         const std::string name = AsciiUpperCase(value);
-        if (!Contains(name, ".BMP"))
+        if (!NameHasExtension(name, TImageFormat::Bmp))
             return;
-        std::unique_ptr<TBitmap> image =
-            DecodeImage(request_.Images, name, TEntryMatch::Exact, TImageFormat::Bmp, request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, name, TImageFormat::Bmp, request_.Version);
         if (!image)
             return;
         TsMaskData mask = OwnImageMask(section, key, std::move(image));
         mask.FrameCount = 3;
         mask.MaskBands = 1;
-        mask.LeftWidth = mask.RightWidth = mask.SourceRect.Width() / 9;
-        mask.TopWidth = mask.BottomWidth = mask.SourceRect.Height() / 6;
+        mask.LeftWidth = mask.RightWidth = MaskField(mask.SourceRect.Width() / 9);
+        mask.TopWidth = mask.BottomWidth = MaskField(mask.SourceRect.Height() / 6);
         FinishBordered(mask, skin_);
         skin_.AddMask(std::move(mask));
     }
@@ -169,7 +149,7 @@ void LoadMasterBitmap(const TSkinImageRequest& request, TsLoadedSkin& skin)
     const std::string name = request.Options.ReadString(GlobalInfoSection, "MASTERBITMAP", "");
     std::unique_ptr<TBitmap> image;
     if (!name.empty())
-        image = DecodeImage(request.Images, name, TEntryMatch::UpperCasedEntry, TImageFormat::Bmp, request.Version);
+        image = LoadImage(request.Images, name, TImageFormat::Bmp, request.Version);
     skin.MasterBitmap = image ? std::move(*image) : TBitmap(0, 0, TPixelFormat::pf32bit);
     PrepareForSkin(skin.MasterBitmap);
     skin.MasterBitmap.Transparent = true;
@@ -190,17 +170,15 @@ void LoadMasks(const TSkinImageRequest& request, TsLoadedSkin& skin)
                 reader.ReadValue(section.Name(), entry.Key, entry.Value);
 }
 
-bool IsJpegName(std::string_view name) { return Contains(name, ".JPG") || Contains(name, ".JPEG"); }
-
 // A texture small enough becomes a bitmap of its own; larger ones (and every
 // texture of the common sections) are kept as patterns.
 void LoadTexture(const TSkinImageRequest& request, const TSkinFileSource& source, const std::string& section,
                  const std::string& key, const std::string& value, bool alwaysPattern, TsLoadedSkin& skin)
 {
     const std::string name = AsciiUpperCase(value);
-    if (!IsJpegName(name))
+    if (!NameHasExtension(name, TImageFormat::Jpeg))
         return;
-    std::unique_ptr<TBitmap> image = DecodeImage(source, name, TEntryMatch::Exact, TImageFormat::Jpeg, request.Version);
+    std::unique_ptr<TBitmap> image = LoadImage(source, name, TImageFormat::Jpeg, request.Version);
     if (!image)
         return;
     const std::int64_t pixels = std::int64_t(image->Width()) * image->Height();
@@ -224,8 +202,7 @@ void LoadPatterns(const TSkinImageRequest& request, TsLoadedSkin& skin)
 void LoadCommonBitmap(const TSkinImageRequest& request, const std::string& section, const std::string& key,
                       const std::string& name, TsLoadedSkin& skin)
 {
-    std::unique_ptr<TBitmap> image =
-        DecodeImage(request.Files, name, TEntryMatch::Exact, TImageFormat::Bmp, request.Version);
+    std::unique_ptr<TBitmap> image = LoadImage(request.Files, name, TImageFormat::Bmp, request.Version);
     if (image)
         skin.AddMask(OwnImageMask(section, key, std::move(image)));
 }
@@ -252,7 +229,7 @@ void LoadCommonSectionImages(const TSkinImageRequest& request, TsLoadedSkin& ski
             const std::string& value = entry.Value;
             if (value.find('#') == std::string::npos) {
                 const std::string name = AsciiUpperCase(value);
-                if (Contains(name, ".BMP"))
+                if (NameHasExtension(name, TImageFormat::Bmp))
                     LoadCommonBitmap(request, section.Name(), entry.Key, name, skin);
             } else if (value != "#") {
                 LoadCommonRect(section.Name(), entry.Key, value, skin);

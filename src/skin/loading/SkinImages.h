@@ -26,20 +26,26 @@ enum TsCornerFlag : std::int16_t {
     cfUnchecked = 2,
 };
 
+// Counts, border widths and flags of an image record are 16-bit, as the
+// skin format's records hold them: a wider number from a skin file keeps its
+// low 16 bits. Only the image area is 32-bit.
+using TMaskField = std::int16_t;
+constexpr TMaskField MaskField(std::int64_t value) { return static_cast<TMaskField>(value); }
+
 struct TsMaskData {
     std::unique_ptr<TBitmap> OwnBitmap;  // null when the image lies in the master bitmap
     std::string SectionName;
     std::string KeyName;
     TRect SourceRect;
-    int FrameCount = 0;
-    int MaskBands = 0;   // further bands below the image band
-    int BorderWidth = 0;
-    int DrawFlags = 0;
+    TMaskField FrameCount = 0;
+    TMaskField MaskBands = 0;   // further bands below the image band
+    TMaskField BorderWidth = 0;
+    TMaskField DrawFlags = 0;
     std::uint8_t ImageKind = ikBordered;
-    int LeftWidth = 0;
-    int TopWidth = 0;
-    int RightWidth = 0;
-    int BottomWidth = 0;
+    TMaskField LeftWidth = 0;
+    TMaskField TopWidth = 0;
+    TMaskField RightWidth = 0;
+    TMaskField BottomWidth = 0;
     std::int16_t CornerFlag = cfNoKeyPixels;
 };
 

@@ -142,8 +142,8 @@ private:
     void Announce(TSkinAnnouncement what, bool animated);
     void Fire(const TNotifyEvent& event);
     const TsMaskData* MaskAt(int maskIndex) const;
-    int HorizontalBorder(int maskIndex, int TsMaskData::*side);
-    int VerticalBorder(int maskIndex, int TsMaskData::*side) const;
+    int HorizontalBorder(int maskIndex, TMaskField TsMaskData::*side);
+    int VerticalBorder(int maskIndex, TMaskField TsMaskData::*side) const;
 
     TsLoadedSkin skin_;
     TThirdPartyClassLists thirdLists_;

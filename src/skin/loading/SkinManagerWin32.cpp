@@ -159,7 +159,7 @@ const TsMaskData* TsSkinManager::MaskAt(int maskIndex) const
     return skin_.IsValidImgIndex(maskIndex) ? &skin_.Masks()[static_cast<std::size_t>(maskIndex)] : nullptr;
 }
 
-int TsSkinManager::HorizontalBorder(int maskIndex, int TsMaskData::*side)
+int TsSkinManager::HorizontalBorder(int maskIndex, TMaskField TsMaskData::*side)
 {
     if (!MaskAt(maskIndex))
         return 0;
@@ -171,7 +171,7 @@ int TsSkinManager::HorizontalBorder(int maskIndex, int TsMaskData::*side)
     return FrameWidth(mask);
 }
 
-int TsSkinManager::VerticalBorder(int maskIndex, int TsMaskData::*side) const
+int TsSkinManager::VerticalBorder(int maskIndex, TMaskField TsMaskData::*side) const
 {
     const TsMaskData* mask = MaskAt(maskIndex);
     if (!mask) return 0;

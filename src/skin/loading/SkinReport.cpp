@@ -1,6 +1,7 @@
 #include "skin/loading/SkinReport.h"
 
 #include "core/StringList.h"
+#include "skin/loading/ImageFormat.h"
 #include "skin/loading/ImageValueForms.h"
 
 #include <cstdio>
@@ -61,7 +62,7 @@ const char* FormName(std::string_view value)
     case TImageValueForm::MasterTexture: return "~ master texture";
     case TImageValueForm::MasterRect: return "# master rectangle";
     case TImageValueForm::NamedBitmap:
-        return AsciiUpperCase(value).find(".BMP") != std::string::npos ? "bitmap file" : "texture file";
+        return NameHasExtension(AsciiUpperCase(value), TImageFormat::Bmp) ? "bitmap file" : "texture file";
     case TImageValueForm::NotAnImage: break;
     }
     return "?";

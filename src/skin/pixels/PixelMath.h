@@ -45,6 +45,14 @@ inline std::uint8_t MixChannel(int a, int b, int w)
     return static_cast<std::uint8_t>((w * (a - b) + b * 256) >> 8);
 }
 
+// a + (b - a) * w / 255 to the nearest integer, with w the weight of a in
+// 0..255: 255 gives a exactly, 0 gives b. The sum never ends in an exact
+// half, 255 being odd. Used where a full weight must show the pixel as it is.
+inline std::uint8_t MixChannel255(int a, int b, int w)
+{
+    return static_cast<std::uint8_t>((a * w + b * (255 - w) + 127) / 255);
+}
+
 // Exchanges the lowest and the third byte: a colour value (red low) becomes
 // the pixel order read as an integer (blue low), and back.
 constexpr std::uint32_t SwapChannelOrder(std::uint32_t c)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 namespace pp {
 namespace {
 
@@ -28,6 +31,27 @@ TEST(StreamTest, SeekFromEachOriginAndReadPastEnd)
     EXPECT_EQ(b, 14);
     EXPECT_EQ(s.Read(&b, 1), 0u);
     EXPECT_EQ(s.Seek(-100, TSeekOrigin::Current), 0);
+}
+
+TEST(StreamTest, SeeksFarPastTheEndStayPastTheEnd)
+{
+    // Offsets come from file fields. On 32-bit builds 2^32 + 2 used to wrap
+    // to position 2, and reads went on from inside the data.
+    TMemoryStream s({10, 11, 12, 13, 14});
+    const std::pair<std::int64_t, TSeekOrigin> seeks[] = {
+        {0x100000002LL, TSeekOrigin::Beginning},
+        {INT64_MAX, TSeekOrigin::Current},  // from far past the end: saturates
+        {INT64_MAX, TSeekOrigin::End},
+    };
+    std::uint8_t b = 0;
+    for (const auto& [offset, origin] : seeks) {
+        EXPECT_GT(s.Seek(offset, origin), 5) << offset;
+        EXPECT_EQ(s.Read(&b, 1), 0u) << offset;
+    }
+    EXPECT_EQ(s.Seek(INT64_MIN, TSeekOrigin::Current), 0);
+    EXPECT_EQ(s.Seek(-1, TSeekOrigin::End), 4);
+    EXPECT_EQ(s.Read(&b, 1), 1u);
+    EXPECT_EQ(b, 14);
 }
 
 TEST(StreamTest, FileRoundTripAndMissingFileMessage)

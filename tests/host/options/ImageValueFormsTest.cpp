@@ -159,6 +159,11 @@ TEST(ImageValueForms, RectFormWords)
         {"#BTN 10,20,110,50 0,-2,-5", {10, 20, 110, 50}, 1, 0, 0, 1},  // clamped counts
         {"#BTN (a,20,b,50) (x,y)", {0, 20, 0, 50}, 1, 0, 0, 1},       // words read as 0
         {"#BTN", {0, 0, 0, 0}, 1, 0, 0, 1},
+        // Counts, widths and flags keep the low 16 bits of what is written; the
+        // limits apply to what is kept (32768 is -32768 in 16 bits).
+        {"#BTN (0,0,30,10) (65539,65537,65541,65538)", {0, 0, 30, 10}, 3, 1, 5, 2},
+        {"#BTN (0,0,30,10) (32768,32768,40000,-1)", {0, 0, 30, 10}, 1, 0, 0, -1},
+        {"#BTN (-2147483648,0,2147483647,10) (1)", {-2147483647 - 1, 0, 2147483647, 10}, 1, 0, 0, 1},
     };
     for (const Case& c : cases) {
         TsMaskData mask = Named();
@@ -189,10 +194,6 @@ TEST(ImageValueForms, ExternalFileWords)
     EXPECT_TRUE(all.HasBorders);
     EXPECT_EQ(all.Borders[3], 4);
     EXPECT_EQ(all.DrawFlags, 6);
-
-    EXPECT_TRUE(IsExternalImageName("SKIN\\BTN.PNG"));
-    EXPECT_FALSE(IsExternalImageName("btn.png"));
-    EXPECT_FALSE(IsExternalImageName("BTN.GIF"));
 }
 
 TEST(MaskBorders, OwnWidthThenCommonWidthThenWholeFrameOrBand)

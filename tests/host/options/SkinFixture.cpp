@@ -1,5 +1,6 @@
 #include "SkinFixture.h"
 
+#include "core/ByteWriter.h"
 #include "core/Stream.h"
 
 #include <gtest/gtest.h>
@@ -12,21 +13,6 @@
 #include <stb/stb_image_write.h>
 
 namespace pptest {
-namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-} // namespace
 
 std::string Columns(char form, std::initializer_list<int> wide, std::initializer_list<int> narrow)
 {
@@ -46,32 +32,21 @@ std::vector<std::uint8_t> EncodeBmp24(int width, int height, const TPixelRule& p
 {
     const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
     const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
-    std::vector<std::uint8_t> out{'B', 'M'};
-    Put32(out, 54 + imageSize);
-    Put32(out, 0);
-    Put32(out, 54);
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(width));
-    Put32(out, static_cast<std::uint32_t>(height));
-    Put16(out, 1);
-    Put16(out, 24);
-    Put32(out, 0);
-    Put32(out, imageSize);
+    pp::TByteWriter out;
+    out.Text("BM").LittleEndian32(54 + imageSize).LittleEndian32(0).LittleEndian32(54);
+    out.LittleEndian32(40).Int32(width).Int32(height).LittleEndian16(1).LittleEndian16(24);
+    out.LittleEndian32(0).LittleEndian32(imageSize);
     for (int i = 0; i < 4; ++i)
-        Put32(out, 0);
+        out.LittleEndian32(0);
+    const std::vector<std::uint8_t> padding(stride - static_cast<std::uint32_t>(width) * 3, 0);
     for (int y = height - 1; y >= 0; --y) {
-        std::size_t written = 0;
         for (int x = 0; x < width; ++x) {
             const pp::TColor c = pixel(x, y);
-            out.push_back(pp::BlueOf(c));
-            out.push_back(pp::GreenOf(c));
-            out.push_back(pp::RedOf(c));
-            written += 3;
+            out.Bytes(std::vector<std::uint8_t>{pp::BlueOf(c), pp::GreenOf(c), pp::RedOf(c)});
         }
-        for (; written < stride; ++written)
-            out.push_back(0);
+        out.Bytes(padding);
     }
-    return out;
+    return out.Take();
 }
 
 std::vector<std::uint8_t> SolidBmp(int width, int height, pp::TColor color)

@@ -1,10 +1,11 @@
 #include "core/Error.h"
 #include "skin/loading/CommonSections.h"
+#include "skin/loading/CornerFlag.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
 #include "SkinFixture.h"
 #include "support/PngWriter.h"
-#include "support/SkinPackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,63 @@ TEST(SkinImages, CornerFlagFindsKeyPixelsInTheFirstFrameCorners)
     }
 }
 
+// Counts, widths and flags of an image record are 16-bit: numbers written
+// wider keep their low 16 bits (65539 is 0x10003, -65526 is 10 + -65536).
+TEST(SkinImages, ExternalFileNumbersKeepTheRecordsSixteenBits)
+{
+    TSkinFolder folder;
+    folder.Write("B.BMP", pptest::EncodeBmp24(90, 60, [](int x, int y) {
+                     return x == 89 && y == 0 ? clKeyColor : 0x404040;
+                 }));
+    const TsLoadedSkin skin = LoadFromFolder(
+        "[WIDE]\nBORDERSMASK=!B.BMP!65539!65536!0!65546!6!-65526!-2147483648!65537\n"
+        // Before the record kept 16 bits, this right width put the corner scan's
+        // start at 90 + 2^31, which wrapped to a negative column.
+        "[EXTREME]\nBORDERSMASK=!B.BMP!1!0!0!0!5!-2147483648!5\n",
+        folder);
+    const TsMaskData& wide = MaskOf(skin, "WIDE", "BORDERSMASK");
+    EXPECT_EQ(wide.FrameCount, 3);
+    EXPECT_EQ(wide.MaskBands, 0);
+    EXPECT_EQ(Borders(wide), (std::array<int, 4>{10, 6, 10, 0}));
+    EXPECT_EQ(wide.DrawFlags, 1);
+    const TsMaskData& extreme = MaskOf(skin, "EXTREME", "BORDERSMASK");
+    EXPECT_EQ(Borders(extreme), (std::array<int, 4>{0, 5, 0, 5}));
+    // The key pixel at (89, 0) lies in the last column, which is never scanned.
+    EXPECT_EQ(extreme.CornerFlag, cfNoKeyPixels);
+}
+
+TEST(SkinImages, CornerScanStaysInsideTheBitmapWhateverTheRecordSays)
+{
+    TBitmap master(16, 16, TPixelFormat::pf32bit);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            master.Pixel32(x, y) = TBGRA{0xFF, 0x00, 0xFF, 0x00};  // all key colour
+    constexpr int Lowest = -2147483647 - 1, Highest = 2147483647;
+    struct Case {
+        const char* what;
+        TRect rect;
+        std::array<TMaskField, 4> borders; // left, top, right, bottom
+        std::int16_t flag;
+    } cases[] = {
+        {"an ordinary image", {0, 0, 16, 16}, {4, 4, 4, 4}, cfKeyPixels},
+        // The right cell starts past the highest int: it used to wrap negative.
+        {"far right", {Highest, 0, Highest, 16}, {0, 4, -32768, 4}, cfNoKeyPixels},
+        {"far left and up", {Lowest, Lowest, Highest, Highest}, {32767, 32767, 32767, 32767}, cfNoKeyPixels},
+        {"bottom band above the bitmap", {0, Lowest, 16, 16}, {4, 4, 4, 4}, cfNoKeyPixels},
+        {"negative borders", {0, 0, 16, 16}, {-32768, -32768, -32768, -32768}, cfNoKeyPixels},
+    };
+    for (const Case& c : cases) {
+        TsMaskData mask;
+        mask.SourceRect = c.rect;
+        mask.FrameCount = 1;
+        mask.LeftWidth = c.borders[0];
+        mask.TopWidth = c.borders[1];
+        mask.RightWidth = c.borders[2];
+        mask.BottomWidth = c.borders[3];
+        EXPECT_EQ(ComputeCornerFlag(mask, master), c.flag) << c.what;
+    }
+}
+
 TEST(SkinImages, MasterBitmapForms)
 {
     TSkinFolder folder;
@@ -141,10 +199,12 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_EQ(rect.LeftWidth, 30);  // no borders given: the whole frame
     EXPECT_EQ(rect.DrawFlags, 1);
     EXPECT_EQ(rect.CornerFlag, cfNoKeyPixels);
-    // Sides beyond 32 bits neither overflow nor scan outside the master.
+    // Sides beyond 32 bits neither overflow nor scan outside the master: the
+    // frame width is held at 2^31 - 1, which the record keeps as the 16-bit
+    // -1, and cells of a negative width are empty.
     const TsMaskData& huge = MaskOf(skin, "BUTTON", "HUGE");
-    EXPECT_EQ(huge.LeftWidth, INT32_MAX);
-    EXPECT_EQ(huge.CornerFlag, cfKeyPixels);
+    EXPECT_EQ(huge.LeftWidth, -1);
+    EXPECT_EQ(huge.CornerFlag, cfNoKeyPixels);
 }
 
 TEST(SkinImages, TheSkinVersionDecidesTheCentreFlag)
@@ -204,35 +264,74 @@ TEST(SkinImages, LargeJpegTexturesStayPatterns)
     EXPECT_EQ(skin.Sections()[1].TextureIndex, -1);
 }
 
-TEST(SkinImages, PackageEntriesMatchAsTheFormsSay)
+// A skin loads the same from its folder and from its package: image names
+// ignore letter case in both, while the extension test of the "!" form
+// stays exact.
+TEST(SkinImages, PackageEntriesAreFoundAsFolderFilesAre)
 {
-    const auto master = SolidBmp(20, 20, 0x00FF00);
-    const auto bytes = pptest::TSkinPackageBuilder()
-                           .Entry("Options.dat", "x")
-                           .Entry("MASTER.BMP", master)
-                           .Entry("lower.bmp", master)
-                           .Entry("upper.png", RgbaPng(9, 6, {1, 2, 3, 255}))
-                           .Build();
-    TMemoryStream data(bytes);
+    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files = {
+        {"master.Bmp", SolidBmp(20, 20, 0x00FF00)},
+        {"lower.bmp", SolidBmp(18, 12, 0x0000FF)},
+        {"Upper.png", RgbaPng(9, 6, {1, 2, 3, 255})},
+    };
+    TSkinFolder folder;
+    TSkinPackageWriter writer;
+    writer.Add("Options.dat", "x");
+    for (const auto& [name, bytes] : files) {
+        folder.Write(name, bytes);
+        writer.Add(name, bytes);
+    }
+    TMemoryStream data(writer.Bytes());
+    std::unique_ptr<TacSkinConvertor> reader;
+    ReadStoredSkin(reader, data);
+    const TSkinPackageSource package(*reader);
+    const TSkinFolderSource folderFiles(folder.Path());
+    const std::pair<const TSkinFileSource*, const char*> sources[] = {{&package, "package"}, {&folderFiles, "folder"}};
+
+    struct Case {
+        const char* options;
+        int masterWidth;
+        int maskWidth; // 0: no image record
+    } cases[] = {
+        {"[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n", 20, 0},
+        {"[GLOBALINFO]\nMASTERBITMAP=master.bmp\n", 20, 0},
+        {"[B]\nBORDERSMASK=lower.bmp\n", 0, 18},
+        {"[B]\nBORDERSMASK=LOWER.BMP\n", 0, 18},
+        {"[B]\nBORDERSMASK=!UPPER.PNG!3!1\n", 0, 9},
+        {"[B]\nBORDERSMASK=!Upper.PNG!3!1\n", 0, 9},
+        {"[B]\nBORDERSMASK=!Upper.png!3!1\n", 0, 0}, // the extension must be in capitals
+        {"[B]\nBORDERSMASK=!MISSING.PNG!3!1\n", 0, 0},
+    };
+    for (const Case& c : cases)
+        for (const auto& [source, from] : sources) {
+            TsLoadedSkin skin;
+            LoadSkinContent(TMemIniFile(c.options), *source, {}, skin);
+            EXPECT_EQ(skin.MasterBitmap.Width(), c.masterWidth) << c.options << " from the " << from;
+            ASSERT_EQ(skin.Masks().size(), c.maskWidth ? 1u : 0u) << c.options << " from the " << from;
+            if (c.maskWidth) {
+                EXPECT_EQ(skin.Masks()[0].SourceRect.Right, c.maskWidth) << c.options << " from the " << from;
+            }
+        }
+}
+
+// Where names differ only in letter case, the exact one is taken, as a
+// folder would; otherwise the first entry that matches.
+TEST(SkinImages, ExactPackageEntryNameWinsOverOneInOtherLetters)
+{
+    TSkinPackageWriter writer;
+    writer.Add("Options.dat", "x")
+        .Add("a.bmp", SolidBmp(5, 5, 0))
+        .Add("A.BMP", SolidBmp(7, 7, 0))
+        .Add("b.BMP", SolidBmp(3, 3, 0))
+        .Add("B.bmp", SolidBmp(4, 4, 0));
+    TMemoryStream data(writer.Bytes());
     std::unique_ptr<TacSkinConvertor> reader;
     ReadStoredSkin(reader, data);
     const TSkinPackageSource source(*reader);
-    struct Case {
-        const char* options;
-        bool masterLoaded;
-        std::size_t masks;
-    } cases[] = {
-        {"[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n", true, 0},
-        {"[GLOBALINFO]\nMASTERBITMAP=master.bmp\n", false, 0},  // the value must be in capitals
-        {"[B]\nBORDERSMASK=lower.bmp\n", false, 0},              // entry must be named in capitals
-        {"[B]\nBORDERSMASK=master.bmp\n", false, 1},
-        {"[B]\nBORDERSMASK=!UPPER.PNG!3!1\n", false, 1},          // the entry name is upper-cased
-    };
-    for (const Case& c : cases) {
+    for (const auto& [name, width] : {std::pair{"A.BMP", 7}, std::pair{"a.bmp", 5}, std::pair{"B.BMP", 3}}) {
         TsLoadedSkin skin;
-        LoadSkinContent(TMemIniFile(c.options), source, {}, skin);
-        EXPECT_EQ(!skin.MasterBitmap.Empty(), c.masterLoaded) << c.options;
-        EXPECT_EQ(skin.Masks().size(), c.masks) << c.options;
+        LoadSkinContent(TMemIniFile(std::string("[GLOBALINFO]\nMASTERBITMAP=") + name + "\n"), source, {}, skin);
+        EXPECT_EQ(skin.MasterBitmap.Width(), width) << name;
     }
 }
 

@@ -120,6 +120,23 @@ TEST(BlendRows, FastCompositeMatchesForEveryAlphaPair)
     EXPECT_TRUE(test::SamePixels(avx2, slow)) << (HaveAvx2Rows() ? "AVX2" : "no AVX2: SSE2 again");
 }
 
+TEST(MixChannel255, NearestOfTheWeightedMixAndFullWeightExact)
+{
+    struct Case {
+        int A, B, Weight;
+        std::uint8_t Expected;
+    } cases[] = {
+        {200, 100, 255, 200},  // full weight: a exactly
+        {255, 0, 255, 255},
+        {200, 100, 0, 100},
+        {255, 0, 128, 128},    // 128.0
+        {10, 0, 191, 7},       // 7.49
+        {0, 10, 191, 3},       // 10 - 7.49 = 2.51
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MixChannel255(c.A, c.B, c.Weight), c.Expected) << c.A << " " << c.B << " " << c.Weight;
+}
+
 TEST(BlendWholeBitmaps, NeedsTheSameSize)
 {
     TBitmap d = test::Filled32(2, 2, 0x00646464);

@@ -1,8 +1,9 @@
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
 #include "skin/loading/ZDecompressionStream.h"
+#include "support/Bytes.h"
 #include "support/ErrorText.h"
 #include "support/PngWriter.h"
-#include "support/SkinPackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +36,11 @@ std::string ReadError(const std::vector<std::uint8_t>& bytes)
 TEST(PackageReader, ReadsEntriesInOrderWithOptionsApart)
 {
     const auto png = RandomBytes(300, 1);
-    const auto reader = Read(TSkinPackageBuilder()
-                                 .Entry("Options.dat", "[GLOBALINFO]\r\nVersion=8\r\n")
-                                 .Entry("Button.bmp", png)
-                                 .Entry("Form.PNG", "second")
-                                 .Build());
+    const auto reader = Read(TSkinPackageWriter()
+                                 .Add("Options.dat", "[GLOBALINFO]\r\nVersion=8\r\n")
+                                 .Add("Button.bmp", png)
+                                 .Add("Form.PNG", "second")
+                                 .Bytes());
     ASSERT_TRUE(reader);
     ASSERT_TRUE(reader->OptionsStream);
     EXPECT_EQ(Text(*reader->OptionsStream), "[GLOBALINFO]\r\nVersion=8\r\n");
@@ -53,12 +54,8 @@ TEST(PackageReader, ReadsEntriesInOrderWithOptionsApart)
 
 TEST(PackageReader, WrongMagicIsRejectedWhateverFollows)
 {
-    const auto valid = TSkinPackageBuilder().Entry("Options.dat", "x").Build();
     for (const std::string magic : {"lvzf", "LVZF", "LVzF", "lVzf", "XXXX", "LVz"}) {
-        auto bytes = valid;
-        bytes.erase(bytes.begin(), bytes.begin() + 4);
-        bytes.insert(bytes.begin(), magic.begin(), magic.end());
-        TMemoryStream data(bytes);
+        TMemoryStream data(TSkinPackageWriter().RawMagic(magic).Add("Options.dat", "x").Bytes());
         auto reader = std::make_unique<TacSkinConvertor>();
         try {
             ReadStoredSkin(reader, data);
@@ -74,19 +71,19 @@ TEST(PackageReader, WrongMagicIsRejectedWhateverFollows)
 TEST(PackageReader, OptionsEntryIsFoundInAnyLetterCaseAndTheLastOneWins)
 {
     for (const std::string name : {"Options.dat", "OPTIONS.DAT", "options.dat", "oPtIoNs.DaT"}) {
-        const auto reader = Read(TSkinPackageBuilder().Entry(name, "first").Entry("a.bmp", "x").Build());
+        const auto reader = Read(TSkinPackageWriter().Add(name, "first").Add("a.bmp", "x").Bytes());
         ASSERT_TRUE(reader->OptionsStream) << name;
         EXPECT_EQ(reader->ItemCount, 1) << name;
     }
     const auto twice =
-        Read(TSkinPackageBuilder().Entry("Options.dat", "first").Entry("OPTIONS.DAT", "second").Build());
+        Read(TSkinPackageWriter().Add("Options.dat", "first").Add("OPTIONS.DAT", "second").Bytes());
     EXPECT_EQ(Text(*twice->OptionsStream), "second");
     EXPECT_EQ(twice->ItemCount, 0);
 }
 
 TEST(PackageReader, CountZeroGivesAnEmptyReader)
 {
-    const auto reader = Read(TSkinPackageBuilder().Build());
+    const auto reader = Read(TSkinPackageWriter().Bytes());
     EXPECT_EQ(reader->ItemCount, 0);
     EXPECT_TRUE(reader->Items.empty());
     EXPECT_EQ(reader->OptionsStream, nullptr);
@@ -97,11 +94,11 @@ TEST(PackageReader, EntriesLargerThanOneInputBlockAndShortOnesBackToBack)
     // Random bytes do not compress: the first entry spans several 64 KiB input
     // blocks, the two short ones follow inside a single block.
     const auto big = RandomBytes(3 * TZDecompressionStream::InputBlockSize + 123, 7);
-    const auto reader = Read(TSkinPackageBuilder()
-                                 .Entry("big.bmp", big)
-                                 .Entry("one.png", "short one")
-                                 .Entry("two.png", "short two")
-                                 .Build());
+    const auto reader = Read(TSkinPackageWriter()
+                                 .Add("big.bmp", big)
+                                 .Add("one.png", "short one")
+                                 .Add("two.png", "short two")
+                                 .Bytes());
     ASSERT_EQ(reader->ItemCount, 3);
     EXPECT_GT(ZlibCompress(big).size(), TZDecompressionStream::InputBlockSize);
     EXPECT_EQ(reader->Items[0].Stream.Bytes(), big);
@@ -111,12 +108,12 @@ TEST(PackageReader, EntriesLargerThanOneInputBlockAndShortOnesBackToBack)
 
 TEST(PackageReader, FindItemIgnoresCaseAndTheEarlierEntryWins)
 {
-    auto reader = Read(TSkinPackageBuilder()
-                           .Entry("Options.dat", "o")
-                           .Entry("Button.BMP", "first")
-                           .Entry("BUTTON.bmp", "second")
-                           .Entry("other.png", "third")
-                           .Build());
+    auto reader = Read(TSkinPackageWriter()
+                           .Add("Options.dat", "o")
+                           .Add("Button.BMP", "first")
+                           .Add("BUTTON.bmp", "second")
+                           .Add("other.png", "third")
+                           .Bytes());
     ASSERT_NE(reader->FindItem("button.bmp"), nullptr);
     EXPECT_EQ(Text(reader->FindItem("button.bmp")->Stream), "first");
     EXPECT_EQ(Text(reader->FindItem("OTHER.PNG")->Stream), "third");
@@ -128,7 +125,7 @@ TEST(PackageReader, FindItemIgnoresCaseAndTheEarlierEntryWins)
 
 TEST(PackageReader, ZeroSizeEntryIsAnEmptyStream)
 {
-    const auto reader = Read(TSkinPackageBuilder().Entry("empty.png", std::vector<std::uint8_t>{}).Entry("b.png", "b").Build());
+    const auto reader = Read(TSkinPackageWriter().Add("empty.png", std::vector<std::uint8_t>{}).Add("b.png", "b").Bytes());
     ASSERT_EQ(reader->ItemCount, 2);
     EXPECT_EQ(reader->Items[0].Stream.Size(), 0);
     EXPECT_EQ(Text(reader->Items[1].Stream), "b");
@@ -136,10 +133,10 @@ TEST(PackageReader, ZeroSizeEntryIsAnEmptyStream)
 
 TEST(PackageReader, DataBeyondTheStoredSizeIsDroppedAndTheNextEntryStillFound)
 {
-    const auto reader = Read(TSkinPackageBuilder()
-                                 .RawEntry(5, "a.png", 3, ZlibCompress(BytesOf("abcdef")))
-                                 .Entry("b.png", "next")
-                                 .Build());
+    const auto reader = Read(TSkinPackageWriter()
+                                 .AddRaw({5, "a.png", 3, ZlibCompress(BytesOf("abcdef"))})
+                                 .Add("b.png", "next")
+                                 .Bytes());
     EXPECT_EQ(Text(reader->Items[0].Stream), "abc");
     EXPECT_EQ(Text(reader->Items[1].Stream), "next");
 }
@@ -148,55 +145,68 @@ TEST(PackageReader, DamagedStreamsReportZlibsOwnText)
 {
     auto compressed = ZlibCompress(BytesOf("some options text"));
     compressed.back() ^= 0x55; // the Adler-32 trailer
-    const auto badTrailer = TSkinPackageBuilder().RawEntry(11, "Options.dat", 17, compressed).Build();
+    const auto badTrailer = TSkinPackageWriter().AddRaw({11, "Options.dat", 17, compressed}).Bytes();
     EXPECT_EQ(ReadError(badTrailer), "data error");
 
     auto garbage = ZlibCompress(BytesOf("payload"));
     garbage[0] = 0x12; // not a zlib header
-    EXPECT_EQ(ReadError(TSkinPackageBuilder().RawEntry(5, "a.png", 7, garbage).Build()), "data error");
+    EXPECT_EQ(ReadError(TSkinPackageWriter().AddRaw({5, "a.png", 7, garbage}).Bytes()), "data error");
 }
 
 TEST(PackageReader, TruncatedPackagesFailWithStreamReadError)
 {
-    const auto first = TSkinPackageBuilder().Entry("a.png", RandomBytes(5000, 3)).Build();
-    const auto whole = TSkinPackageBuilder().Entry("a.png", RandomBytes(5000, 3)).Entry("b.png", "x").Build();
+    const auto first = TSkinPackageWriter().Add("a.png", RandomBytes(5000, 3)).Bytes();
+    const auto whole = TSkinPackageWriter().Add("a.png", RandomBytes(5000, 3)).Add("b.png", "x").Bytes();
     // Cut in the first entry's data, in the second one's name, size and trailer.
     for (const std::size_t keep : {first.size() / 2, first.size() + 6, first.size() + 11, whole.size() - 2}) {
         const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + keep);
         EXPECT_EQ(ReadError(cut), "Stream read error") << "kept " << keep << " of " << whole.size() << " bytes";
     }
     // A stream that ends before producing the stored size.
-    EXPECT_EQ(ReadError(TSkinPackageBuilder().RawEntry(5, "a.png", 100, ZlibCompress(BytesOf("short"))).Build()),
+    EXPECT_EQ(ReadError(TSkinPackageWriter().AddRaw({5, "a.png", 100, ZlibCompress(BytesOf("short"))}).Bytes()),
               "Stream read error");
 }
 
-TEST(PackageReader, ImpossibleCountsLengthsAndSizesAreRejectedUpFront)
+TEST(PackageReader, DamagedCountsLengthsAndSizesFailBeforeAnyInflating)
 {
+    // Values that run past the end are a package cut short and read as one;
+    // the others are beyond what a package can hold.
     const auto data = ZlibCompress(BytesOf("abc"));
+    const std::string longName(TacSkinConvertor::MaxNameLength + 1, 'n');
+    const std::vector<std::uint8_t> plentyOfBytes(270000, 0x55); // can inflate to 1032 times as much
     const struct {
         const char* what;
         std::vector<std::uint8_t> bytes;
+        const char* message;
     } cases[] = {
-        {"negative count", TSkinPackageBuilder().Entry("a.png", "abc").Count(-1).Build()},
-        {"count beyond the data", TSkinPackageBuilder().Entry("a.png", "abc").Count(0x7FFFFFFF).Build()},
-        {"negative name length", TSkinPackageBuilder().RawEntry(-4, "", 3, data).Build()},
-        {"name length beyond any name", TSkinPackageBuilder().RawEntry(0x7FFFFFF0, "a.png", 3, data).Build()},
-        {"negative size", TSkinPackageBuilder().RawEntry(5, "a.png", -1, data).Build()},
-        {"size no stream can inflate to", TSkinPackageBuilder().RawEntry(5, "a.png", 0x7FFFFFFF, data).Build()},
+        {"negative count", TSkinPackageWriter().Add("a.png", "abc").RawCount(-1).Bytes(),
+         "The packed skin file is damaged: an entry count of -1 is out of range"},
+        {"count beyond the data", TSkinPackageWriter().Add("a.png", "abc").RawCount(0x7FFFFFFF).Bytes(),
+         "Stream read error"},
+        {"one entry more than written", TSkinPackageWriter().Add("a.png", "abc").RawCount(2).Bytes(),
+         "Stream read error"},
+        {"negative name length", TSkinPackageWriter().AddRaw({-4, "", 3, data}).Bytes(),
+         "The packed skin file is damaged: an entry name length of -4 is out of range"},
+        {"name running past the end", TSkinPackageWriter().AddRaw({0x7FFFFFF0, "a.png", 3, data}).Bytes(),
+         "Stream read error"},
+        {"name longer than any skin file name",
+         TSkinPackageWriter().AddRaw({TacSkinConvertor::MaxNameLength + 1, longName, 3, data}).Bytes(),
+         "The packed skin file is damaged: an entry name length of 1025 is out of range"},
+        {"negative size", TSkinPackageWriter().AddRaw({5, "a.png", -1, data}).Bytes(),
+         "The packed skin file is damaged: entry \"a.png\" claims -1 bytes"},
+        {"size no stream in the rest can inflate to", TSkinPackageWriter().AddRaw({5, "a.png", 0x7FFFFFFF, data}).Bytes(),
+         "Stream read error"},
+        {"size beyond the largest entry",
+         TSkinPackageWriter().AddRaw({7, "big.png", 0x10000001, plentyOfBytes}).Bytes(),
+         "The packed skin file is damaged: entry \"big.png\" claims 268435457 bytes"},
     };
-    for (const auto& c : cases) {
-        try {
-            Read(c.bytes);
-            ADD_FAILURE() << c.what << " was accepted";
-        } catch (const EDamagedPackedSkin& e) {
-            EXPECT_NE(std::string(e.what()).find("The packed skin file is damaged"), std::string::npos) << c.what;
-        }
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadError(c.bytes), c.message) << c.what;
 }
 
 TEST(PackageReader, FailedReadKeepsWhatWasReadAndLeavesTheStoredDataIntact)
 {
-    auto bytes = TSkinPackageBuilder().Entry("a.png", "first").Entry("b.png", "second").Build();
+    auto bytes = TSkinPackageWriter().Add("a.png", "first").Add("b.png", "second").Bytes();
     const auto original = bytes;
     bytes.resize(bytes.size() - 3);
     TMemoryStream data(bytes);
@@ -232,7 +242,7 @@ TEST_F(PackedFileTest, MissingFileLeavesTheReaderUntouched)
     OpenPackedFile(none, (dir_ / "absent.lvz").string(), true);
     EXPECT_EQ(none, nullptr);
 
-    auto reader = Read(TSkinPackageBuilder().Entry("kept.png", "x").Build());
+    auto reader = Read(TSkinPackageWriter().Add("kept.png", "x").Bytes());
     OpenPackedFile(reader, (dir_ / "absent.lvz").string(), true);
     ASSERT_TRUE(reader);
     EXPECT_NE(reader->FindItem("kept.png"), nullptr);
@@ -240,8 +250,8 @@ TEST_F(PackedFileTest, MissingFileLeavesTheReaderUntouched)
 
 TEST_F(PackedFileTest, ReusesTheReaderAndReleasesTheRawBytesOnRequest)
 {
-    const auto path = Write("skin.lvz", TSkinPackageBuilder().Entry("Options.dat", "o").Entry("new.png", "n").Build());
-    auto reader = Read(TSkinPackageBuilder().Entry("old.png", "x").Build());
+    const auto path = Write("skin.lvz", TSkinPackageWriter().Add("Options.dat", "o").Add("new.png", "n").Bytes());
+    auto reader = Read(TSkinPackageWriter().Add("old.png", "x").Bytes());
     TacSkinConvertor* const before = reader.get();
     OpenPackedFile(reader, path, true);
     EXPECT_EQ(reader.get(), before);

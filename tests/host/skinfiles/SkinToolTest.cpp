@@ -1,8 +1,10 @@
 // Runs the built skintool as a user would and checks its files and exit codes.
 #include "skin/loading/PngImage.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinPackageWriter.h"
+#include "support/Bytes.h"
+#include "support/ErrorText.h"
 #include "support/PngWriter.h"
-#include "support/SkinPackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -85,10 +87,32 @@ TEST_F(SkinToolTest, PackListAndUnpackRoundTrip)
     EXPECT_EQ(Slurp(dir_ / "s.lvz"), Slurp(dir_ / "t.lvz"));
 }
 
+TEST_F(SkinToolTest, PackWritesEachDamageTheReaderReportsInItsOwnWords)
+{
+    Put(dir_ / "skin" / "Options.dat", BytesOf("[GLOBALINFO]\r\nVERSION=8\r\n"));
+    Put(dir_ / "skin" / "B.BMP", RandomBytes(3000, 5));
+    const struct {
+        const char* damage;
+        const char* message;
+    } cases[] = {
+        {"magic", "Loaded data is not a packed Lumivex file"},
+        {"truncate", "Stream read error"},
+        {"check", "data error"},
+        {"size", "Stream read error"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Run("pack " + Path("skin") + " " + Path("d.lvz") + " --damage " + c.damage), 0) << c.damage;
+        std::unique_ptr<TacSkinConvertor> reader;
+        EXPECT_EQ(ErrorText([&] { OpenPackedFile(reader, Path("d.lvz"), true); }), c.message) << c.damage;
+    }
+    EXPECT_EQ(Run("pack " + Path("skin") + " " + Path("d.lvz") + " --damage frayed"), 1);
+    EXPECT_NE(Slurp(dir_ / "err.txt").find("Unknown damage \"frayed\""), std::string::npos) << Slurp(dir_ / "err.txt");
+}
+
 TEST_F(SkinToolTest, UnpackRefusesNamesThatLeaveTheFolder)
 {
     for (const std::string name : {"../evil.png", "sub/evil.png", "..\\evil.png", "C:evil.png", ".."}) {
-        Put(dir_ / "bad.lvz", TSkinPackageBuilder().Entry("good.png", "g").Entry(name, "e").Build());
+        Put(dir_ / "bad.lvz", TSkinPackageWriter().Add("good.png", "g").Add(name, "e").Bytes());
         EXPECT_EQ(Run("unpack " + Path("bad.lvz") + " " + Path("out")), 1) << name;
         EXPECT_NE(Slurp(dir_ / "err.txt").find("is not a plain file name"), std::string::npos) << name;
         EXPECT_FALSE(fs::exists(dir_ / "evil.png")) << name;

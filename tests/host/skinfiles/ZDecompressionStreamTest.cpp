@@ -1,7 +1,8 @@
+#include "skin/loading/ZCompression.h"
 #include "skin/loading/ZDecompressionStream.h"
+#include "support/Bytes.h"
 #include "support/ErrorText.h"
 #include "support/PngWriter.h"
-#include "support/SkinPackageBuilder.h"
 
 #include <gtest/gtest.h>
 

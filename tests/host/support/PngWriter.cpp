@@ -1,30 +1,16 @@
 #include "support/PngWriter.h"
 
+#include "core/ByteWriter.h"
+#include "skin/loading/ZCompression.h"
+
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <random>
-#include <stdexcept>
 
 namespace pptest {
 namespace {
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& raw)
-{
-    uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    std::vector<std::uint8_t> out(size);
-    if (compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK)
-        throw std::runtime_error("deflate failed");
-    out.resize(size);
-    return out;
-}
 
 int PaethPredict(int a, int b, int c)
 {
@@ -115,16 +101,16 @@ std::size_t PngRowBytes(const TPngSpec& spec, int width)
 
 std::vector<std::uint8_t> PngChunk(const TPngChunkSpec& chunk)
 {
-    std::vector<std::uint8_t> out;
-    Put32(out, static_cast<std::uint32_t>(chunk.Data.size()));
-    out.insert(out.end(), chunk.Type.begin(), chunk.Type.end());
-    out.insert(out.end(), chunk.Data.begin(), chunk.Data.end());
     uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(chunk.Type.data()), 4);
     // zlib answers 0 for a null buffer, so empty data must not be passed.
     if (!chunk.Data.empty())
         crc = crc32(crc, chunk.Data.data(), static_cast<uInt>(chunk.Data.size()));
-    Put32(out, static_cast<std::uint32_t>(chunk.BadCrc ? crc ^ 1 : crc));
-    return out;
+    return pp::TByteWriter()
+        .BigEndian32(static_cast<std::uint32_t>(chunk.Data.size()))
+        .Text(chunk.Type)
+        .Bytes(chunk.Data)
+        .BigEndian32(static_cast<std::uint32_t>(chunk.BadCrc ? crc ^ 1 : crc))
+        .Take();
 }
 
 std::vector<std::uint8_t> EncodePng(const TPngSpec& spec)
@@ -137,15 +123,18 @@ std::vector<std::uint8_t> EncodePng(const TPngSpec& spec)
     else
         AppendPass(spec, {0, 0, 1, 1}, rowCounter, raw);
     raw.insert(raw.end(), spec.ExtraData.begin(), spec.ExtraData.end());
-    const std::vector<std::uint8_t> compressed = Deflate(raw);
+    const std::vector<std::uint8_t> compressed = pp::ZlibCompress(raw);
 
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<std::uint8_t> ihdr;
-    Put32(ihdr, static_cast<std::uint32_t>(spec.DeclaredWidth ? spec.DeclaredWidth : spec.Width));
-    Put32(ihdr, static_cast<std::uint32_t>(spec.DeclaredHeight ? spec.DeclaredHeight : spec.Height));
-    ihdr.insert(ihdr.end(), {static_cast<std::uint8_t>(spec.BitDepth), static_cast<std::uint8_t>(spec.ColorType),
-                             static_cast<std::uint8_t>(spec.CompressionMethod), 0,
-                             static_cast<std::uint8_t>(spec.Interlaced ? 1 : 0)});
+    const std::vector<std::uint8_t> ihdr =
+        pp::TByteWriter()
+            .BigEndian32(static_cast<std::uint32_t>(spec.DeclaredWidth ? spec.DeclaredWidth : spec.Width))
+            .BigEndian32(static_cast<std::uint32_t>(spec.DeclaredHeight ? spec.DeclaredHeight : spec.Height))
+            .Bytes(std::vector<std::uint8_t>{static_cast<std::uint8_t>(spec.BitDepth),
+                                             static_cast<std::uint8_t>(spec.ColorType),
+                                             static_cast<std::uint8_t>(spec.CompressionMethod), 0,
+                                             static_cast<std::uint8_t>(spec.Interlaced ? 1 : 0)})
+            .Take();
     auto append = [&png](const TPngChunkSpec& c) {
         const auto bytes = PngChunk(c);
         png.insert(png.end(), bytes.begin(), bytes.end());

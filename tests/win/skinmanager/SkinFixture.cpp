@@ -2,33 +2,15 @@
 
 #include "core/Stream.h"
 #include "core/Utf8Path.h"
+#include "skin/loading/SkinPackageWriter.h"
 #include "win/Text.h"
-
-#include <zlib.h>
 
 #include <atomic>
 #include <filesystem>
-#include <stdexcept>
 
 namespace pp::test {
 namespace fs = std::filesystem;
 namespace {
-
-void AppendInt32(TBytes& out, std::size_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-TBytes Compress(const TBytes& data)
-{
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    TBytes out(size);
-    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), 9) != Z_OK)
-        throw std::runtime_error("compress2 failed");
-    out.resize(size);
-    return out;
-}
 
 std::string TempFolder()
 {
@@ -57,16 +39,10 @@ TSkinFiles SkinWithVersion(const std::string& version, const std::string& marker
 
 TBytes PackSkin(const TSkinFiles& files)
 {
-    TBytes out = {'L', 'V', 'z', 'f'};
-    AppendInt32(out, files.size());
-    for (const auto& [name, data] : files) {
-        AppendInt32(out, name.size());
-        out.insert(out.end(), name.begin(), name.end());
-        AppendInt32(out, data.size());
-        const TBytes compressed = Compress(data);
-        out.insert(out.end(), compressed.begin(), compressed.end());
-    }
-    return out;
+    TSkinPackageWriter writer;
+    for (const auto& [name, data] : files)
+        writer.Add(name, data);
+    return writer.Bytes();
 }
 
 TSkinDirectory::TSkinDirectory()
