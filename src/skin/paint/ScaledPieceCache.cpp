@@ -11,6 +11,8 @@ namespace {
 
 void CopyRows(TBGRA* to, const TBitmap& from, const TRect& r)
 {
+    if (r.Width() <= 0)
+        return;
     for (int y = 0; y < r.Height(); ++y)
         std::memcpy(static_cast<void*>(to + std::size_t(y) * r.Width()), from.Row32(r.Top + y) + r.Left,
                     std::size_t(r.Width()) * sizeof(TBGRA));

@@ -2,6 +2,7 @@
 
 #include "skin/pixels/Blend.h"
 #include "skin/pixels/BlendRows.h"
+#include "skin/pixels/PixelMath.h"
 
 #include <gtest/gtest.h>
 
