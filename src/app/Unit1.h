@@ -7,7 +7,7 @@
 #include "app/logic/PortPatterns.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sGauge.h"
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
