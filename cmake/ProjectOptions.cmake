@@ -11,6 +11,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 
 if(WIN32)
+  # Resource scripts: the program's manifest.
+  enable_language(RC)
   # Unicode end to end: every API call goes to the W function.
   add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   # The executables must run on a clean Windows: C and C++ runtimes, winpthread
