@@ -12,7 +12,8 @@ exe="$root/build/win64/src/app/Pindrel_Port.exe"
 [ -f "$exe" ] || { echo "build the win64 preset first" >&2; exit 1; }
 
 if [ -z "${PP_IDLE_INSIDE:-}" ]; then
-  export PP_IDLE_INSIDE=1 PP_PRIVATE_DISPLAY=1
+  # Measured on a private display, whatever PP_SHOW_TESTS says.
+  export PP_IDLE_INSIDE=1 PP_SHOW_TESTS=
   exec "$root/scripts/with-display" "$0" "$seconds"
 fi
 

@@ -6,7 +6,7 @@
 #include "app/logic/PortPatterns.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sGauge.h"
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"

@@ -4,6 +4,18 @@
 # PP_SOURCE_DIR come from CTest.
 set -euo pipefail
 
+# Only the tests' own Wine prefix and display, never the user's: a test
+# started on its own goes through scripts/with-display first.
+if [ -z "${PP_TEST_SESSION:-}" ]; then
+  exec "$PP_SOURCE_DIR/scripts/with-display" bash "$0" "$@"
+fi
+if ! WINEPREFIX="$("$PP_SOURCE_DIR/scripts/wine-prefix" tests)" || [ ! -d "$WINEPREFIX/drive_c" ]; then
+  echo "FAIL: the tests' Wine prefix is not set up (scripts/wine-prefix tests)" >&2
+  exit 1
+fi
+export WINEPREFIX
+E2E_WINE="$PP_SOURCE_DIR/scripts/wine-exec"
+
 E2E_TITLE="LPT Pindrel_Port 888"
 E2E_EXE="$PP_BINARY_DIR/src/app/Pindrel_Port.exe"
 E2E_PROBE="$PP_BINARY_DIR/tests/e2e/e2e_probe.exe"
@@ -20,14 +32,17 @@ fail() {
   exit 1
 }
 
-probe() { wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { "$E2E_WINE" "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# The Windows path of a file, for the program's environment.
+e2e_windows_path() { "$E2E_WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 # Starts the program on the simulated port (extra environment as arguments,
 # e.g. PINDREL_PORT=sim:170) and waits for its main window.
 e2e_start() {
   rm -f "$E2E_TRACE"
-  env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(winepath -w "$E2E_TRACE")" "$@" \
-    wine "$E2E_EXE" >"$E2E_OUT/program.log" 2>&1 </dev/null &
+  env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(e2e_windows_path "$E2E_TRACE")" "$@" \
+    "$E2E_WINE" "$E2E_EXE" >"$E2E_OUT/program.log" 2>&1 </dev/null &
   E2E_PID=$!
   probe wait-window "$E2E_TITLE" 30 || fail "main window did not appear"
 }

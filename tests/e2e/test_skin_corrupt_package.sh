@@ -4,7 +4,7 @@
 # goes on refreshing the port. One start per kind of damage.
 source "$(dirname "$0")/lib.sh"
 
-SKINS="${WINEPREFIX:-$HOME/.wine}/drive_c/Skins"
+SKINS="$WINEPREFIX/drive_c/Skins"
 PACKAGE="$SKINS/Beijing.lvz"
 CREATED_SKINS=""
 SAVED=""
@@ -54,8 +54,8 @@ run_with_damage() {
   local kind=$1 expected=$2
   damage "$kind"
   rm -f "$E2E_TRACE"
-  env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(winepath -w "$E2E_TRACE")" \
-    wine "$E2E_EXE" >"$E2E_OUT/program-$kind.log" 2>&1 </dev/null &
+  env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(e2e_windows_path "$E2E_TRACE")" \
+    "$E2E_WINE" "$E2E_EXE" >"$E2E_OUT/program-$kind.log" 2>&1 </dev/null &
   E2E_PID=$!
   probe wait-window "Error" 60 || fail "$kind: no Error box"
   local text="" index

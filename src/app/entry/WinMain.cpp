@@ -1,9 +1,12 @@
+#include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
 #include "toolkit/Application.h"
 #include "win/Text.h"
 
 #include <windows.h>
+
+#include <exception>
 
 namespace {
 
@@ -21,12 +24,22 @@ void WarnWhenPortIsSimulated()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    pp::Application->Initialize();
-    pp::port::InitializePort();
-    WarnWhenPortIsSimulated();
-    pp::Application->CreateForm(&pp::Form1);
-    pp::Application->Run();
+    // Held while the program runs and given back on every way out.
+    const pp::TTimerPeriodRequest timerPeriod;
+    int exitCode = 0;
+    try {
+        pp::Application->Initialize();
+        pp::port::InitializePort();
+        WarnWhenPortIsSimulated();
+        pp::Application->CreateForm(&pp::Form1);
+        pp::Application->Run();
+    } catch (const std::exception& error) {
+        // A failure before the message loop runs (the loop handles its own)
+        // ends the program with its message instead of an abort.
+        pp::Application->ShowException(error);
+        exitCode = 1;
+    }
     pp::Application->Finalize();
     pp::port::ShutdownPort();
-    return 0;
+    return exitCode;
 }

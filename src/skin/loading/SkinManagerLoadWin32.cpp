@@ -1,6 +1,6 @@
 // Setting a skin name: where the skin is found, how it is loaded, and what
 // the user is told when it is too new, too old or cannot be loaded.
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 
 #include "core/Error.h"
 #include "core/Stream.h"

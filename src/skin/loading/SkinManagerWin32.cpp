@@ -1,6 +1,6 @@
 // The manager's options, lifecycle, lookups and announcements. Loading
 // itself is in SkinManagerLoadWin32.cpp.
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 
 #include "skin/loading/GlowSupport.h"
 #include "skin/loading/SkinLocation.h"

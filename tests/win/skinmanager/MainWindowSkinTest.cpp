@@ -2,7 +2,7 @@
 // skin directory on the machine, the built-in Beijing is what it shows.
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 

@@ -1,6 +1,6 @@
 // The skin manager: defaults, where a skin is found, version notices and
 // what a failed load leaves behind.
-#include "skin/loading/SkinManager.h"
+#include "skin/loading/SkinManagerWin32.h"
 
 #include "skin/loading/DefaultSkinPackage.h"
 #include "skin/loading/SkinNames.h"
