@@ -109,8 +109,8 @@ void PixmanThroughMask(benchmark::State& state, int width, int height)
     };
     pixman_image_t* src = image(source);
     pixman_image_t* dst = image(dest);
-    pixman_image_t* mask = pixman_image_create_bits(PIXMAN_a8, width, height,
-                                                    reinterpret_cast<std::uint32_t*>(maskBits.data()), (width + 3) & ~3);
+    pixman_image_t* mask = pixman_image_create_bits(
+        PIXMAN_a8, width, height, reinterpret_cast<std::uint32_t*>(maskBits.data()), (width + 3) & ~3);
     for (auto _ : state) {
         pixman_image_composite32(PIXMAN_OP_OVER, src, mask, dst, 0, 0, 0, 0, 0, 0, width, height);
         benchmark::ClobberMemory();
@@ -126,8 +126,14 @@ void PixmanButton(benchmark::State& state) { PixmanThroughMask(state, ButtonWidt
 void PixmanWindow(benchmark::State& state) { PixmanThroughMask(state, WindowWidth, WindowHeight); }
 
 constexpr int Repetitions = 7;
-BENCHMARK(RenderButtonKept)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(RenderButtonScaledEachTime)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(RenderButtonKept)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(RenderButtonScaledEachTime)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(PixmanButton)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(RenderWindow)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
 BENCHMARK(PixmanWindow)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);

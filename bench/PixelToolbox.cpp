@@ -245,7 +245,7 @@ struct TComparison {
 // Prints each comparison's ratio of median CPU times at the end.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit TRatioReporter(std::vector<TComparison> comparisons) : comparisons_(std::move(comparisons)) {}
+    explicit TRatioReporter(std::vector<TComparison> comparisons) : comparisons_(std::move(comparisons)) { }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -290,10 +290,12 @@ void Register(const std::string& op, const std::string& oursLabel, bool likeForL
         const std::string oursName = op + "/" + oursLabel + "/" + s.Name();
         const std::string pixmanName = op + "/pixman/" + s.Name();
         benchmark::RegisterBenchmark(oursName.c_str(), [=](benchmark::State& state) { ours(state, s); });
-        const bool pixmanRegistered = std::any_of(comparisons.begin(), comparisons.end(),
-                                                  [&](const TComparison& c) { return c.Pixman == pixmanName; });
+        const bool pixmanRegistered = std::any_of(
+            comparisons.begin(), comparisons.end(),
+            [&](const TComparison& c) { return c.Pixman == pixmanName; });
         if (!pixmanRegistered)
-            benchmark::RegisterBenchmark(pixmanName.c_str(), [=](benchmark::State& state) { pixman(state, s); });
+            benchmark::RegisterBenchmark(pixmanName.c_str(),
+                                         [=](benchmark::State& state) { pixman(state, s); });
         comparisons.push_back({op + " " + oursLabel + " " + s.Name(), oursName, pixmanName, likeForLike});
     }
 }
@@ -304,10 +306,12 @@ int main(int argc, char** argv)
 {
     Register("FillPixels32", "ours", true, FillOurs, FillPixman);
     Register("BlendRectangle", "ours-sse2", true, BlendOurs, BlendPixman);
-    Register("CompositeAlpha", "ours-sse2", true,
-             [](benchmark::State& state, TSizeCase s) { CompositeOurs(state, s, true); }, CompositePixman);
-    Register("CompositeAlpha", "ours-avx2", false,
-             [](benchmark::State& state, TSizeCase s) { CompositeOurs(state, s, false); }, CompositePixman);
+    Register(
+        "CompositeAlpha", "ours-sse2", true,
+        [](benchmark::State& state, TSizeCase s) { CompositeOurs(state, s, true); }, CompositePixman);
+    Register(
+        "CompositeAlpha", "ours-avx2", false,
+        [](benchmark::State& state, TSizeCase s) { CompositeOurs(state, s, false); }, CompositePixman);
     Register("ResampleBitmap6", "ours", true, ResampleOurs, ResamplePixman);
     benchmark::RegisterBenchmark("ParseGradientSpec/caption", ParseGradient);
     benchmark::RegisterBenchmark("DrawGradientFill/400x30/vertical", DrawGradient, 0);

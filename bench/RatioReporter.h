@@ -18,7 +18,8 @@ public:
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
                 times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
     }
-    void PrintRatio(const char* what, const std::string& ours, const std::string& reference, double goal) const
+    void PrintRatio(const char* what, const std::string& ours, const std::string& reference,
+                    double goal) const
     {
         const auto a = times_.find(ours), b = times_.find(reference);
         if (a == times_.end() || b == times_.end() || b->second <= 0)

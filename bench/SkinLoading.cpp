@@ -8,8 +8,8 @@
 #include "skin/loading/ImageFormat.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinContentLoader.h"
-#include "skin/loading/SkinImageAlpha.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinImageAlpha.h"
 #include "skin/loading/SkinPackageWriter.h"
 #include "skin/loading/SkinSections.h"
 
@@ -30,7 +30,7 @@ namespace {
 using TBytes = std::vector<std::uint8_t>;
 
 constexpr int SectionCount = 200;
-constexpr int FileImages = 100;  // half BMP, half PNG
+constexpr int FileImages = 100; // half BMP, half PNG
 constexpr int MasterImages = 400;
 
 void AppendToBytes(void* context, void* data, int size)
@@ -47,7 +47,8 @@ std::vector<std::uint8_t> StripPixels(int width, int height, int seed)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-            const bool corner = (x % (width / 3) == 0 || x % (width / 3) == width / 3 - 1) && (y == 0 || y == height - 1);
+            const bool corner = (x % (width / 3) == 0 || x % (width / 3) == width / 3 - 1) &&
+                                (y == 0 || y == height - 1);
             p[0] = corner ? 0xFF : static_cast<std::uint8_t>(x * 3 + seed);
             p[1] = corner ? 0x00 : static_cast<std::uint8_t>(y * 5);
             p[2] = corner ? 0xFF : static_cast<std::uint8_t>(seed * 7);
@@ -88,7 +89,9 @@ std::string MasterValue(int n)
     const int x = n % 400;
     char value[64];
     switch (n % 4) {
-    case 0: std::snprintf(value, sizeof value, "^%04d 0000 %04d 0040 0000 0000 0000 0000 3 1 0 0", x, x + 90); break;
+    case 0:
+        std::snprintf(value, sizeof value, "^%04d 0000 %04d 0040 0000 0000 0000 0000 3 1 0 0", x, x + 90);
+        break;
     case 1: std::snprintf(value, sizeof value, "#x (%d,40,%d,80) (3,1)", x, x + 60); break;
     case 2: std::snprintf(value, sizeof value, "@%04d 0080 %04d 0110 3 0", x, x + 30); break;
     default: std::snprintf(value, sizeof value, "~%04d 0120 %04d 0184 10", x, x + 64); break;
@@ -104,12 +107,14 @@ std::string LargeOptions()
     int imageKey = 0;
     for (int s = 0; s < SectionCount; ++s) {
         text += "[SECTION" + std::to_string(s) + "]\r\n";
-        if (s % 10 != 0)  // chains of ten sections, deeper than skins go
+        if (s % 10 != 0) // chains of ten sections, deeper than skins go
             text += "PARENTCLASS=SECTION" + std::to_string(s - 1) + "\r\n";
-        text += "COLOR=$" + std::to_string(100000 + s) + "\r\nFONTCOLOR=$FF000008\r\nHOTCOLOR=$00FF00\r\n"
+        text += "COLOR=$" + std::to_string(100000 + s) +
+                "\r\nFONTCOLOR=$FF000008\r\nHOTCOLOR=$00FF00\r\n"
                 "GRADIENTPERCENT=50\r\nGRADIENTDATA=16777215;12632256;50;0;0;12632256;8421504;50;0;0\r\n"
                 "TRANSPARENCY=10\r\nGLOW=2\r\n";
-        const int keysHere = (FileImages + MasterImages) / SectionCount + (s < (FileImages + MasterImages) % SectionCount);
+        const int keysHere = (FileImages + MasterImages) / SectionCount +
+                             (s < (FileImages + MasterImages) % SectionCount);
         for (int k = 0; k < keysHere; ++k, ++imageKey) {
             text += "IMAGE" + std::to_string(k) + "=";
             const int n = imageKey;
@@ -261,8 +266,9 @@ void PrintShares(const std::map<std::string, double>& ms)
     std::printf("large skin load: %.2f ms of processor time\n", whole);
     std::printf("  inflate                         %6.2f ms  %5.1f %%\n", inflate, 100 * inflate / whole);
     std::printf("  image decoding                  %6.2f ms  %5.1f %%\n", decode, 100 * decode / whole);
-    std::printf("  parsing and record building     %6.2f ms  %5.1f %%  (options and sections alone %.2f ms)\n",
-                records, 100 * records / whole, parse);
+    std::printf(
+        "  parsing and record building     %6.2f ms  %5.1f %%  (options and sections alone %.2f ms)\n",
+        records, 100 * records / whole, parse);
 }
 
 } // namespace

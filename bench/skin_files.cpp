@@ -33,8 +33,8 @@ TBytes SkinLikePixels(int width, int height, int channels, unsigned seed)
                 noise = noise * 1103515245u + 12345u;
                 const int base = (x * (c + 1) + y * (3 - c % 3)) & 0xFF;
                 const int edge = ((x / 16 + y / 16) & 1) ? 40 : 0;
-                pixels[(std::size_t(y) * width + x) * channels + c] =
-                    static_cast<std::uint8_t>(base + edge + ((noise >> 16) & 7));
+                pixels[(std::size_t(y) * width + x) * channels + c] = static_cast<std::uint8_t>(
+                    base + edge + ((noise >> 16) & 7));
             }
     return pixels;
 }
@@ -100,11 +100,14 @@ const std::vector<TBytes>& SmallImages()
 {
     static const std::vector<TBytes> files = [] {
         std::vector<TBytes> out;
-        const int sizes[][2] = {{16, 16}, {48, 22}, {120, 25}, {9, 9}, {300, 30}, {64, 64}, {13, 200}, {90, 24}};
+        const int sizes[][2] = {{16, 16},  {48, 22}, {120, 25}, {9, 9},
+                                {300, 30}, {64, 64}, {13, 200}, {90, 24}};
         unsigned seed = 1;
         for (const auto& s : sizes) {
-            out.push_back(EncodeWithLibpng(s[0], s[1], PNG_COLOR_TYPE_RGBA, SkinLikePixels(s[0], s[1], 4, ++seed)));
-            out.push_back(EncodeWithLibpng(s[0], s[1], PNG_COLOR_TYPE_RGB, SkinLikePixels(s[0], s[1], 3, ++seed)));
+            out.push_back(
+                EncodeWithLibpng(s[0], s[1], PNG_COLOR_TYPE_RGBA, SkinLikePixels(s[0], s[1], 4, ++seed)));
+            out.push_back(
+                EncodeWithLibpng(s[0], s[1], PNG_COLOR_TYPE_RGB, SkinLikePixels(s[0], s[1], 3, ++seed)));
         }
         return out;
     }();
@@ -152,7 +155,8 @@ const TPackage& Package()
         files.push_back({"Options.dat", TBytes(options.begin(), options.end())});
         for (int copy = 0; copy < 6; ++copy)
             for (std::size_t i = 0; i < SmallImages().size(); ++i)
-                files.push_back({"img" + std::to_string(copy) + "_" + std::to_string(i) + ".png", SmallImages()[i]});
+                files.push_back(
+                    {"img" + std::to_string(copy) + "_" + std::to_string(i) + ".png", SmallImages()[i]});
         files.push_back({"master.bmp", SkinLikePixels(400, 300, 3, 99)});
         pp::TSkinPackageWriter writer;
         for (const auto& [name, data] : files) {
@@ -190,12 +194,30 @@ void BM_Package_Zlib(benchmark::State& state)
 // Each benchmark repeats and its median counts, so that a burst of load
 // elsewhere on the machine does not decide a ratio.
 constexpr int Repetitions = 7;
-BENCHMARK(BM_Png1024_Ours)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Png1024_Libpng)->Unit(benchmark::kMillisecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PngSmall_Ours)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PngSmall_Libpng)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Package_Ours)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Package_Zlib)->Unit(benchmark::kMicrosecond)->Repetitions(Repetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Png1024_Ours)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Png1024_Libpng)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PngSmall_Ours)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PngSmall_Libpng)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Package_Ours)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Package_Zlib)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -7,7 +7,7 @@ namespace pp::app {
 
 class TTimerComponentSwitch : public TTimerSwitch {
 public:
-    explicit TTimerComponentSwitch(TTimer& timer) : timer_(timer) {}
+    explicit TTimerComponentSwitch(TTimer& timer) : timer_(timer) { }
     bool Enabled() const override { return timer_.Enabled(); }
     // May throw the toolkit's "Not enough timers available"; the flag is kept.
     void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }

@@ -31,7 +31,7 @@ constexpr int PatternRowTop = 144;
 // Column of line Dk's buttons.
 constexpr int ColumnLeft(int line) { return 8 + 48 * line; }
 
-constexpr std::array<TButton* TForm1::*, 26> ButtonFields{
+constexpr std::array<TButton * TForm1::*, 26> ButtonFields{
     &TForm1::Button1,  &TForm1::Button2,  &TForm1::Button3,  &TForm1::Button4,  &TForm1::Button5,
     &TForm1::Button6,  &TForm1::Button7,  &TForm1::Button8,  &TForm1::Button9,  &TForm1::Button10,
     &TForm1::Button11, &TForm1::Button12, &TForm1::Button13, &TForm1::Button14, &TForm1::Button15,
@@ -71,7 +71,8 @@ TButtonPlace PlaceOfButton(int number)
                 "D" + line + (sets ? "(1)" : "(0)")};
     }
     if (number <= 24)
-        return {TRect::FromBounds(ColumnLeft(number - 17), ReadRowTop, LineButtonWidth, ButtonHeight), "Read"};
+        return {TRect::FromBounds(ColumnLeft(number - 17), ReadRowTop, LineButtonWidth, ButtonHeight),
+                "Read"};
     if (number == 25)
         return {TRect::FromBounds(8, PatternRowTop, 75, ButtonHeight), "Мигалка"};
     return {TRect::FromBounds(88, PatternRowTop, 105, ButtonHeight), "Бегущий огонь"};
@@ -81,18 +82,19 @@ TComponentDescription DescribeButton(int number)
 {
     const std::size_t index = static_cast<std::size_t>(number - 1);
     const TClick click = ButtonClicks[index];
-    return Describe(ButtonFields[index], "Button" + std::to_string(number), [number, click](TButton& c, TForm1& f) {
-        const TButtonPlace place = PlaceOfButton(number);
-        c.SetBounds(place.Bounds.Left, place.Bounds.Top, place.Bounds.Width(), place.Bounds.Height());
-        if (number == 1) {
-            c.Hint = "Второй контакт";
-            c.SetParentShowHint(false);
-            c.SetShowHint(true);
-        }
-        c.TabOrder = number;
-        c.SetCaption(place.Caption);
-        c.OnClick = Bind(f, click);
-    });
+    return Describe(
+        ButtonFields[index], "Button" + std::to_string(number), [number, click](TButton& c, TForm1& f) {
+            const TButtonPlace place = PlaceOfButton(number);
+            c.SetBounds(place.Bounds.Left, place.Bounds.Top, place.Bounds.Width(), place.Bounds.Height());
+            if (number == 1) {
+                c.Hint = "Второй контакт";
+                c.SetParentShowHint(false);
+                c.SetShowHint(true);
+            }
+            c.TabOrder = number;
+            c.SetCaption(place.Caption);
+            c.OnClick = Bind(f, click);
+        });
 }
 
 TComponentDescription DescribeBitBtn(TsBitBtn* TForm1::*field, const char* name, int left, TBitBtnKind kind,
@@ -107,8 +109,8 @@ TComponentDescription DescribeBitBtn(TsBitBtn* TForm1::*field, const char* name,
     });
 }
 
-TComponentDescription DescribeTimer(TTimer* TForm1::*field, const char* name, std::uint32_t interval, bool enabled,
-                                    TClick tick)
+TComponentDescription DescribeTimer(TTimer* TForm1::*field, const char* name, std::uint32_t interval,
+                                    bool enabled, TClick tick)
 {
     return Describe(field, name, [=](TTimer& c, TForm1& f) {
         c.SetInterval(interval);
@@ -118,7 +120,8 @@ TComponentDescription DescribeTimer(TTimer* TForm1::*field, const char* name, st
 }
 
 TComponentDescription DescribeMenuItem(TMenuItem* TForm1::*field, const char* name, const char* caption,
-                                       TClick click = nullptr, std::vector<TComponentDescription> children = {})
+                                       TClick click = nullptr,
+                                       std::vector<TComponentDescription> children = {})
 {
     return Describe(
         field, name,
@@ -161,19 +164,24 @@ std::vector<TComponentDescription> FormComponents()
     }));
     for (int number = 1; number <= 26; ++number)
         list.push_back(DescribeButton(number));
-    list.push_back(DescribeBitBtn(&TForm1::sBitBtn1, "sBitBtn1", 200, TBitBtnKind::bkAll, 27, &TForm1::sBitBtn1Click));
-    list.push_back(DescribeBitBtn(&TForm1::sBitBtn2, "sBitBtn2", 280, TBitBtnKind::bkAbort, 28, &TForm1::sBitBtn2Click));
-    list.push_back(DescribeTimer(&TForm1::Timer1, "Timer1", app::RefreshInterval, true, &TForm1::Timer1Timer));
-    list.push_back(DescribeTimer(&TForm1::Timer2, "Timer2", app::FlasherInterval, false, &TForm1::Timer2Timer));
-    list.push_back(DescribeTimer(&TForm1::Timer3, "Timer3", app::RunningLightInterval, false, &TForm1::Timer3Timer));
+    list.push_back(
+        DescribeBitBtn(&TForm1::sBitBtn1, "sBitBtn1", 200, TBitBtnKind::bkAll, 27, &TForm1::sBitBtn1Click));
+    list.push_back(
+        DescribeBitBtn(&TForm1::sBitBtn2, "sBitBtn2", 280, TBitBtnKind::bkAbort, 28, &TForm1::sBitBtn2Click));
+    list.push_back(
+        DescribeTimer(&TForm1::Timer1, "Timer1", app::RefreshInterval, true, &TForm1::Timer1Timer));
+    list.push_back(
+        DescribeTimer(&TForm1::Timer2, "Timer2", app::FlasherInterval, false, &TForm1::Timer2Timer));
+    list.push_back(
+        DescribeTimer(&TForm1::Timer3, "Timer3", app::RunningLightInterval, false, &TForm1::Timer3Timer));
     list.push_back(Describe(
-        &TForm1::MainMenu1, "MainMenu1",
-        nullptr,
-        {DescribeMenuItem(&TForm1::N1, "N1", "Параметры", nullptr,
-                          {DescribeMenuItem(&TForm1::N2, "N2", "Мигалка", nullptr,
-                                            {DescribeMenuItem(&TForm1::N3, "N3", "Интервал", &TForm1::N3Click)}),
-                           DescribeMenuItem(&TForm1::N4, "N4", "Бегущий огонь", nullptr,
-                                            {DescribeMenuItem(&TForm1::N5, "N5", "Интервал", &TForm1::N5Click)})})}));
+        &TForm1::MainMenu1, "MainMenu1", nullptr,
+        {DescribeMenuItem(
+            &TForm1::N1, "N1", "Параметры", nullptr,
+            {DescribeMenuItem(&TForm1::N2, "N2", "Мигалка", nullptr,
+                              {DescribeMenuItem(&TForm1::N3, "N3", "Интервал", &TForm1::N3Click)}),
+             DescribeMenuItem(&TForm1::N4, "N4", "Бегущий огонь", nullptr,
+                              {DescribeMenuItem(&TForm1::N5, "N5", "Интервал", &TForm1::N5Click)})})}));
     list.push_back(Describe(&TForm1::sSkinManager1, "sSkinManager1", [](TsSkinManager& c, TForm1&) {
         // The program carries its own skin, so that it is skinned even where
         // no skin directory exists; a "Beijing" there still comes first.
@@ -231,9 +239,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     refreshSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer1);
     flasherSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer2);
     runningLightSwitch_ = std::make_unique<app::TTimerComponentSwitch>(*Timer3);
-    patterns_ = std::make_unique<app::TPortPatterns>(app::ProcessLineState(), port::ProcessPort(),
-                                                     app::TPatternTimers{*refreshSwitch_, *flasherSwitch_,
-                                                                         *runningLightSwitch_});
+    patterns_ = std::make_unique<app::TPortPatterns>(
+        app::ProcessLineState(), port::ProcessPort(),
+        app::TPatternTimers{*refreshSwitch_, *flasherSwitch_, *runningLightSwitch_});
 }
 
 TForm1::~TForm1()

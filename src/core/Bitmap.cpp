@@ -11,7 +11,7 @@ namespace {
 
 class THeapStorage final : public TPixelStorage {
 public:
-    explicit THeapStorage(std::size_t bytes) : bytes_(bytes) {}
+    explicit THeapStorage(std::size_t bytes) : bytes_(bytes) { }
     std::uint8_t* Bits() override { return bytes_.data(); }
 
 private:
@@ -51,8 +51,7 @@ int BitsPerPixel(TPixelFormat format)
 
 bool HasPalette(TPixelFormat format)
 {
-    return format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit ||
-           format == TPixelFormat::pf8bit;
+    return format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit;
 }
 
 std::size_t RowStride(int width, TPixelFormat format)
@@ -74,15 +73,17 @@ void SetPixelStorageFactory(TPixelStorageFactory factory)
     currentFactory = factory ? factory : &HeapStorage;
 }
 
-TBitmap::TBitmap(int width, int height, TPixelFormat format)
-    : width_(width), height_(height), format_(format)
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : width_(width), height_(height), format_(format)
 {
     Allocate();
 }
 
 TBitmap::TBitmap(const TBitmap& other)
-    : Palette(other.Palette), Transparent(other.Transparent),
-      TransparentColor(other.TransparentColor), width_(other.width_), height_(other.height_),
+    : Palette(other.Palette),
+      Transparent(other.Transparent),
+      TransparentColor(other.TransparentColor),
+      width_(other.width_),
+      height_(other.height_),
       format_(other.format_)
 {
     Allocate();
@@ -142,10 +143,7 @@ void TBitmap::SetSize(int width, int height)
 
 std::uint8_t* TBitmap::ScanLine(int y) { return bits_ + stride_ * static_cast<std::size_t>(y); }
 
-const std::uint8_t* TBitmap::ScanLine(int y) const
-{
-    return bits_ + stride_ * static_cast<std::size_t>(y);
-}
+const std::uint8_t* TBitmap::ScanLine(int y) const { return bits_ + stride_ * static_cast<std::size_t>(y); }
 
 TColor TBitmap::PixelColor(int x, int y) const
 {

@@ -19,12 +19,12 @@
 namespace pp {
 
 enum class TPixelFormat {
-    pf1bit,   // palette of 2
-    pf4bit,   // palette of 16
-    pf8bit,   // palette of 256
-    pfMask8,  // one byte of coverage per pixel, no palette
-    pf24bit,  // blue, green, red
-    pf32bit,  // blue, green, red, alpha
+    pf1bit,  // palette of 2
+    pf4bit,  // palette of 16
+    pf8bit,  // palette of 256
+    pfMask8, // one byte of coverage per pixel, no palette
+    pf24bit, // blue, green, red
+    pf32bit, // blue, green, red, alpha
 };
 
 int BitsPerPixel(TPixelFormat format);
@@ -47,8 +47,7 @@ public:
     virtual void* NativeHandle() const { return nullptr; }
 };
 
-using TPixelStorageFactory = std::unique_ptr<TPixelStorage> (*)(int width, int height,
-                                                                TPixelFormat format,
+using TPixelStorageFactory = std::unique_ptr<TPixelStorage> (*)(int width, int height, TPixelFormat format,
                                                                 std::size_t stride);
 // Replaces where pixel memory comes from; null restores plain memory.
 void SetPixelStorageFactory(TPixelStorageFactory factory);

@@ -23,6 +23,9 @@ std::string TByteReader::Text(std::size_t length)
     return text;
 }
 
-std::int64_t TByteReader::BytesLeft() { return std::max<std::int64_t>(0, stream_.Size() - stream_.Position()); }
+std::int64_t TByteReader::BytesLeft()
+{
+    return std::max<std::int64_t>(0, stream_.Size() - stream_.Position());
+}
 
 } // namespace pp

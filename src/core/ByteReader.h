@@ -19,7 +19,10 @@ inline std::uint32_t LoadLittleEndian32(const std::uint8_t* p)
            (std::uint32_t(p[3]) << 24);
 }
 
-inline std::uint16_t LoadBigEndian16(const std::uint8_t* p) { return static_cast<std::uint16_t>((p[0] << 8) | p[1]); }
+inline std::uint16_t LoadBigEndian16(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+}
 
 inline std::uint32_t LoadBigEndian32(const std::uint8_t* p)
 {
@@ -30,7 +33,7 @@ inline std::uint32_t LoadBigEndian32(const std::uint8_t* p)
 // stream cannot deliver whole throws EReadError ("Stream read error").
 class TByteReader {
 public:
-    explicit TByteReader(TStream& stream) : stream_(stream) {}
+    explicit TByteReader(TStream& stream) : stream_(stream) { }
 
     std::int32_t Int32();
     // `length` bytes as they stand.

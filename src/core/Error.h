@@ -8,20 +8,20 @@ namespace pp {
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(const std::string& message) : std::runtime_error(message) { }
     std::string Message() const { return what(); }
 };
 
 // A stream could not deliver the bytes asked for.
 class EReadError : public Exception {
 public:
-    EReadError() : Exception("Stream read error") {}
-    explicit EReadError(const std::string& message) : Exception(message) {}
+    EReadError() : Exception("Stream read error") { }
+    explicit EReadError(const std::string& message) : Exception(message) { }
 };
 
 class EWriteError : public Exception {
 public:
-    EWriteError() : Exception("Stream write error") {}
+    EWriteError() : Exception("Stream write error") { }
 };
 
 // A file could not be opened.

@@ -23,7 +23,7 @@ struct TIniEntry {
 
 class TIniSection {
 public:
-    explicit TIniSection(std::string name) : name_(std::move(name)) {}
+    explicit TIniSection(std::string name) : name_(std::move(name)) { }
 
     const std::string& Name() const { return name_; }
     // Keys in the order they stand in the text.

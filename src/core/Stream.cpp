@@ -66,8 +66,7 @@ namespace {
 // nothing. Offsets come from file fields: the sum saturates, and a target
 // beyond what size_t holds (on 32-bit builds) stays past the end instead of
 // wrapping back into the data.
-std::size_t ClampedSeek(std::size_t position, std::size_t size, std::int64_t offset,
-                        TSeekOrigin origin)
+std::size_t ClampedSeek(std::size_t position, std::size_t size, std::int64_t offset, TSeekOrigin origin)
 {
     std::int64_t base = 0;
     switch (origin) {
@@ -132,15 +131,14 @@ std::int64_t TSpanStream::Seek(std::int64_t offset, TSeekOrigin origin)
 TFileStream::TFileStream(const std::string& fileName, TFileMode mode)
 {
 #ifdef _WIN32
-    file_ = _wfopen(PathFromUtf8(fileName).wstring().c_str(),
-                    mode == TFileMode::OpenRead ? L"rb" : L"wb");
+    file_ = _wfopen(PathFromUtf8(fileName).wstring().c_str(), mode == TFileMode::OpenRead ? L"rb" : L"wb");
 #else
     file_ = std::fopen(fileName.c_str(), mode == TFileMode::OpenRead ? "rb" : "wb");
 #endif
     if (!file_)
-        throw EFOpenError(std::string(mode == TFileMode::OpenRead ? "Cannot open file \""
-                                                                  : "Cannot create file \"") +
-                          fileName + "\"");
+        throw EFOpenError(
+            std::string(mode == TFileMode::OpenRead ? "Cannot open file \"" : "Cannot create file \"") +
+            fileName + "\"");
 }
 
 TFileStream::~TFileStream()
@@ -149,10 +147,7 @@ TFileStream::~TFileStream()
         std::fclose(file_);
 }
 
-std::size_t TFileStream::Read(void* buffer, std::size_t count)
-{
-    return std::fread(buffer, 1, count, file_);
-}
+std::size_t TFileStream::Read(void* buffer, std::size_t count) { return std::fread(buffer, 1, count, file_); }
 
 std::size_t TFileStream::Write(const void* buffer, std::size_t count)
 {

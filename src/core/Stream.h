@@ -36,7 +36,7 @@ public:
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;
-    explicit TMemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    explicit TMemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) { }
 
     std::size_t Read(void* buffer, std::size_t count) override;
     std::size_t Write(const void* buffer, std::size_t count) override;
@@ -59,7 +59,7 @@ private:
 // A read-only view of bytes owned elsewhere.
 class TSpanStream : public TStream {
 public:
-    TSpanStream(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    TSpanStream(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) { }
 
     std::size_t Read(void* buffer, std::size_t count) override;
     std::size_t Write(const void*, std::size_t) override { return 0; }

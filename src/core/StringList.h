@@ -14,7 +14,7 @@ class TStream;
 class TStringList {
 public:
     TStringList() = default;
-    explicit TStringList(bool caseSensitive) : CaseSensitive(caseSensitive) {}
+    explicit TStringList(bool caseSensitive) : CaseSensitive(caseSensitive) { }
 
     // Compares lines exactly when set; otherwise ASCII letters match in any case.
     bool CaseSensitive = false;

@@ -1,5 +1,5 @@
-#include "core/Color.h"
 #include "core/SystemColors.h"
+#include "core/Color.h"
 
 #include <array>
 #include <cstddef>

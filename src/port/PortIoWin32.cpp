@@ -6,8 +6,8 @@
 #include "port/SimulatedPort.h"
 #include "win/Text.h"
 
-#include <memory>
 #include <windows.h>
+#include <memory>
 
 namespace pp::port {
 namespace {

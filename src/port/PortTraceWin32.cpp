@@ -2,8 +2,8 @@
 
 #include "core/Utf8Path.h"
 
-#include <cstdio>
 #include <windows.h>
+#include <cstdio>
 
 namespace pp::port {
 
@@ -26,8 +26,8 @@ TPortTrace::TPortTrace(const std::string& fileName)
         return;
     // Unbuffered appends: each line reaches the file before the next port access.
     HANDLE h = CreateFileW(PathFromUtf8(fileName).wstring().c_str(), FILE_APPEND_DATA,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE)
         file_ = h;
 }

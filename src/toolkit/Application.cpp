@@ -29,17 +29,20 @@ std::string ApplicationTitleFromPath(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (const size_t dot = name.find('.'); dot != std::string::npos) name.resize(dot);
+    if (const size_t dot = name.find('.'); dot != std::string::npos)
+        name.resize(dot);
     std::wstring wide = WideFromUtf8(name);
     // The first letter stays as it is; the rest goes to lower case in the
     // user's locale, Cyrillic included.
-    if (wide.size() > 1) CharLowerBuffW(wide.data() + 1, static_cast<DWORD>(wide.size() - 1));
+    if (wide.size() > 1)
+        CharLowerBuffW(wide.data() + 1, static_cast<DWORD>(wide.size() - 1));
     return Utf8FromWide(wide);
 }
 
 std::string TApplication::ErrorBoxText(const std::string& message)
 {
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
     return message;
 }
 
@@ -51,7 +54,8 @@ TApplication::~TApplication() { Finalize(); }
 
 void TApplication::Initialize()
 {
-    if (handle_) return;
+    if (handle_)
+        return;
     InstallGraphicsPlatform();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -66,7 +70,8 @@ void TApplication::Initialize()
                                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                   GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                   nullptr, nullptr, instance, nullptr));
-    if (!handle_) throw EOutOfResources("Cannot create the application window");
+    if (!handle_)
+        throw EOutOfResources("Cannot create the application window");
     terminated_ = false;
 }
 
@@ -81,41 +86,47 @@ void TApplication::Finalize()
 
 void TApplication::SetTitle(const std::string& title)
 {
-    if (title == title_) return;
+    if (title == title_)
+        return;
     title_ = title;
-    if (handle_) SetWindowTextW(handle_.Get(), WideFromUtf8(title).c_str());
+    if (handle_)
+        SetWindowTextW(handle_.Get(), WideFromUtf8(title).c_str());
 }
 
 void TApplication::Run()
 {
     Initialize();
-    if (mainForm_) mainForm_->Show();
-    while (!terminated_) HandleMessage();
+    if (mainForm_)
+        mainForm_->Show();
+    while (!terminated_)
+        HandleMessage();
 }
 
 void TApplication::Terminate()
 {
-    if (!terminated_) PostQuitMessage(0);
+    if (!terminated_)
+        PostQuitMessage(0);
 }
 
 void TApplication::ProcessMessages()
 {
-    while (ProcessMessage()) {
-    }
+    while (ProcessMessage()) { }
 }
 
 void TApplication::HandleMessage()
 {
     if (!ProcessMessage()) {
         Idle();
-        if (!terminated_) WaitMessage();
+        if (!terminated_)
+            WaitMessage();
     }
 }
 
 bool TApplication::ProcessMessage()
 {
     MSG msg{};
-    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         return true;
@@ -129,17 +140,22 @@ bool TApplication::ProcessMessage()
 
 bool TApplication::IsPreprocessed(MSG& msg)
 {
-    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) TrackMouse(msg);
-    if (msg.message == WM_MOUSELEAVE) TrackMouse(msg);
-    if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) CancelHint();
-    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR && msg.message != WM_SYSCHAR) return false;
+    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+        TrackMouse(msg);
+    if (msg.message == WM_MOUSELEAVE)
+        TrackMouse(msg);
+    if (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN)
+        CancelHint();
+    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR && msg.message != WM_SYSCHAR)
+        return false;
     TCustomForm* form = TCustomForm::GetParentForm(TWinControl::FromHandle(msg.hwnd));
     if (!form) {
         // A child window without a control (an edit's inner parts): ask its form.
         for (HWND w = msg.hwnd; w && !form; w = GetParent(w))
             form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(w));
     }
-    if (!form || !form->Enabled()) return false;
+    if (!form || !form->Enabled())
+        return false;
     try {
         return form->HandleDialogKey(msg);
     } catch (...) {
@@ -170,29 +186,35 @@ void TApplication::TrackMouse(const MSG& msg)
 
 void TApplication::SetMouseControl(TControl* control)
 {
-    if (control == mouseControl_) return;
+    if (control == mouseControl_)
+        return;
     TControl* previous = mouseControl_;
     mouseControl_ = control;
     if (previous) {
         previous->Perform(CM_MOUSELEAVE);
-        if (previous->Parent()) previous->Parent()->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(previous));
+        if (previous->Parent())
+            previous->Parent()->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(previous));
     }
     if (control) {
         control->Perform(CM_MOUSEENTER);
-        if (control->Parent()) control->Parent()->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
+        if (control->Parent())
+            control->Parent()->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
     }
     UpdateHint();
 }
 
 void TApplication::ControlDestroyed(TControl* control)
 {
-    if (mouseControl_ == control) mouseControl_ = nullptr;
-    if (hintControl_ == control) CancelHint();
+    if (mouseControl_ == control)
+        mouseControl_ = nullptr;
+    if (hintControl_ == control)
+        CancelHint();
 }
 
 void TApplication::Idle()
 {
-    if (OnIdle) OnIdle(this);
+    if (OnIdle)
+        OnIdle(this);
 }
 
 namespace {
@@ -205,7 +227,8 @@ bool ControlShowsHint(const TControl* control)
 void TApplication::UpdateHint()
 {
     CancelHint();
-    if (!ShowHint || !handle_ || !ControlShowsHint(mouseControl_)) return;
+    if (!ShowHint || !handle_ || !ControlShowsHint(mouseControl_))
+        return;
     hintControl_ = mouseControl_;
     SetTimer(handle_.Get(), HintShowTimer, static_cast<UINT>(std::max(1, HintPause)), nullptr);
 }
@@ -223,14 +246,16 @@ void TApplication::CancelHint()
         KillTimer(handle_.Get(), HintShowTimer);
         KillTimer(handle_.Get(), HintHideTimer);
     }
-    if (hintWindow_ && hintWindow_->HandleAllocated()) ShowWindow(hintWindow_->HandleValue(), SW_HIDE);
+    if (hintWindow_ && hintWindow_->HandleAllocated())
+        ShowWindow(hintWindow_->HandleValue(), SW_HIDE);
     hintControl_ = nullptr;
 }
 
 void TApplication::ShowHintNow()
 {
     KillTimer(handle_.Get(), HintShowTimer);
-    if (!hintControl_) return;
+    if (!hintControl_)
+        return;
     THintInfo info;
     info.HintControl = hintControl_;
     info.HintStr = hintControl_->Hint;
@@ -241,12 +266,16 @@ void TApplication::ShowHintNow()
     info.HintPos = {cursor.x, cursor.y + 20};
     info.HintMaxWidth = Screen->Width();
     bool canShow = true;
-    if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
-    if (!canShow || info.HintStr.empty()) return;
-    if (!hintWindow_) hintWindow_ = hintWindowClass_ ? hintWindowClass_() : std::make_unique<THintWindow>(nullptr);
+    if (OnShowHint)
+        OnShowHint(info.HintStr, canShow, info);
+    if (!canShow || info.HintStr.empty())
+        return;
+    if (!hintWindow_)
+        hintWindow_ = hintWindowClass_ ? hintWindowClass_() : std::make_unique<THintWindow>(nullptr);
     const TRect size = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr);
     hintWindow_->ActivateHint(size.Offset(info.HintPos.X, info.HintPos.Y), info.HintStr);
-    if (info.HideTimeout > 0) SetTimer(handle_.Get(), HintHideTimer, static_cast<UINT>(info.HideTimeout), nullptr);
+    if (info.HideTimeout > 0)
+        SetTimer(handle_.Get(), HintHideTimer, static_cast<UINT>(info.HideTimeout), nullptr);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)
@@ -264,13 +293,15 @@ void TApplication::UnhookMainWindow(int id)
 LRESULT CALLBACK TApplication::AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     TApplication* app = Application;
-    if (!app || app->handle_.Get() != window) return DefWindowProcW(window, msg, wParam, lParam);
+    if (!app || app->handle_.Get() != window)
+        return DefWindowProcW(window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     try {
         // A copy, so that a hook may unhook itself.
         const auto hooks = app->hooks_;
         for (const THook& h : hooks)
-            if (h.Hook(message)) return message.Result;
+            if (h.Hook(message))
+                return message.Result;
         app->WndProc(message);
     } catch (...) {
         app->HandleException(app);
@@ -282,11 +313,14 @@ void TApplication::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case WM_TIMER:
-        if (message.WParam == HintShowTimer) ShowHintNow();
-        if (message.WParam == HintHideTimer) CancelHint();
+        if (message.WParam == HintShowTimer)
+            ShowHintNow();
+        if (message.WParam == HintHideTimer)
+            CancelHint();
         return;
     case WM_CLOSE:
-        if (mainForm_) mainForm_->Close();
+        if (mainForm_)
+            mainForm_->Close();
         return;
     }
     message.Result = DefWindowProcW(handle_.Get(), message.Msg, message.WParam, message.LParam);
@@ -307,7 +341,8 @@ void TApplication::HandleException(TObject* sender)
 
 void TApplication::HandleException(TObject* sender, const std::exception& error)
 {
-    if (dynamic_cast<const EAbort*>(&error)) return;
+    if (dynamic_cast<const EAbort*>(&error))
+        return;
     if (OnException)
         OnException(sender, error);
     else

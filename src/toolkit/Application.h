@@ -40,12 +40,13 @@ public:
     void SetTitle(const std::string& title);
 
     // Creates a form owned by the application; the first becomes the main form.
-    template <class T>
-    T* CreateForm(T** reference = nullptr)
+    template <class T> T* CreateForm(T** reference = nullptr)
     {
         T* form = new T(this);
-        if (reference) *reference = form;
-        if (!mainForm_) mainForm_ = form;
+        if (reference)
+            *reference = form;
+        if (!mainForm_)
+            mainForm_ = form;
         return form;
     }
     TCustomForm* MainForm() const { return mainForm_; }

@@ -6,7 +6,7 @@
 
 namespace pp {
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) { }
 
 void TBitBtn::CreateParams(TCreateParams& params)
 {
@@ -16,14 +16,17 @@ void TBitBtn::CreateParams(TCreateParams& params)
 
 void TBitBtn::SetKind(TBitBtnKind kind)
 {
-    if (kind == kind_) return;
+    if (kind == kind_)
+        return;
     kind_ = kind;
-    if (kind == TBitBtnKind::bkCustom) return;
+    if (kind == TBitBtnKind::bkCustom)
+        return;
     const TBitBtnKindInfo& info = BitBtnKindInfo(kind);
     SetDefault(info.IsDefault);
     Cancel = info.IsCancel;
     // A caption stored in the description wins over the kind's.
-    if (!IsLoading() || !captionStored_) TButton::SetText(info.Caption);
+    if (!IsLoading() || !captionStored_)
+        TButton::SetText(info.Caption);
     ModalResult = info.ModalResult;
     glyph_ = BitBtnKindGlyph(kind);
     numGlyphs_ = 2;
@@ -32,7 +35,8 @@ void TBitBtn::SetKind(TBitBtnKind kind)
 
 void TBitBtn::SetText(const std::string& text)
 {
-    if (IsLoading()) captionStored_ = true;
+    if (IsLoading())
+        captionStored_ = true;
     TButton::SetText(text);
 }
 
@@ -52,28 +56,32 @@ void TBitBtn::SetGlyph(const TBitmap& glyph)
 void TBitBtn::SetNumGlyphs(int count)
 {
     count = std::clamp(count, 1, 4);
-    if (count == numGlyphs_) return;
+    if (count == numGlyphs_)
+        return;
     numGlyphs_ = count;
     Invalidate();
 }
 
 void TBitBtn::SetLayout(TButtonLayout layout)
 {
-    if (layout == layout_) return;
+    if (layout == layout_)
+        return;
     layout_ = layout;
     Invalidate();
 }
 
 void TBitBtn::SetMargin(int margin)
 {
-    if (margin == margin_ || margin < -1) return;
+    if (margin == margin_ || margin < -1)
+        return;
     margin_ = margin;
     Invalidate();
 }
 
 void TBitBtn::SetSpacing(int spacing)
 {
-    if (spacing == spacing_) return;
+    if (spacing == spacing_)
+        return;
     spacing_ = spacing;
     Invalidate();
 }
@@ -134,7 +142,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
     canvas.Font.Assign(Font());
     const std::string caption = Caption();
     TRect textRect{0, 0, client.Width(), 0};
-    if (!caption.empty()) canvas.DrawText(caption, textRect, DT_CALCRECT | DT_SINGLELINE);
+    if (!caption.empty())
+        canvas.DrawText(caption, textRect, DT_CALCRECT | DT_SINGLELINE);
     const int gw = glyph_.Empty() ? 0 : glyph_.Width() / numGlyphs_;
     const int gh = glyph_.Empty() ? 0 : glyph_.Height();
     const int spacing = (gw == 0 || caption.empty()) ? 0 : spacing_;
@@ -143,10 +152,12 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
     const int shift = pressed ? 1 : 0;
     if (gw > 0) {
         const int image = !Enabled() && numGlyphs_ > 1 ? 1 : 0;
-        canvas.Draw(left + shift, (client.Height() - gh + 1) / 2 + shift, GlyphImage(glyph_, numGlyphs_, image));
+        canvas.Draw(left + shift, (client.Height() - gh + 1) / 2 + shift,
+                    GlyphImage(glyph_, numGlyphs_, image));
     }
-    TRect text = TRect::FromBounds(left + gw + spacing + shift, (client.Height() - textRect.Height() + 1) / 2 + shift,
-                                   textRect.Width(), textRect.Height());
+    TRect text = TRect::FromBounds(left + gw + spacing + shift,
+                                   (client.Height() - textRect.Height() + 1) / 2 + shift, textRect.Width(),
+                                   textRect.Height());
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     if (!Enabled()) {
         canvas.Font.SetColor(SystemColorFlag | COLOR_BTNHIGHLIGHT_INDEX);

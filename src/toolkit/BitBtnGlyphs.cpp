@@ -10,28 +10,40 @@ namespace pp {
 
 namespace {
 
-enum TGlyphColor : std::uint8_t { Black = 0, Maroon = 1, Green = 2, Olive = 3, Navy = 4, Gray = 7, Silver = 8, Red = 9, White = 15 };
+enum TGlyphColor : std::uint8_t {
+    Black = 0,
+    Maroon = 1,
+    Green = 2,
+    Olive = 3,
+    Navy = 4,
+    Gray = 7,
+    Silver = 8,
+    Red = 9,
+    White = 15
+};
 
 const std::vector<TColor>& VgaPalette()
 {
     static const std::vector<TColor> palette = {
-        MakeColor(0, 0, 0),     MakeColor(128, 0, 0),   MakeColor(0, 128, 0),   MakeColor(128, 128, 0),
-        MakeColor(0, 0, 128),   MakeColor(128, 0, 128), MakeColor(0, 128, 128), MakeColor(128, 128, 128),
-        MakeColor(192, 192, 192), MakeColor(255, 0, 0), MakeColor(0, 255, 0),   MakeColor(255, 255, 0),
-        MakeColor(0, 0, 255),   MakeColor(255, 0, 255), MakeColor(0, 255, 255), MakeColor(255, 255, 255)};
+        MakeColor(0, 0, 0),       MakeColor(128, 0, 0),   MakeColor(0, 128, 0),   MakeColor(128, 128, 0),
+        MakeColor(0, 0, 128),     MakeColor(128, 0, 128), MakeColor(0, 128, 128), MakeColor(128, 128, 128),
+        MakeColor(192, 192, 192), MakeColor(255, 0, 0),   MakeColor(0, 255, 0),   MakeColor(255, 255, 0),
+        MakeColor(0, 0, 255),     MakeColor(255, 0, 255), MakeColor(0, 255, 255), MakeColor(255, 255, 255)};
     return palette;
 }
 
 // A 16-colour canvas of one glyph image.
 class TGlyphPainter {
 public:
-    TGlyphPainter(TBitmap& bitmap, int originX) : bitmap_(bitmap), originX_(originX) {}
+    TGlyphPainter(TBitmap& bitmap, int originX) : bitmap_(bitmap), originX_(originX) { }
     void Set(int x, int y, std::uint8_t color)
     {
-        if (x < 0 || y < 0 || x >= 18 || y >= bitmap_.Height()) return;
+        if (x < 0 || y < 0 || x >= 18 || y >= bitmap_.Height())
+            return;
         const int px = originX_ + x;
         std::uint8_t& byte = bitmap_.ScanLine(y)[px >> 1];
-        byte = (px & 1) ? static_cast<std::uint8_t>((byte & 0xF0) | color) : static_cast<std::uint8_t>((byte & 0x0F) | (color << 4));
+        byte = (px & 1) ? static_cast<std::uint8_t>((byte & 0xF0) | color)
+                        : static_cast<std::uint8_t>((byte & 0x0F) | (color << 4));
     }
     // A line two pixels thick.
     void Line(int x0, int y0, int x1, int y1, std::uint8_t color)
@@ -42,10 +54,17 @@ public:
         for (;;) {
             Set(x0, y0, color);
             Set(x0 + 1, y0, color);
-            if (x0 == x1 && y0 == y1) break;
+            if (x0 == x1 && y0 == y1)
+                break;
             const int e2 = 2 * error;
-            if (e2 >= dy) { error += dy; x0 += sx; }
-            if (e2 <= dx) { error += dx; y0 += sy; }
+            if (e2 >= dy) {
+                error += dy;
+                x0 += sx;
+            }
+            if (e2 <= dx) {
+                error += dx;
+                y0 += sy;
+            }
         }
     }
 
@@ -128,11 +147,16 @@ TBitmap MakeKindGlyph(TBitBtnKind kind)
 const TBitBtnKindInfo& BitBtnKindInfo(TBitBtnKind kind)
 {
     static const TBitBtnKindInfo table[] = {
-        {"", "", mrNone, false, false},          {"OK", "BBOK", mrOk, true, false},
-        {"Cancel", "BBCANCEL", mrCancel, false, true}, {"&Help", "BBHELP", mrNone, false, false},
-        {"&Yes", "BBYES", mrYes, true, false},   {"&No", "BBNO", mrNo, false, true},
-        {"&Close", "BBCLOSE", mrNone, false, false}, {"Abort", "BBABORT", mrAbort, false, false},
-        {"&Retry", "BBRETRY", mrRetry, false, false}, {"&Ignore", "BBIGNORE", mrIgnore, false, false},
+        {"", "", mrNone, false, false},
+        {"OK", "BBOK", mrOk, true, false},
+        {"Cancel", "BBCANCEL", mrCancel, false, true},
+        {"&Help", "BBHELP", mrNone, false, false},
+        {"&Yes", "BBYES", mrYes, true, false},
+        {"&No", "BBNO", mrNo, false, true},
+        {"&Close", "BBCLOSE", mrNone, false, false},
+        {"Abort", "BBABORT", mrAbort, false, false},
+        {"&Retry", "BBRETRY", mrRetry, false, false},
+        {"&Ignore", "BBIGNORE", mrIgnore, false, false},
         {"&All", "BBALL", mrAll, false, false},
     };
     return table[static_cast<int>(kind)];
@@ -142,7 +166,8 @@ const TBitmap& BitBtnKindGlyph(TBitBtnKind kind)
 {
     static std::map<TBitBtnKind, TBitmap> glyphs;
     auto found = glyphs.find(kind);
-    if (found == glyphs.end()) found = glyphs.emplace(kind, MakeKindGlyph(kind)).first;
+    if (found == glyphs.end())
+        found = glyphs.emplace(kind, MakeKindGlyph(kind)).first;
     return found->second;
 }
 

@@ -20,13 +20,16 @@ void TButton::CreateParams(TCreateParams& params)
 
 void TButton::SetDefault(bool on)
 {
-    if (on == default_) return;
+    if (on == default_)
+        return;
     default_ = on;
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     // With the focus on no other button, the default one looks default.
     TCustomForm* form = TCustomForm::GetParentForm(this);
     const TWinControl* focused = form ? form->ActiveControl() : nullptr;
-    if (!dynamic_cast<const TButton*>(focused)) SetButtonStyle(on);
+    if (!dynamic_cast<const TButton*>(focused))
+        SetButtonStyle(on);
 }
 
 void TButton::Click()
@@ -38,7 +41,8 @@ void TButton::Click()
 
 void TButton::SetButtonStyle(bool isDefault)
 {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     const LONG style = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     if ((GetWindowLongW(HandleValue(), GWL_STYLE) & 0xF) != style)
         SendMessageW(HandleValue(), BM_SETSTYLE, static_cast<WPARAM>(style), 1);
@@ -49,9 +53,10 @@ bool IsAccelerator(wchar_t key, const std::string& caption)
 {
     const std::wstring text = WideFromUtf8(caption);
     for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != L'&') continue;
+        if (text[i] != L'&')
+            continue;
         if (text[i + 1] == L'&') {
-            ++i;  // "&&" is a literal ampersand
+            ++i; // "&&" is a literal ampersand
             continue;
         }
         wchar_t a[2] = {text[i + 1], 0}, b[2] = {key, 0};
@@ -70,7 +75,8 @@ void TButton::WndProc(TMessage& message)
         }
         return;
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED) Click();
+        if (HIWORD(message.WParam) == BN_CLICKED)
+            Click();
         message.Result = 1;
         return;
     case CM_FOCUSCHANGED: {

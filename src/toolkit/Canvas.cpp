@@ -35,7 +35,7 @@ private:
 
 TCanvas::TCanvas() = default;
 
-TCanvas::TCanvas(HDC dc) : dc_(dc) {}
+TCanvas::TCanvas(HDC dc) : dc_(dc) { }
 
 TCanvas::~TCanvas() = default;
 
@@ -43,14 +43,16 @@ void TCanvas::SetHandle(HDC dc) { dc_ = dc; }
 
 HDC TCanvas::RequireHandle()
 {
-    if (!dc_) CreateHandle();
+    if (!dc_)
+        CreateHandle();
     return dc_;
 }
 
 void TCanvas::FillRect(const TRect& rect)
 {
     HDC dc = RequireHandle();
-    if (!dc || Brush.Style() == TBrushStyle::bsClear) return;
+    if (!dc || Brush.Style() == TBrushStyle::bsClear)
+        return;
     const RECT r = ToRECT(rect);
     ::FillRect(dc, &r, Brush.Handle());
 }
@@ -58,7 +60,8 @@ void TCanvas::FillRect(const TRect& rect)
 void TCanvas::FrameRect(const TRect& rect)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     const RECT r = ToRECT(rect);
     ::FrameRect(dc, &r, Brush.Handle());
 }
@@ -66,7 +69,8 @@ void TCanvas::FrameRect(const TRect& rect)
 void TCanvas::Rectangle(const TRect& rect)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     ::Rectangle(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
 }
@@ -74,7 +78,8 @@ void TCanvas::Rectangle(const TRect& rect)
 void TCanvas::Ellipse(const TRect& rect)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     ::Ellipse(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
 }
@@ -82,20 +87,23 @@ void TCanvas::Ellipse(const TRect& rect)
 void TCanvas::Pie(const TRect& box, TPoint start, TPoint end)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     ::Pie(dc, box.Left, box.Top, box.Right, box.Bottom, start.X, start.Y, end.X, end.Y);
 }
 
 void TCanvas::MoveTo(int x, int y)
 {
-    if (HDC dc = RequireHandle()) MoveToEx(dc, x, y, nullptr);
+    if (HDC dc = RequireHandle())
+        MoveToEx(dc, x, y, nullptr);
 }
 
 void TCanvas::LineTo(int x, int y)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     ::LineTo(dc, x, y);
 }
@@ -103,7 +111,8 @@ void TCanvas::LineTo(int x, int y)
 void TCanvas::TextOut(int x, int y, const std::string& text)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     const std::wstring w = WideFromUtf8(text);
     ExtTextOutW(dc, x, y, 0, nullptr, w.c_str(), static_cast<UINT>(w.size()), nullptr);
@@ -112,7 +121,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
 void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
 {
     HDC dc = RequireHandle();
-    if (!dc) return;
+    if (!dc)
+        return;
     TDrawingScope scope(dc, Font, Brush, Pen);
     const std::wstring w = WideFromUtf8(text);
     const RECT r = ToRECT(rect);
@@ -123,7 +133,8 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
 int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
 {
     HDC dc = RequireHandle();
-    if (!dc) return 0;
+    if (!dc)
+        return 0;
     TDrawingScope scope(dc, Font, Brush, Pen);
     std::wstring w = WideFromUtf8(text);
     RECT r = ToRECT(rect);
@@ -135,7 +146,8 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
 TSize TCanvas::TextExtent(const std::string& text)
 {
     HDC dc = RequireHandle();
-    if (!dc) return {};
+    if (!dc)
+        return {};
     TSelectObject font(dc, Font.Handle());
     const std::wstring w = WideFromUtf8(text);
     SIZE size{};
@@ -148,18 +160,22 @@ namespace {
 void BlitBitmap(HDC dest, const TRect& to, const TBitmap& bitmap)
 {
     HBITMAP source = static_cast<HBITMAP>(bitmap.NativeHandle());
-    if (!source || bitmap.Empty()) return;
+    if (!source || bitmap.Empty())
+        return;
     TMemoryDCHandle memory(CreateCompatibleDC(dest));
     TSelectObject selected(memory.Get(), source);
     if (HasPalette(bitmap.Format()) && !bitmap.Palette.empty()) {
         std::vector<RGBQUAD> table;
-        for (TColor c : bitmap.Palette) table.push_back({BlueOf(c), GreenOf(c), RedOf(c), 0});
+        for (TColor c : bitmap.Palette)
+            table.push_back({BlueOf(c), GreenOf(c), RedOf(c), 0});
         SetDIBColorTable(memory.Get(), 0, static_cast<UINT>(table.size()), table.data());
     }
     const int w = bitmap.Width(), h = bitmap.Height();
     if (bitmap.Transparent) {
-        const TColor key = bitmap.TransparentColor == clNone ? bitmap.PixelColor(0, h - 1) : bitmap.TransparentColor;
-        TransparentBlt(dest, to.Left, to.Top, to.Width(), to.Height(), memory.Get(), 0, 0, w, h, ColorRef(key));
+        const TColor key = bitmap.TransparentColor == clNone ? bitmap.PixelColor(0, h - 1)
+                                                             : bitmap.TransparentColor;
+        TransparentBlt(dest, to.Left, to.Top, to.Width(), to.Height(), memory.Get(), 0, 0, w, h,
+                       ColorRef(key));
     } else if (to.Width() == w && to.Height() == h) {
         BitBlt(dest, to.Left, to.Top, w, h, memory.Get(), 0, 0, SRCCOPY);
     } else {
@@ -171,24 +187,28 @@ void BlitBitmap(HDC dest, const TRect& to, const TBitmap& bitmap)
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
 {
-    if (HDC dc = RequireHandle()) BlitBitmap(dc, TRect::FromBounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
+    if (HDC dc = RequireHandle())
+        BlitBitmap(dc, TRect::FromBounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap)
 {
-    if (HDC dc = RequireHandle()) BlitBitmap(dc, rect, bitmap);
+    if (HDC dc = RequireHandle())
+        BlitBitmap(dc, rect, bitmap);
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
 {
     HDC dc = RequireHandle();
-    if (!dc || !source.Handle()) return;
+    if (!dc || !source.Handle())
+        return;
     StretchBlt(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), source.Handle(), sourceRect.Left,
                sourceRect.Top, sourceRect.Width(), sourceRect.Height(), SRCCOPY);
 }
 
 TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap)
-    : memoryDC_(CreateCompatibleDC(nullptr)), selectedBitmap_(memoryDC_.Get(), static_cast<HGDIOBJ>(bitmap.NativeHandle()))
+    : memoryDC_(CreateCompatibleDC(nullptr)),
+      selectedBitmap_(memoryDC_.Get(), static_cast<HGDIOBJ>(bitmap.NativeHandle()))
 {
     SetHandle(memoryDC_.Get());
 }

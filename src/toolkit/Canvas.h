@@ -51,7 +51,7 @@ public:
 
 protected:
     // Called when the canvas needs a context and has none.
-    virtual void CreateHandle() {}
+    virtual void CreateHandle() { }
     HDC RequireHandle();
 
 private:

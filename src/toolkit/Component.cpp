@@ -6,7 +6,8 @@ namespace pp {
 
 TComponent::TComponent(TComponent* owner)
 {
-    if (owner) owner->InsertComponent(this);
+    if (owner)
+        owner->InsertComponent(this);
 }
 
 TComponent::~TComponent()
@@ -19,14 +20,17 @@ TComponent::~TComponent()
     }
     freeNotifies_.clear();
     DestroyComponents();
-    if (owner_) owner_->RemoveComponent(this);
+    if (owner_)
+        owner_->RemoveComponent(this);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const
 {
-    if (name.empty()) return nullptr;
+    if (name.empty())
+        return nullptr;
     for (TComponent* c : components_)
-        if (c->name_ == name) return c;
+        if (c->name_ == name)
+            return c;
     return nullptr;
 }
 
@@ -36,24 +40,29 @@ void TComponent::SetDesigning(bool on)
         state_ |= csDesigning;
     else
         state_ &= ~csDesigning;
-    for (TComponent* c : components_) c->SetDesigning(on);
+    for (TComponent* c : components_)
+        c->SetDesigning(on);
 }
 
 void TComponent::Destroying()
 {
-    if (state_ & csDestroying) return;
+    if (state_ & csDestroying)
+        return;
     state_ |= csDestroying;
-    for (TComponent* c : components_) c->Destroying();
+    for (TComponent* c : components_)
+        c->Destroying();
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == TOperation::opRemove && component->owner_ == this) std::erase(components_, component);
+    if (operation == TOperation::opRemove && component->owner_ == this)
+        std::erase(components_, component);
 }
 
 void TComponent::FreeNotification(TComponent* component)
 {
-    if (!component || component == this) return;
+    if (!component || component == this)
+        return;
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
         freeNotifies_.push_back(component);
         component->freeNotifies_.push_back(this);
@@ -62,12 +71,13 @@ void TComponent::FreeNotification(TComponent* component)
 
 void TComponent::RemoveFreeNotification(TComponent* component)
 {
-    if (!component) return;
+    if (!component)
+        return;
     std::erase(freeNotifies_, component);
     std::erase(component->freeNotifies_, this);
 }
 
-void TComponent::InsertDescribedChild(TComponent*) {}
+void TComponent::InsertDescribedChild(TComponent*) { }
 
 void TComponent::DestroyComponents()
 {

@@ -13,8 +13,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner)
 
 TControl::~TControl()
 {
-    if (Application) Application->ControlDestroyed(this);
-    if (parent_) parent_->RemoveControl(this);
+    if (Application)
+        Application->ControlDestroyed(this);
+    if (parent_)
+        parent_->RemoveControl(this);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -26,10 +28,13 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TControl::SetParent(TWinControl* parent)
 {
-    if (parent == parent_) return;
-    if (parent_) parent_->RemoveControl(this);
+    if (parent == parent_)
+        return;
+    if (parent_)
+        parent_->RemoveControl(this);
     parent_ = parent;
-    if (parent_) parent_->InsertControl(this);
+    if (parent_)
+        parent_->InsertControl(this);
 }
 
 void TControl::InsertDescribedChild(TComponent* child)
@@ -41,14 +46,19 @@ void TControl::InsertDescribedChild(TComponent* child)
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     const TRect bounds = TRect::FromBounds(left, top, width, height);
-    if (bounds == bounds_) return;
+    if (bounds == bounds_)
+        return;
     const bool resized = bounds.Width() != bounds_.Width() || bounds.Height() != bounds_.Height();
-    if (Visible() && !dynamic_cast<TWinControl*>(this)) Invalidate();
+    if (Visible() && !dynamic_cast<TWinControl*>(this))
+        Invalidate();
     bounds_ = bounds;
     BoundsChanged();
-    if (Visible() && !dynamic_cast<TWinControl*>(this)) Invalidate();
-    if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
-    if (resized && OnResize && !IsLoading()) OnResize(this);
+    if (Visible() && !dynamic_cast<TWinControl*>(this))
+        Invalidate();
+    if (parent_ && align_ != TAlign::alNone)
+        parent_->AlignControls();
+    if (resized && OnResize && !IsLoading())
+        OnResize(this);
 }
 
 void TControl::StoreBounds(const TRect& bounds) { bounds_ = bounds; }
@@ -57,7 +67,8 @@ void TControl::SetClientSize(int width, int height) { SetBounds(Left(), Top(), w
 
 TPoint TControl::ClientOrigin() const
 {
-    if (!parent_) return {Left(), Top()};
+    if (!parent_)
+        return {Left(), Top()};
     const TPoint origin = parent_->ClientOrigin();
     return {origin.X + Left(), origin.Y + Top()};
 }
@@ -76,27 +87,34 @@ TPoint TControl::ScreenToClient(TPoint p) const
 
 void TControl::SetAlign(TAlign align)
 {
-    if (align == align_) return;
+    if (align == align_)
+        return;
     align_ = align;
-    if (parent_) parent_->AlignControls();
+    if (parent_)
+        parent_->AlignControls();
 }
 
 void TControl::SetVisible(bool visible)
 {
-    if (visible == visible_) return;
+    if (visible == visible_)
+        return;
     VisibleChanging();
-    if (!visible && !dynamic_cast<TWinControl*>(this)) Invalidate();
+    if (!visible && !dynamic_cast<TWinControl*>(this))
+        Invalidate();
     visible_ = visible;
     Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
-    if (visible && !dynamic_cast<TWinControl*>(this)) Invalidate();
-    if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
+    if (visible && !dynamic_cast<TWinControl*>(this))
+        Invalidate();
+    if (parent_ && align_ != TAlign::alNone)
+        parent_->AlignControls();
 }
 
 bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
 
 void TControl::SetEnabled(bool enabled)
 {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Perform(CM_ENABLEDCHANGED);
 }
@@ -104,35 +122,42 @@ void TControl::SetEnabled(bool enabled)
 void TControl::SetColor(TColor color)
 {
     parentColor_ = false;
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetParentColor(bool on)
 {
-    if (on == parentColor_) return;
+    if (on == parentColor_)
+        return;
     parentColor_ = on;
-    if (on && parent_) FollowParentColor();
+    if (on && parent_)
+        FollowParentColor();
 }
 
 void TControl::FollowParentColor()
 {
-    if (!parent_ || parent_->Color() == color_) return;
+    if (!parent_ || parent_->Color() == color_)
+        return;
     color_ = parent_->Color();
     Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetParentFont(bool on)
 {
-    if (on == parentFont_) return;
+    if (on == parentFont_)
+        return;
     parentFont_ = on;
-    if (on && parent_) FollowParentFont();
+    if (on && parent_)
+        FollowParentFont();
 }
 
 void TControl::FollowParentFont()
 {
-    if (!parent_) return;
+    if (!parent_)
+        return;
     followingParent_ = true;
     font_.Assign(parent_->Font());
     followingParent_ = false;
@@ -141,13 +166,15 @@ void TControl::FollowParentFont()
 void TControl::FontChanged()
 {
     // A font set on the control itself stops it following its parent.
-    if (!followingParent_) parentFont_ = false;
+    if (!followingParent_)
+        parentFont_ = false;
     Perform(CM_FONTCHANGED);
 }
 
 void TControl::SetText(const std::string& text)
 {
-    if (text == text_) return;
+    if (text == text_)
+        return;
     text_ = text;
     Perform(CM_TEXTCHANGED);
 }
@@ -161,19 +188,22 @@ void TControl::SetShowHint(bool on)
 void TControl::SetParentShowHint(bool on)
 {
     parentShowHint_ = on;
-    if (on && parent_) showHint_ = parent_->ShowHint();
+    if (on && parent_)
+        showHint_ = parent_->ShowHint();
 }
 
 void TControl::Invalidate()
 {
-    if (!parent_ || !parent_->HandleAllocated()) return;
+    if (!parent_ || !parent_->HandleAllocated())
+        return;
     const RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
     InvalidateRect(parent_->HandleValue(), &r, !(ControlStyle & csOpaque));
 }
 
 void TControl::Update()
 {
-    if (parent_) parent_->Update();
+    if (parent_)
+        parent_->Update();
 }
 
 void TControl::Repaint()
@@ -184,7 +214,8 @@ void TControl::Repaint()
 
 void TControl::BringToFront()
 {
-    if (!parent_) return;
+    if (!parent_)
+        return;
     TWinControl* parent = parent_;
     parent->RemoveControl(this);
     parent->InsertControl(this);
@@ -192,24 +223,32 @@ void TControl::BringToFront()
 
 void TControl::Click()
 {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
 }
 
 void TControl::SendToParent(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (parent_) parent_->Perform(msg, wParam, lParam);
+    if (parent_)
+        parent_->Perform(msg, wParam, lParam);
 }
 
 namespace {
 unsigned ShiftFromKeys(WPARAM keys)
 {
     unsigned shift = 0;
-    if (keys & MK_SHIFT) shift |= ssShift;
-    if (keys & MK_CONTROL) shift |= ssCtrl;
-    if (keys & MK_LBUTTON) shift |= ssLeft;
-    if (keys & MK_RBUTTON) shift |= ssRight;
-    if (keys & MK_MBUTTON) shift |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    if (keys & MK_SHIFT)
+        shift |= ssShift;
+    if (keys & MK_CONTROL)
+        shift |= ssCtrl;
+    if (keys & MK_LBUTTON)
+        shift |= ssLeft;
+    if (keys & MK_RBUTTON)
+        shift |= ssRight;
+    if (keys & MK_MBUTTON)
+        shift |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
     return shift;
 }
 } // namespace
@@ -221,29 +260,37 @@ void TControl::HandleMouse(TMessage& message)
     const unsigned shift = ShiftFromKeys(message.WParam);
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
-        if (ControlStyle & csClickEvents) ControlState |= csClicked;
+        if (ControlStyle & csClickEvents)
+            ControlState |= csClicked;
         ControlState |= csLButtonDown;
-        if (OnMouseDown) OnMouseDown(this, TMouseButton::mbLeft, shift, x, y);
+        if (OnMouseDown)
+            OnMouseDown(this, TMouseButton::mbLeft, shift, x, y);
         break;
     case WM_LBUTTONUP: {
         const bool clicked = (ControlState & csClicked) != 0;
         ControlState &= ~(csClicked | csLButtonDown);
-        if (OnMouseUp) OnMouseUp(this, TMouseButton::mbLeft, shift, x, y);
+        if (OnMouseUp)
+            OnMouseUp(this, TMouseButton::mbLeft, shift, x, y);
         // Windowed controls click when their window says so (buttons).
-        if (clicked && !dynamic_cast<TWinControl*>(this) && ClientRect().Contains({x, y})) Click();
+        if (clicked && !dynamic_cast<TWinControl*>(this) && ClientRect().Contains({x, y}))
+            Click();
         break;
     }
     case WM_RBUTTONDOWN:
-        if (OnMouseDown) OnMouseDown(this, TMouseButton::mbRight, shift, x, y);
+        if (OnMouseDown)
+            OnMouseDown(this, TMouseButton::mbRight, shift, x, y);
         break;
     case WM_RBUTTONUP:
-        if (OnMouseUp) OnMouseUp(this, TMouseButton::mbRight, shift, x, y);
+        if (OnMouseUp)
+            OnMouseUp(this, TMouseButton::mbRight, shift, x, y);
         break;
     case WM_MOUSEMOVE:
-        if (OnMouseMove) OnMouseMove(this, shift, x, y);
+        if (OnMouseMove)
+            OnMouseMove(this, shift, x, y);
         break;
     case WM_LBUTTONDBLCLK:
-        if (OnDblClick) OnDblClick(this);
+        if (OnDblClick)
+            OnDblClick(this);
         break;
     }
 }
@@ -258,19 +305,24 @@ void TControl::WndProc(TMessage& message)
     case WM_MOUSEMOVE:
     case WM_LBUTTONDBLCLK:
         HandleMouse(message);
-        if (!dynamic_cast<TWinControl*>(this)) return;
+        if (!dynamic_cast<TWinControl*>(this))
+            return;
         break;
     case CM_MOUSEENTER:
-        if (OnMouseEnter && message.LParam == 0) OnMouseEnter(this);
+        if (OnMouseEnter && message.LParam == 0)
+            OnMouseEnter(this);
         return;
     case CM_MOUSELEAVE:
-        if (OnMouseLeave && message.LParam == 0) OnMouseLeave(this);
+        if (OnMouseLeave && message.LParam == 0)
+            OnMouseLeave(this);
         return;
     case CM_PARENTFONTCHANGED:
-        if (parentFont_) FollowParentFont();
+        if (parentFont_)
+            FollowParentFont();
         return;
     case CM_PARENTCOLORCHANGED:
-        if (parentColor_) FollowParentColor();
+        if (parentColor_)
+            FollowParentColor();
         return;
     case CM_FONTCHANGED:
     case CM_COLORCHANGED:
@@ -285,9 +337,9 @@ void TControl::WndProc(TMessage& message)
     DefaultHandler(message);
 }
 
-void TControl::DefaultHandler(TMessage&) {}
+void TControl::DefaultHandler(TMessage&) { }
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { }
 
 void TGraphicControl::WndProc(TMessage& message)
 {

@@ -23,7 +23,14 @@ using TWndMethod = std::function<void(TMessage&)>;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+enum TShiftStateFlag : unsigned {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32
+};
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, unsigned shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, unsigned shift, int x, int y)>;
 
@@ -33,7 +40,7 @@ enum TControlStyleFlag : unsigned {
     csCaptureMouse = 1u << 1,
     csClickEvents = 1u << 2,
     csSetCaption = 1u << 3,
-    csOpaque = 1u << 4,       // paints its whole area; the parent need not paint behind it
+    csOpaque = 1u << 4, // paints its whole area; the parent need not paint behind it
     csDoubleClicks = 1u << 5,
     csParentBackground = 1u << 6,
 };
@@ -42,7 +49,7 @@ enum TControlStyleFlag : unsigned {
 enum TControlStateFlag : unsigned {
     csLButtonDown = 1u << 0,
     csClicked = 1u << 1,
-    csCreating = 1u << 2,      // the window is being created
+    csCreating = 1u << 2, // the window is being created
     csReadingState = 1u << 3,
     csFocusing = 1u << 4,
     csDestroyingHandle = 1u << 5,
@@ -144,10 +151,10 @@ public:
 
 protected:
     virtual std::string GetText() const { return text_; }
-    virtual void BoundsChanged() {}
+    virtual void BoundsChanged() { }
     // Records where the window actually is, without moving it.
     void StoreBounds(const TRect& bounds);
-    virtual void VisibleChanging() {}
+    virtual void VisibleChanging() { }
     void FontChanged();
     void ColorChanged() { Perform(CM_COLORCHANGED); }
     void SendToParent(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -183,7 +190,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    virtual void Paint() {}
+    virtual void Paint() { }
 
 private:
     TCanvas canvas_;

@@ -34,7 +34,8 @@ TInputBoxLayout ComputeInputBoxLayout(int averageCharWidth, int textHeight, int 
     const int x = averageCharWidth, y = textHeight;
     TInputBoxLayout layout;
     layout.Prompt = TRect::FromBounds(Units(8, x, 4), Units(8, y, 8), Units(164, x, 4), promptHeight);
-    layout.Edit = TRect::FromBounds(layout.Prompt.Left, layout.Prompt.Bottom + 5, Units(164, x, 4), editHeight);
+    layout.Edit = TRect::FromBounds(layout.Prompt.Left, layout.Prompt.Bottom + 5, Units(164, x, 4),
+                                    editHeight);
     const int buttonTop = layout.Edit.Bottom + 15;
     const int buttonWidth = Units(50, x, 4), buttonHeight = Units(14, y, 8);
     layout.OkButton = TRect::FromBounds(Units(38, x, 4), buttonTop, buttonWidth, buttonHeight);
@@ -77,10 +78,13 @@ TInputForm::TInputForm(const std::string& caption, const std::string& prompt, co
 
     // The edit box is as tall as its text plus its sunken border.
     const int editHeight = units.Height + 8;
-    const TInputBoxLayout layout = ComputeInputBoxLayout(units.Width, units.Height, PromptLabel->Height(), editHeight);
-    PromptLabel->SetBounds(layout.Prompt.Left, layout.Prompt.Top, PromptLabel->Width(), PromptLabel->Height());
+    const TInputBoxLayout layout = ComputeInputBoxLayout(units.Width, units.Height, PromptLabel->Height(),
+                                                         editHeight);
+    PromptLabel->SetBounds(layout.Prompt.Left, layout.Prompt.Top, PromptLabel->Width(),
+                           PromptLabel->Height());
     Edit->SetBounds(layout.Edit.Left, layout.Edit.Top, layout.Edit.Width(), layout.Edit.Height());
-    OkButton->SetBounds(layout.OkButton.Left, layout.OkButton.Top, layout.OkButton.Width(), layout.OkButton.Height());
+    OkButton->SetBounds(layout.OkButton.Left, layout.OkButton.Top, layout.OkButton.Width(),
+                        layout.OkButton.Height());
     CancelButton->SetBounds(layout.CancelButton.Left, layout.CancelButton.Top, layout.CancelButton.Width(),
                             layout.CancelButton.Height());
     SetClientSize(layout.ClientWidth, layout.ClientHeight);
@@ -91,7 +95,8 @@ TInputForm::TInputForm(const std::string& caption, const std::string& prompt, co
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
 {
     TInputForm form(caption, prompt, value);
-    if (form.ShowModal() != mrOk) return false;
+    if (form.ShowModal() != mrOk)
+        return false;
     value = form.Edit->Text();
     return true;
 }
@@ -127,7 +132,8 @@ TMessageForm::TMessageForm(const std::string& text) : TForm(nullptr)
     OkButton->ModalResult = mrOk;
     OkButton->SetDefault(true);
     OkButton->Cancel = true;
-    OkButton->SetBounds((clientWidth - buttonWidth) / 2, Message->Bottom() + spacingY, buttonWidth, buttonHeight);
+    OkButton->SetBounds((clientWidth - buttonWidth) / 2, Message->Bottom() + spacingY, buttonWidth,
+                        buttonHeight);
     SetClientSize(clientWidth, OkButton->Top() + buttonHeight + marginY);
     SetActiveControl(OkButton);
 }

@@ -15,7 +15,7 @@ namespace pp {
 struct TInputBoxLayout {
     int ClientWidth = 0;
     int ClientHeight = 0;
-    TRect Prompt;   // its width is the most the wrapped prompt may take
+    TRect Prompt; // its width is the most the wrapped prompt may take
     TRect Edit;
     TRect OkButton;
     TRect CancelButton;

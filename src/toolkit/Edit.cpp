@@ -17,19 +17,21 @@ void TEdit::CreateParams(TCreateParams& params)
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TEdit::InitializeWindow() { SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0); }
+void TEdit::InitializeWindow()
+{
+    SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+}
 
 void TEdit::SetMaxLength(int length)
 {
-    if (length == maxLength_) return;
+    if (length == maxLength_)
+        return;
     maxLength_ = length;
-    if (HandleAllocated()) SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
+    if (HandleAllocated())
+        SendMessageW(HandleValue(), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
 }
 
-void TEdit::SelectAll()
-{
-    SendMessageW(Handle(), EM_SETSEL, 0, -1);
-}
+void TEdit::SelectAll() { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
 
 void TEdit::GetSelection(int& start, int& end)
 {

@@ -20,44 +20,53 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
     ControlStyle |= csAcceptsControls;
-    if (Screen) Screen->AddForm(this);
+    if (Screen)
+        Screen->AddForm(this);
 }
 
 TCustomForm::~TCustomForm()
 {
     Destroying();
-    if (Screen) Screen->RemoveForm(this);
-    if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+    if (Screen)
+        Screen->RemoveForm(this);
+    if (Application && Application->MainForm() == this)
+        Application->SetMainForm(nullptr);
     DestroyComponents();
     DestroyHandle();
 }
 
 void TCustomForm::SetBorderIcons(unsigned icons)
 {
-    if (icons == borderIcons_) return;
+    if (icons == borderIcons_)
+        return;
     borderIcons_ = icons;
     RecreateWnd();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style)
 {
-    if (style == borderStyle_) return;
+    if (style == borderStyle_)
+        return;
     borderStyle_ = style;
     RecreateWnd();
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu)
 {
-    if (menu == menu_) return;
-    if (menu_) menu_->OnChange = nullptr;
+    if (menu == menu_)
+        return;
+    if (menu_)
+        menu_->OnChange = nullptr;
     menu_ = menu;
-    if (menu_) menu_->OnChange = [this](TObject*) { MenuChanged(); };
+    if (menu_)
+        menu_->OnChange = [this](TObject*) { MenuChanged(); };
     MenuChanged();
 }
 
 void TCustomForm::MenuChanged()
 {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     ::SetMenu(HandleValue(), menu_ ? menu_->Handle() : nullptr);
     Perform(CM_MENUCHANGED);
 }
@@ -68,7 +77,8 @@ void TCustomForm::CreateParams(TCreateParams& params)
     params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     params.ExStyle = 0;
     params.WndParent = Application ? Application->Handle() : nullptr;
-    if (Application && Application->MainForm() == this) params.ExStyle |= WS_EX_APPWINDOW;
+    if (Application && Application->MainForm() == this)
+        params.ExStyle |= WS_EX_APPWINDOW;
     switch (borderStyle_) {
     case TFormBorderStyle::bsNone: params.Style |= WS_POPUP; break;
     case TFormBorderStyle::bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
@@ -77,17 +87,25 @@ void TCustomForm::CreateParams(TCreateParams& params)
         params.Style |= WS_POPUP | WS_CAPTION;
         params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
         break;
-    case TFormBorderStyle::bsToolWindow: params.Style |= WS_CAPTION; params.ExStyle |= WS_EX_TOOLWINDOW; break;
+    case TFormBorderStyle::bsToolWindow:
+        params.Style |= WS_CAPTION;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
     case TFormBorderStyle::bsSizeToolWin:
         params.Style |= WS_CAPTION | WS_THICKFRAME;
         params.ExStyle |= WS_EX_TOOLWINDOW;
         break;
     }
-    if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) params.Style |= WS_SYSMENU;
-    const bool framed = borderStyle_ == TFormBorderStyle::bsSingle || borderStyle_ == TFormBorderStyle::bsSizeable;
-    if (framed && (borderIcons_ & biMinimize)) params.Style |= WS_MINIMIZEBOX;
-    if (framed && (borderIcons_ & biMaximize)) params.Style |= WS_MAXIMIZEBOX;
-    if (!Enabled()) params.Style |= WS_DISABLED;
+    if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu))
+        params.Style |= WS_SYSMENU;
+    const bool framed = borderStyle_ == TFormBorderStyle::bsSingle ||
+                        borderStyle_ == TFormBorderStyle::bsSizeable;
+    if (framed && (borderIcons_ & biMinimize))
+        params.Style |= WS_MINIMIZEBOX;
+    if (framed && (borderIcons_ & biMaximize))
+        params.Style |= WS_MAXIMIZEBOX;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
 }
 
 void TCustomForm::InitializeWindow()
@@ -96,14 +114,16 @@ void TCustomForm::InitializeWindow()
         SendMessageW(HandleValue(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Handle()));
         SendMessageW(HandleValue(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Handle()));
     }
-    if (menu_) ::SetMenu(HandleValue(), menu_->Handle());
+    if (menu_)
+        ::SetMenu(HandleValue(), menu_->Handle());
     ApplyRequestedClientSize();
 }
 
 void TCustomForm::DestroyWnd()
 {
     // The window would destroy its menu bar with itself; the menu keeps it.
-    if (HandleAllocated()) ::SetMenu(HandleValue(), nullptr);
+    if (HandleAllocated())
+        ::SetMenu(HandleValue(), nullptr);
     TWinControl::DestroyWnd();
 }
 
@@ -126,7 +146,8 @@ void TCustomForm::SetClientSize(int width, int height)
 
 void TCustomForm::ApplyRequestedClientSize()
 {
-    if (requestedClient_) SetClientSize(requestedClient_->Width, requestedClient_->Height);
+    if (requestedClient_)
+        SetClientSize(requestedClient_->Width, requestedClient_->Height);
 }
 
 void TCustomForm::CenterOnScreen()
@@ -142,13 +163,17 @@ void TCustomForm::ShowWindowNow()
 {
     if (Visible()) {
         HandleNeeded();
-        if (!shownOnce_ && Position == TPosition::poScreenCenter) CenterOnScreen();
+        if (!shownOnce_ && Position == TPosition::poScreenCenter)
+            CenterOnScreen();
         shownOnce_ = true;
         ShowWindow(HandleValue(), SW_SHOWNORMAL);
-        if (!activeControl_) FocusFirst();
-        if (OnShow) OnShow(this);
+        if (!activeControl_)
+            FocusFirst();
+        if (OnShow)
+            OnShow(this);
     } else if (HandleAllocated()) {
-        if (OnHide) OnHide(this);
+        if (OnHide)
+            OnHide(this);
         ShowWindow(HandleValue(), SW_HIDE);
     }
     Perform(CM_SHOWINGCHANGED);
@@ -156,7 +181,8 @@ void TCustomForm::ShowWindowNow()
 
 TCustomForm* TCustomForm::GetParentForm(const TControl* control)
 {
-    while (control && control->Parent()) control = control->Parent();
+    while (control && control->Parent())
+        control = control->Parent();
     return const_cast<TCustomForm*>(dynamic_cast<const TCustomForm*>(control));
 }
 
@@ -166,12 +192,14 @@ std::vector<TWinControl*> TCustomForm::TabList() const
     auto collect = [&](auto&& self, const TWinControl* container) -> void {
         std::vector<TWinControl*> children;
         for (int i = 0; i < container->ControlCount(); ++i)
-            if (auto* w = dynamic_cast<TWinControl*>(container->Controls(i))) children.push_back(w);
+            if (auto* w = dynamic_cast<TWinControl*>(container->Controls(i)))
+                children.push_back(w);
         std::stable_sort(children.begin(), children.end(), [](TWinControl* a, TWinControl* b) {
             return (a->TabOrder < 0 ? 1 << 30 : a->TabOrder) < (b->TabOrder < 0 ? 1 << 30 : b->TabOrder);
         });
         for (TWinControl* w : children) {
-            if (w->TabStop && w->CanFocus()) list.push_back(w);
+            if (w->TabStop && w->CanFocus())
+                list.push_back(w);
             self(self, w);
         }
     };
@@ -182,13 +210,15 @@ std::vector<TWinControl*> TCustomForm::TabList() const
 void TCustomForm::FocusFirst()
 {
     const auto list = TabList();
-    if (!list.empty()) FocusControl(list.front());
+    if (!list.empty())
+        FocusControl(list.front());
 }
 
 void TCustomForm::SelectNext(bool forward)
 {
     const auto list = TabList();
-    if (list.empty()) return;
+    if (list.empty())
+        return;
     auto it = std::find(list.begin(), list.end(), activeControl_);
     size_t index = it == list.end() ? 0 : static_cast<size_t>(it - list.begin());
     index = forward ? (index + 1) % list.size() : (index + list.size() - 1) % list.size();
@@ -198,14 +228,17 @@ void TCustomForm::SelectNext(bool forward)
 void TCustomForm::SetActiveControl(TWinControl* control)
 {
     activeControl_ = control;
-    if (control && Showing()) control->SetFocus();
+    if (control && Showing())
+        control->SetFocus();
 }
 
 void TCustomForm::FocusControl(TWinControl* control)
 {
-    if (!control) return;
+    if (!control)
+        return;
     activeControl_ = control;
-    if (HandleAllocated() && IsWindowVisible(HandleValue())) control->SetFocus();
+    if (HandleAllocated() && IsWindowVisible(HandleValue()))
+        control->SetFocus();
 }
 
 void TCustomForm::FocusChanged(TWinControl* control)
@@ -215,7 +248,8 @@ void TCustomForm::FocusChanged(TWinControl* control)
         for (int i = 0; i < container->ControlCount(); ++i) {
             TControl* c = container->Controls(i);
             c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
-            if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, w);
+            if (auto* w = dynamic_cast<TWinControl*>(c))
+                self(self, w);
         }
     };
     notify(notify, this);
@@ -227,8 +261,8 @@ TButton* TCustomForm::FindButton(bool wantDefault) const
     auto search = [&](auto&& self, const TWinControl* container) -> void {
         for (int i = 0; i < container->ControlCount() && !found; ++i) {
             TControl* c = container->Controls(i);
-            if (auto* b = dynamic_cast<TButton*>(c); b && b->Visible() && b->Enabled() &&
-                                                    (wantDefault ? b->Default() : b->Cancel))
+            if (auto* b = dynamic_cast<TButton*>(c);
+                b && b->Visible() && b->Enabled() && (wantDefault ? b->Default() : b->Cancel))
                 found = b;
             else if (auto* w = dynamic_cast<TWinControl*>(c))
                 self(self, w);
@@ -242,13 +276,15 @@ bool TCustomForm::HandleDialogChar(const MSG& msg)
 {
     // Typed characters belong to an edit box; Alt+letter always looks for
     // the control whose caption marks that letter.
-    if (msg.message == WM_CHAR && dynamic_cast<TEdit*>(TWinControl::FromHandle(msg.hwnd))) return false;
+    if (msg.message == WM_CHAR && dynamic_cast<TEdit*>(TWinControl::FromHandle(msg.hwnd)))
+        return false;
     bool handled = false;
     auto offer = [&](auto&& self, TWinControl* container) -> void {
         for (int i = 0; i < container->ControlCount() && !handled; ++i) {
             TControl* c = container->Controls(i);
             handled = c->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
-            if (auto* w = dynamic_cast<TWinControl*>(c); w && !handled) self(self, w);
+            if (auto* w = dynamic_cast<TWinControl*>(c); w && !handled)
+                self(self, w);
         }
     };
     offer(offer, this);
@@ -257,16 +293,18 @@ bool TCustomForm::HandleDialogChar(const MSG& msg)
 
 bool TCustomForm::HandleDialogKey(const MSG& msg)
 {
-    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) return HandleDialogChar(msg);
-    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR)
+        return HandleDialogChar(msg);
+    if (msg.message != WM_KEYDOWN)
+        return false;
     switch (msg.wParam) {
-    case VK_TAB:
-        SelectNext(GetKeyState(VK_SHIFT) >= 0);
-        return true;
+    case VK_TAB: SelectNext(GetKeyState(VK_SHIFT) >= 0); return true;
     case VK_RETURN: {
         TButton* button = dynamic_cast<TButton*>(activeControl_);
-        if (!button || !button->Focused()) button = FindButton(true);
-        if (!button) return false;
+        if (!button || !button->Focused())
+            button = FindButton(true);
+        if (!button)
+            return false;
         button->Click();
         return true;
     }
@@ -287,7 +325,8 @@ bool TCustomForm::HandleDialogKey(const MSG& msg)
 bool TCustomForm::CloseQuery()
 {
     bool canClose = true;
-    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
     return canClose;
 }
 
@@ -297,10 +336,13 @@ void TCustomForm::Close()
         modalResult_ = mrCancel;
         return;
     }
-    if (!CloseQuery()) return;
+    if (!CloseQuery())
+        return;
     TCloseAction action = TCloseAction::caHide;
-    if (OnClose) OnClose(this, action);
-    if (action == TCloseAction::caNone) return;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
     if (Application && Application->MainForm() == this) {
         Application->Terminate();
         return;
@@ -309,7 +351,8 @@ void TCustomForm::Close()
         ShowWindow(HandleValue(), SW_MINIMIZE);
     else
         Hide();
-    if (action == TCloseAction::caFree) Release();
+    if (action == TCloseAction::caFree)
+        Release();
 }
 
 void TCustomForm::Release()
@@ -322,18 +365,22 @@ void TCustomForm::Release()
 
 TModalResult TCustomForm::ShowModal()
 {
-    if (Visible() || !Enabled() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
+    if (Visible() || !Enabled() || modal_)
+        throw EInvalidOperation("Cannot make a visible window modal");
     HWND previousActive = GetActiveWindow();
     TTaskWindowsDisabler disabled(nullptr);
     modal_ = true;
     modalResult_ = mrNone;
-    if (Application) Application->ModalStarted();
+    if (Application)
+        Application->ModalStarted();
     try {
         Show();
         while (modalResult_ == mrNone) {
             Application->HandleMessage();
-            if (Application->Terminated()) modalResult_ = mrCancel;
-            else if (modalResult_ != mrNone && !CloseQuery()) modalResult_ = mrNone;
+            if (Application->Terminated())
+                modalResult_ = mrCancel;
+            else if (modalResult_ != mrNone && !CloseQuery())
+                modalResult_ = mrNone;
         }
     } catch (...) {
         modal_ = false;
@@ -345,7 +392,8 @@ TModalResult TCustomForm::ShowModal()
     disabled.Restore();
     Hide();
     modal_ = false;
-    if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
+    if (previousActive && IsWindow(previousActive))
+        SetActiveWindow(previousActive);
     return modalResult_;
 }
 
@@ -359,29 +407,30 @@ void TCustomForm::Loaded()
 void TCustomForm::WndProc(TMessage& message)
 {
     switch (message.Msg) {
-    case CM_VISIBLECHANGED:
-        ShowWindowNow();
-        return;
-    case WM_CLOSE:
-        Close();
-        return;
+    case CM_VISIBLECHANGED: ShowWindowNow(); return;
+    case WM_CLOSE: Close(); return;
     case WM_COMMAND:
-        if (message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_ && menu_->DispatchCommand(LOWORD(message.WParam))) {
+        if (message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_ &&
+            menu_->DispatchCommand(LOWORD(message.WParam))) {
             message.Result = 0;
             return;
         }
         break;
     case WM_ACTIVATE:
         if (LOWORD(message.WParam) != WA_INACTIVE) {
-            if (activeControl_ && activeControl_->HandleAllocated()) ::SetFocus(activeControl_->HandleValue());
-            if (OnActivate) OnActivate(this);
+            if (activeControl_ && activeControl_->HandleAllocated())
+                ::SetFocus(activeControl_->HandleValue());
+            if (OnActivate)
+                OnActivate(this);
             message.Result = 0;
             return;
         }
         // Whatever the focused control was in the middle of (a pressed
         // button, a drag) ends when the form loses activation.
-        if (activeControl_) activeControl_->Perform(CM_CANCELMODE);
-        if (OnDeactivate) OnDeactivate(this);
+        if (activeControl_)
+            activeControl_->Perform(CM_CANCELMODE);
+        if (OnDeactivate)
+            OnDeactivate(this);
         break;
     }
     TWinControl::WndProc(message);

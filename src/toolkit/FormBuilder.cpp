@@ -15,9 +15,11 @@ void CreateDescribed(TCustomForm& form, TComponent& container, const TComponentD
     component->SetName(description.Name);
     container.InsertDescribedChild(component);
     created.push_back(component);
-    if (description.Assign) description.Assign(*component, form);
+    if (description.Assign)
+        description.Assign(*component, form);
     component->EndReading();
-    for (const TComponentDescription& child : description.Children) CreateDescribed(form, *component, child, created);
+    for (const TComponentDescription& child : description.Children)
+        CreateDescribed(form, *component, child, created);
 }
 } // namespace
 
@@ -25,12 +27,15 @@ void LoadComponents(TCustomForm& form, const std::function<void()>& assignForm,
                     const std::vector<TComponentDescription>& components)
 {
     form.BeginLoading();
-    if (assignForm) assignForm();
+    if (assignForm)
+        assignForm();
     form.EndReading();
     std::vector<TComponent*> created;
-    for (const TComponentDescription& description : components) CreateDescribed(form, form, description, created);
+    for (const TComponentDescription& description : components)
+        CreateDescribed(form, form, description, created);
     form.Loaded();
-    for (TComponent* component : created) component->Loaded();
+    for (TComponent* component : created)
+        component->Loaded();
 }
 
 } // namespace pp

@@ -35,14 +35,14 @@ struct TComponentDescription {
     std::vector<TComponentDescription> Children;
 };
 
-template <class Form>
-struct TFormDescription {
+template <class Form> struct TFormDescription {
     std::function<void(Form& form)> Assign;
     std::vector<TComponentDescription> Components;
 };
 
 template <class T, class Form>
-TComponentDescription Describe(T* Form::*field, std::string name, std::type_identity_t<std::function<void(T&, Form&)>> assign,
+TComponentDescription Describe(T* Form::*field, std::string name,
+                               std::type_identity_t<std::function<void(T&, Form&)>> assign,
                                std::vector<TComponentDescription> children = {})
 {
     TComponentDescription d;
@@ -54,7 +54,8 @@ TComponentDescription Describe(T* Form::*field, std::string name, std::type_iden
         return component;
     };
     d.Assign = [assign = std::move(assign)](TComponent& component, TCustomForm& form) {
-        if (assign) assign(static_cast<T&>(component), static_cast<Form&>(form));
+        if (assign)
+            assign(static_cast<T&>(component), static_cast<Form&>(form));
     };
     d.Children = std::move(children);
     return d;
@@ -69,7 +70,8 @@ TComponentDescription Describe(std::string name, std::type_identity_t<std::funct
     d.Name = std::move(name);
     d.Create = [](TCustomForm& form) -> TComponent* { return new T(&form); };
     d.Assign = [assign = std::move(assign)](TComponent& component, TCustomForm& form) {
-        if (assign) assign(static_cast<T&>(component), static_cast<Form&>(form));
+        if (assign)
+            assign(static_cast<T&>(component), static_cast<Form&>(form));
     };
     d.Children = std::move(children);
     return d;
@@ -79,10 +81,15 @@ TComponentDescription Describe(std::string name, std::type_identity_t<std::funct
 void LoadComponents(TCustomForm& form, const std::function<void()>& assignForm,
                     const std::vector<TComponentDescription>& components);
 
-template <class Form>
-void LoadFormDescription(Form& form, const TFormDescription<Form>& description)
+template <class Form> void LoadFormDescription(Form& form, const TFormDescription<Form>& description)
 {
-    LoadComponents(form, [&] { if (description.Assign) description.Assign(form); }, description.Components);
+    LoadComponents(
+        form,
+        [&] {
+            if (description.Assign)
+                description.Assign(form);
+        },
+        description.Components);
 }
 
 } // namespace pp

@@ -8,7 +8,8 @@ namespace pp {
 
 void TGraphicsObject::Changed()
 {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 namespace {
@@ -27,7 +28,8 @@ TFont::TFont() = default;
 
 void TFont::SetName(const std::string& name)
 {
-    if (name == name_) return;
+    if (name == name_)
+        return;
     name_ = name;
     handle_.Reset();
     Changed();
@@ -35,7 +37,8 @@ void TFont::SetName(const std::string& name)
 
 void TFont::SetHeight(int height)
 {
-    if (height == height_) return;
+    if (height == height_)
+        return;
     height_ = height;
     handle_.Reset();
     Changed();
@@ -47,14 +50,16 @@ void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(
 
 void TFont::SetColor(TColor color)
 {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Changed();
 }
 
 void TFont::SetStyle(unsigned style)
 {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     handle_.Reset();
     Changed();
@@ -62,7 +67,8 @@ void TFont::SetStyle(unsigned style)
 
 void TFont::SetCharset(int charset)
 {
-    if (charset == charset_) return;
+    if (charset == charset_)
+        return;
     charset_ = charset;
     handle_.Reset();
     Changed();
@@ -76,7 +82,8 @@ bool TFont::SameAs(const TFont& other) const
 
 void TFont::Assign(const TFont& other)
 {
-    if (SameAs(other)) return;
+    if (SameAs(other))
+        return;
     const bool shapeChanged = name_ != other.name_ || height_ != other.height_ || style_ != other.style_ ||
                               charset_ != other.charset_;
     name_ = other.name_;
@@ -84,7 +91,8 @@ void TFont::Assign(const TFont& other)
     color_ = other.color_;
     style_ = other.style_;
     charset_ = other.charset_;
-    if (shapeChanged) handle_.Reset();
+    if (shapeChanged)
+        handle_.Reset();
     Changed();
 }
 
@@ -108,7 +116,8 @@ HFONT TFont::Handle() const
 
 void TBrush::SetColor(TColor color)
 {
-    if (color == color_ && style_ == TBrushStyle::bsSolid) return;
+    if (color == color_ && style_ == TBrushStyle::bsSolid)
+        return;
     color_ = color;
     style_ = TBrushStyle::bsSolid;
     handle_.Reset();
@@ -117,7 +126,8 @@ void TBrush::SetColor(TColor color)
 
 void TBrush::SetStyle(TBrushStyle style)
 {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     handle_.Reset();
     Changed();
@@ -133,14 +143,17 @@ void TBrush::Assign(const TBrush& other)
 
 HBRUSH TBrush::Handle() const
 {
-    if (style_ == TBrushStyle::bsClear) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    if (!handle_) handle_.Reset(CreateSolidBrush(ColorRef(color_)));
+    if (style_ == TBrushStyle::bsClear)
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    if (!handle_)
+        handle_.Reset(CreateSolidBrush(ColorRef(color_)));
     return handle_.Get();
 }
 
 void TPen::SetColor(TColor color)
 {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     handle_.Reset();
     Changed();
@@ -148,7 +161,8 @@ void TPen::SetColor(TColor color)
 
 void TPen::SetWidth(int width)
 {
-    if (width == width_) return;
+    if (width == width_)
+        return;
     width_ = width;
     handle_.Reset();
     Changed();
@@ -156,7 +170,8 @@ void TPen::SetWidth(int width)
 
 void TPen::SetStyle(TPenStyle style)
 {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     handle_.Reset();
     Changed();

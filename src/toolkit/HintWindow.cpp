@@ -39,7 +39,8 @@ void THintWindow::ActivateHint(const TRect& rect, const std::string& text)
     text_ = text;
     HWND window = Handle();
     SetWindowTextW(window, WideFromUtf8(text).c_str());
-    SetWindowPos(window, HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -8,24 +8,28 @@ namespace pp {
 
 TChangeLink::~TChangeLink()
 {
-    if (sender_) sender_->UnRegisterChanges(*this);
+    if (sender_)
+        sender_->UnRegisterChanges(*this);
 }
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
+TImageList::TImageList(TComponent* owner) : TComponent(owner) { }
 
 TImageList::~TImageList()
 {
     // Detach first: a listener told of the end finds the list already gone.
     const std::vector<TChangeLink*> links = std::move(links_);
     links_.clear();
-    for (TChangeLink* link : links) link->sender_ = nullptr;
     for (TChangeLink* link : links)
-        if (link->OnChange) link->OnChange(this);
+        link->sender_ = nullptr;
+    for (TChangeLink* link : links)
+        if (link->OnChange)
+            link->OnChange(this);
 }
 
 void TImageList::SetSize(int width, int height)
 {
-    if (width == width_ && height == height_) return;
+    if (width == width_ && height == height_)
+        return;
     CheckBitmapSize(width, height, TPixelFormat::pf32bit);
     width_ = width;
     height_ = height;
@@ -35,14 +39,16 @@ void TImageList::SetSize(int width, int height)
 
 void TImageList::SetBkColor(TColor color)
 {
-    if (color == bkColor_) return;
+    if (color == bkColor_)
+        return;
     bkColor_ = color;
     Change();
 }
 
 int TImageList::Add(const TBitmap& image)
 {
-    if (image.Width() != width_ || image.Height() != height_) throw EInvalidOperation("Invalid image size");
+    if (image.Width() != width_ || image.Height() != height_)
+        throw EInvalidOperation("Invalid image size");
     TBitmap entry(image);
     entry.SetFormat(TPixelFormat::pf32bit);
     images_.push_back(std::move(entry));
@@ -52,14 +58,16 @@ int TImageList::Add(const TBitmap& image)
 
 void TImageList::Delete(int index)
 {
-    if (index < 0 || index >= Count()) throw EInvalidOperation("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= Count())
+        throw EInvalidOperation("List index out of bounds (" + std::to_string(index) + ")");
     images_.erase(images_.begin() + index);
     Change();
 }
 
 void TImageList::Clear()
 {
-    if (images_.empty()) return;
+    if (images_.empty())
+        return;
     images_.clear();
     Change();
 }
@@ -70,7 +78,8 @@ bool HasAnyAlpha(const TBitmap& image)
 {
     for (int y = 0; y < image.Height(); ++y)
         for (int x = 0; x < image.Width(); ++x)
-            if (image.Pixel32(x, y).A != 0) return true;
+            if (image.Pixel32(x, y).A != 0)
+                return true;
     return false;
 }
 
@@ -100,8 +109,10 @@ TBitmap TImageList::EntryOnBackground(int index) const
 
 void TImageList::RegisterChanges(TChangeLink& link)
 {
-    if (link.sender_ == this) return;
-    if (link.sender_) link.sender_->UnRegisterChanges(link);
+    if (link.sender_ == this)
+        return;
+    if (link.sender_)
+        link.sender_->UnRegisterChanges(link);
     link.sender_ = this;
     links_.push_back(&link);
 }
@@ -109,14 +120,16 @@ void TImageList::RegisterChanges(TChangeLink& link)
 void TImageList::UnRegisterChanges(TChangeLink& link)
 {
     std::erase(links_, &link);
-    if (link.sender_ == this) link.sender_ = nullptr;
+    if (link.sender_ == this)
+        link.sender_ = nullptr;
 }
 
 void TImageList::Change()
 {
     // By index: a listener may unregister while it is told.
     for (std::size_t i = 0; i < links_.size(); ++i)
-        if (TChangeLink* link = links_[i]; link->OnChange) link->OnChange(this);
+        if (TChangeLink* link = links_[i]; link->OnChange)
+            link->OnChange(this);
 }
 
 } // namespace pp

@@ -12,7 +12,8 @@ TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
 
 void TCustomLabel::SetTransparent(bool on)
 {
-    if (on == transparent_) return;
+    if (on == transparent_)
+        return;
     transparent_ = on;
     // A transparent label leaves its background to the parent.
     if (on)
@@ -24,14 +25,16 @@ void TCustomLabel::SetTransparent(bool on)
 
 void TCustomLabel::SetAutoSize(bool on)
 {
-    if (on == autoSize_) return;
+    if (on == autoSize_)
+        return;
     autoSize_ = on;
     AdjustBounds();
 }
 
 void TCustomLabel::SetWordWrap(bool on)
 {
-    if (on == wordWrap_) return;
+    if (on == wordWrap_)
+        return;
     wordWrap_ = on;
     AdjustBounds();
     Invalidate();
@@ -39,14 +42,16 @@ void TCustomLabel::SetWordWrap(bool on)
 
 void TCustomLabel::SetAlignment(TAlignment alignment)
 {
-    if (alignment == alignment_) return;
+    if (alignment == alignment_)
+        return;
     alignment_ = alignment;
     Invalidate();
 }
 
 void TCustomLabel::SetText(const std::string& text)
 {
-    if (text == text_) return;
+    if (text == text_)
+        return;
     TGraphicControl::SetText(text);
     AdjustBounds();
 }
@@ -54,15 +59,19 @@ void TCustomLabel::SetText(const std::string& text)
 unsigned TCustomLabel::TextFlags() const
 {
     unsigned flags = DT_EXPANDTABS;
-    if (wordWrap_) flags |= DT_WORDBREAK;
-    if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
-    if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+    if (wordWrap_)
+        flags |= DT_WORDBREAK;
+    if (alignment_ == TAlignment::taCenter)
+        flags |= DT_CENTER;
+    if (alignment_ == TAlignment::taRightJustify)
+        flags |= DT_RIGHT;
     return flags;
 }
 
 void TCustomLabel::AdjustBounds()
 {
-    if (!autoSize_ || IsLoading()) return;
+    if (!autoSize_ || IsLoading())
+        return;
     TMemoryDCHandle dc(CreateCompatibleDC(nullptr));
     TCanvas canvas(dc.Get());
     canvas.Font.Assign(Font());
@@ -71,7 +80,8 @@ void TCustomLabel::AdjustBounds()
     const std::string text = text_.empty() ? " " : text_;
     canvas.DrawText(text, rect, TextFlags() | DT_CALCRECT);
     int width = rect.Width();
-    if (wordWrap_ && MaxWidth > 0 && width > MaxWidth) width = MaxWidth;
+    if (wordWrap_ && MaxWidth > 0 && width > MaxWidth)
+        width = MaxWidth;
     SetBounds(Left(), Top(), width, rect.Height());
 }
 
@@ -102,7 +112,8 @@ void TCustomLabel::Paint()
 void TCustomLabel::WndProc(TMessage& message)
 {
     TGraphicControl::WndProc(message);
-    if (message.Msg == CM_FONTCHANGED) AdjustBounds();
+    if (message.Msg == CM_FONTCHANGED)
+        AdjustBounds();
 }
 
 } // namespace pp

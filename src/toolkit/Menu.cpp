@@ -11,39 +11,46 @@ namespace {
 UINT NextCommand()
 {
     static UINT next = 100;
-    if (next >= 0xF000) next = 100;  // above this the system menu's commands live
+    if (next >= 0xF000)
+        next = 100; // above this the system menu's commands live
     return next++;
 }
 } // namespace
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) { }
 
 TMenuItem::~TMenuItem()
 {
     Destroying();
     DestroyComponents();
-    for (TMenuItem* item : items_) item->parent_ = nullptr;
-    if (parent_) parent_->Remove(this);
+    for (TMenuItem* item : items_)
+        item->parent_ = nullptr;
+    if (parent_)
+        parent_->Remove(this);
 }
 
 void TMenuItem::SetCaption(const std::string& caption)
 {
-    if (caption == caption_) return;
+    if (caption == caption_)
+        return;
     caption_ = caption;
     Changed();
 }
 
 void TMenuItem::SetEnabled(bool enabled)
 {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Changed();
 }
 
 void TMenuItem::Add(TMenuItem* item)
 {
-    if (!item || item->parent_ == this) return;
-    if (item->parent_) item->parent_->Remove(item);
+    if (!item || item->parent_ == this)
+        return;
+    if (item->parent_)
+        item->parent_->Remove(item);
     item->parent_ = this;
     item->Menu = Menu;
     items_.push_back(item);
@@ -52,7 +59,8 @@ void TMenuItem::Add(TMenuItem* item)
 
 void TMenuItem::Remove(TMenuItem* item)
 {
-    if (std::find(items_.begin(), items_.end(), item) == items_.end()) return;
+    if (std::find(items_.begin(), items_.end(), item) == items_.end())
+        return;
     std::erase(items_, item);
     item->parent_ = nullptr;
     Changed();
@@ -60,25 +68,30 @@ void TMenuItem::Remove(TMenuItem* item)
 
 TMenuItem* TMenuItem::FindByCommand(UINT command)
 {
-    if (command == command_ && parent_) return this;
+    if (command == command_ && parent_)
+        return this;
     for (TMenuItem* item : items_)
-        if (TMenuItem* found = item->FindByCommand(command)) return found;
+        if (TMenuItem* found = item->FindByCommand(command))
+            return found;
     return nullptr;
 }
 
 void TMenuItem::Click()
 {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
 }
 
 void TMenuItem::InsertDescribedChild(TComponent* child)
 {
-    if (auto* item = dynamic_cast<TMenuItem*>(child)) Add(item);
+    if (auto* item = dynamic_cast<TMenuItem*>(child))
+        Add(item);
 }
 
 void TMenuItem::Changed()
 {
-    if (Menu && !IsLoading()) Menu->MenuChanged();
+    if (Menu && !IsLoading())
+        Menu->MenuChanged();
 }
 
 void TMenuItem::AppendTo(HMENU menu) const
@@ -94,9 +107,11 @@ void TMenuItem::AppendTo(HMENU menu) const
         return;
     }
     TMenuHandle submenu(CreatePopupMenu());
-    for (const TMenuItem* item : items_) item->AppendTo(submenu.Get());
+    for (const TMenuItem* item : items_)
+        item->AppendTo(submenu.Get());
     // From here the parent menu destroys the submenu along with itself.
-    AppendMenuW(menu, MF_STRING | MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu.Release()), caption.c_str());
+    AppendMenuW(menu, MF_STRING | MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu.Release()),
+                caption.c_str());
 }
 
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this))
@@ -108,7 +123,8 @@ HMENU TMainMenu::Handle()
 {
     if (!handle_) {
         TMenuHandle bar(CreateMenu());
-        for (int i = 0; i < items_->Count(); ++i) items_->Items(i)->AppendTo(bar.Get());
+        for (int i = 0; i < items_->Count(); ++i)
+            items_->Items(i)->AppendTo(bar.Get());
         handle_ = std::move(bar);
     }
     return handle_.Get();
@@ -117,7 +133,8 @@ HMENU TMainMenu::Handle()
 bool TMainMenu::DispatchCommand(UINT command)
 {
     TMenuItem* item = items_->FindByCommand(command);
-    if (!item) return false;
+    if (!item)
+        return false;
     item->Click();
     return true;
 }
@@ -128,17 +145,20 @@ namespace {
 void SetMenuOfTree(TMenuItem& item, TMainMenu* menu)
 {
     item.Menu = menu;
-    for (int i = 0; i < item.Count(); ++i) SetMenuOfTree(*item.Items(i), menu);
+    for (int i = 0; i < item.Count(); ++i)
+        SetMenuOfTree(*item.Items(i), menu);
 }
 } // namespace
 
 void TMainMenu::MenuChanged()
 {
     SetMenuOfTree(*items_, this);
-    if (!handle_) return;
+    if (!handle_)
+        return;
     // The window showing the old bar lets go of it before it is freed.
     TMenuHandle old = std::move(handle_);
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TMainMenu::Loaded()

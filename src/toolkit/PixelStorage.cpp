@@ -25,7 +25,7 @@ public:
         auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
         header->biSize = sizeof(BITMAPINFOHEADER);
         header->biWidth = width;
-        header->biHeight = -height;  // top-down rows, as the bitmap keeps them
+        header->biHeight = -height; // top-down rows, as the bitmap keeps them
         header->biPlanes = 1;
         header->biBitCount = static_cast<WORD>(bits);
         header->biCompression = BI_RGB;
@@ -38,7 +38,8 @@ public:
         void* pixels = nullptr;
         handle_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS,
                                        &pixels, nullptr, 0));
-        if (!handle_ || !pixels) throw EInvalidData("Out of system resources");
+        if (!handle_ || !pixels)
+            throw EInvalidData("Out of system resources");
         pixels_ = static_cast<std::uint8_t*>(pixels);
     }
     std::uint8_t* Bits() override { return pixels_; }
@@ -51,7 +52,8 @@ private:
 
 std::unique_ptr<TPixelStorage> MakeDibStorage(int width, int height, TPixelFormat format, std::size_t)
 {
-    if (width <= 0 || height <= 0) return nullptr;
+    if (width <= 0 || height <= 0)
+        return nullptr;
     return std::make_unique<TDibStorage>(width, height, format);
 }
 

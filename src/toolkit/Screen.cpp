@@ -10,7 +10,8 @@ TCustomForm* TScreen::ActiveForm() const
 {
     HWND active = GetActiveWindow();
     for (TCustomForm* form : forms_)
-        if (form->HandleAllocated() && form->HandleValue() == active) return form;
+        if (form->HandleAllocated() && form->HandleValue() == active)
+            return form;
     return nullptr;
 }
 

@@ -12,7 +12,7 @@ class TCustomForm;
 // The screen: its size and the forms in creation order.
 class TScreen : public TComponent {
 public:
-    TScreen() : TComponent(nullptr) {}
+    TScreen() : TComponent(nullptr) { }
     std::string ClassName() const override { return "TScreen"; }
     int FormCount() const { return static_cast<int>(forms_.size()); }
     TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }

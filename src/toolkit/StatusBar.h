@@ -11,7 +11,7 @@ class TStatusBar;
 
 class TStatusPanel : public TPersistent {
 public:
-    TStatusPanel(TStatusBar& owner, int index) : owner_(owner), index_(index) {}
+    TStatusPanel(TStatusBar& owner, int index) : owner_(owner), index_(index) { }
     std::string ClassName() const override { return "TStatusPanel"; }
 
     const std::string& Text() const { return text_; }
@@ -31,7 +31,7 @@ private:
 // The panels of a status bar, in order.
 class TStatusPanels : public TPersistent {
 public:
-    explicit TStatusPanels(TStatusBar& owner) : owner_(owner) {}
+    explicit TStatusPanels(TStatusBar& owner) : owner_(owner) { }
     std::string ClassName() const override { return "TStatusPanels"; }
     TStatusPanel& Add();
     int Count() const { return static_cast<int>(items_.size()); }

@@ -28,7 +28,8 @@ TTaskWindowsDisabler::TTaskWindowsDisabler(HWND keep)
 void TTaskWindowsDisabler::Restore()
 {
     for (HWND window : disabled_)
-        if (IsWindow(window)) EnableWindow(window, TRUE);
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
     disabled_.clear();
 }
 

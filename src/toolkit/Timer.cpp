@@ -9,7 +9,10 @@ namespace pp {
 namespace {
 constexpr UINT_PTR TimerId = 1;
 
-UINT_PTR PlatformStart(HWND window, UINT_PTR id, UINT interval) { return SetTimer(window, id, interval, nullptr); }
+UINT_PTR PlatformStart(HWND window, UINT_PTR id, UINT interval)
+{
+    return SetTimer(window, id, interval, nullptr);
+}
 void PlatformStop(HWND window, UINT_PTR id) { KillTimer(window, id); }
 
 TTimerService currentService{&PlatformStart, &PlatformStop};
@@ -32,27 +35,32 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner)
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClassOnce(UtilWindowClass, UtilWindowProc);
     // A message-only helper window: it receives the ticks and is never seen.
-    window_.Reset(CreateWindowExW(0, UtilWindowClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
-    if (!window_) throw EOutOfResources("Not enough timers available");
+    window_.Reset(CreateWindowExW(0, UtilWindowClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  instance, nullptr));
+    if (!window_)
+        throw EOutOfResources("Not enough timers available");
     SetPropW(window_.Get(), TimerProperty, this);
 }
 
 TTimer::~TTimer()
 {
-    if (running_) currentService.Stop(window_.Get(), TimerId);
+    if (running_)
+        currentService.Stop(window_.Get(), TimerId);
     RemovePropW(window_.Get(), TimerProperty);
 }
 
 void TTimer::SetEnabled(bool enabled)
 {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     UpdateTimer();
 }
 
 void TTimer::SetInterval(std::uint32_t interval)
 {
-    if (interval == interval_) return;
+    if (interval == interval_)
+        return;
     interval_ = interval;
     UpdateTimer();
 }
@@ -71,17 +79,21 @@ void TTimer::Loaded()
 
 void TTimer::UpdateTimer()
 {
-    if (running_) currentService.Stop(window_.Get(), TimerId);
+    if (running_)
+        currentService.Stop(window_.Get(), TimerId);
     running_ = false;
     // Nothing ticks while the description is still being read.
-    if (IsLoading() || !enabled_ || interval_ == 0 || !onTimer_) return;
-    if (!currentService.Start(window_.Get(), TimerId, interval_)) throw EOutOfResources("Not enough timers available");
+    if (IsLoading() || !enabled_ || interval_ == 0 || !onTimer_)
+        return;
+    if (!currentService.Start(window_.Get(), TimerId, interval_))
+        throw EOutOfResources("Not enough timers available");
     running_ = true;
 }
 
 void TTimer::Timer()
 {
-    if (onTimer_) onTimer_(this);
+    if (onTimer_)
+        onTimer_(this);
 }
 
 LRESULT CALLBACK TTimer::UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -91,7 +103,8 @@ LRESULT CALLBACK TTimer::UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LP
             try {
                 timer->Timer();
             } catch (...) {
-                if (Application) Application->HandleException(timer);
+                if (Application)
+                    Application->HandleException(timer);
             }
         }
         return 0;

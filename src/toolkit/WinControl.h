@@ -84,7 +84,7 @@ protected:
     virtual void DestroyWnd();
     // After the window exists: fonts, texts and state sent to it.
     virtual void CreateWindowHandle(const TCreateParams& params);
-    virtual void InitializeWindow() {}
+    virtual void InitializeWindow() { }
     virtual void PaintWindow(HDC dc);
     std::string GetText() const override;
     void BoundsChanged() override;

@@ -11,7 +11,8 @@ namespace pp {
 void RegisterClassOnce(const wchar_t* name, WNDPROC procedure, HICON icon)
 {
     static std::set<std::wstring> registered;
-    if (registered.contains(name)) return;
+    if (registered.contains(name))
+        return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = procedure;
@@ -19,7 +20,8 @@ void RegisterClassOnce(const wchar_t* name, WNDPROC procedure, HICON icon)
     wc.hIcon = icon;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = name;
-    if (!RegisterClassExW(&wc)) throw EOutOfResources("Cannot register window class " + Utf8FromWide(name));
+    if (!RegisterClassExW(&wc))
+        throw EOutOfResources("Cannot register window class " + Utf8FromWide(name));
     registered.insert(name);
 }
 

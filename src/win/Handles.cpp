@@ -24,7 +24,8 @@ void detail::CountHandle(THandleKind kind, int delta) { liveCounts[static_cast<s
 
 TWindowDCHandle::TWindowDCHandle(HWND window) : window_(window), dc_(GetDC(window))
 {
-    if (dc_) detail::CountHandle(THandleKind::DC, +1);
+    if (dc_)
+        detail::CountHandle(THandleKind::DC, +1);
 }
 
 TWindowDCHandle::~TWindowDCHandle()

@@ -21,17 +21,17 @@ void CountHandle(THandleKind kind, int delta);
 } // namespace detail
 
 // Frees a handle of one kind; the release function is the platform's.
-template <class H, THandleKind Kind, auto Free>
-class TOwnedHandle {
+template <class H, THandleKind Kind, auto Free> class TOwnedHandle {
 public:
     TOwnedHandle() = default;
     explicit TOwnedHandle(H handle) : handle_(handle)
     {
-        if (handle_) detail::CountHandle(Kind, +1);
+        if (handle_)
+            detail::CountHandle(Kind, +1);
     }
     TOwnedHandle(const TOwnedHandle&) = delete;
     TOwnedHandle& operator=(const TOwnedHandle&) = delete;
-    TOwnedHandle(TOwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    TOwnedHandle(TOwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) { }
     TOwnedHandle& operator=(TOwnedHandle&& other) noexcept
     {
         if (this != &other) {
@@ -51,13 +51,15 @@ public:
             detail::CountHandle(Kind, -1);
         }
         handle_ = handle;
-        if (handle_) detail::CountHandle(Kind, +1);
+        if (handle_)
+            detail::CountHandle(Kind, +1);
     }
     // Hands the handle to another owner outside this scheme (a submenu given
     // to its parent menu, which destroys it along with itself).
     H Release()
     {
-        if (handle_) detail::CountHandle(Kind, -1);
+        if (handle_)
+            detail::CountHandle(Kind, -1);
         return std::exchange(handle_, nullptr);
     }
 
@@ -101,12 +103,14 @@ private:
 // one back, so that owned objects are never deleted while selected.
 class TSelectObject {
 public:
-    TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    TSelectObject(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) { }
     TSelectObject(const TSelectObject&) = delete;
     TSelectObject& operator=(const TSelectObject&) = delete;
     ~TSelectObject()
     {
-        if (previous_) SelectObject(dc_, previous_);
+        if (previous_)
+            SelectObject(dc_, previous_);
     }
 
 private:

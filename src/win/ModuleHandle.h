@@ -19,10 +19,10 @@ inline TModuleHandle LoadModule(const wchar_t* name) { return TModuleHandle(Load
 
 // A function of a loaded module as the type it is called through; null when
 // the module is null or lacks it.
-template <class Function>
-Function ModuleFunction(HMODULE module, const char* name)
+template <class Function> Function ModuleFunction(HMODULE module, const char* name)
 {
-    if (!module) return nullptr;
+    if (!module)
+        return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 

@@ -8,12 +8,13 @@ namespace pp {
 
 class TSavedDC {
 public:
-    explicit TSavedDC(HDC dc) : dc_(dc), id_(dc ? SaveDC(dc) : 0) {}
+    explicit TSavedDC(HDC dc) : dc_(dc), id_(dc ? SaveDC(dc) : 0) { }
     TSavedDC(const TSavedDC&) = delete;
     TSavedDC& operator=(const TSavedDC&) = delete;
     ~TSavedDC()
     {
-        if (id_ != 0) RestoreDC(dc_, id_);
+        if (id_ != 0)
+            RestoreDC(dc_, id_);
     }
 
 private:

@@ -1,8 +1,8 @@
 // Gradient description text from skin options and stored descriptions:
 // parsing must either give segments or raise the conversion error, and
 // painting any parsed gradient must stay inside the bitmap.
-#include "core/Error.h"
 #include "skin/pixels/Gradient.h"
+#include "core/Error.h"
 
 #include <cstddef>
 #include <cstdint>

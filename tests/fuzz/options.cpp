@@ -34,8 +34,9 @@ std::vector<std::uint8_t> Pixels(int channels)
     std::vector<std::uint8_t> pixels;
     for (int i = 0; i < Side * Side; ++i) {
         const bool key = i % 7 == 0;
-        const std::uint8_t rgba[4] = {static_cast<std::uint8_t>(key ? 0xFF : i), static_cast<std::uint8_t>(key ? 0 : 0x66),
-                                      static_cast<std::uint8_t>(key ? 0xFF : 0x99), static_cast<std::uint8_t>(i * 3)};
+        const std::uint8_t rgba[4] = {
+            static_cast<std::uint8_t>(key ? 0xFF : i), static_cast<std::uint8_t>(key ? 0 : 0x66),
+            static_cast<std::uint8_t>(key ? 0xFF : 0x99), static_cast<std::uint8_t>(i * 3)};
         pixels.insert(pixels.end(), rgba, rgba + channels);
     }
     return pixels;

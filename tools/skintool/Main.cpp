@@ -66,13 +66,16 @@ int Run(const std::vector<std::string>& args)
     const std::string command = args.empty() ? "" : args[0];
     if (command == "pack" && (args.size() == 3 || (args.size() == 5 && args[3] == "--damage"))) {
         skintool::Pack(args[1], args[2],
-                       args.size() == 5 ? skintool::PackageDamageNamed(args[4]) : skintool::TPackageDamage::None);
+                       args.size() == 5 ? skintool::PackageDamageNamed(args[4])
+                                        : skintool::TPackageDamage::None);
     } else if (command == "unpack" && args.size() == 3) {
         skintool::Unpack(args[1], args[2]);
     } else if (command == "list" && args.size() == 2) {
         std::fputs(skintool::List(args[1]).c_str(), stdout);
-    } else if (command == "decode" && (args.size() == 3 || (args.size() == 5 && args[3] == "--skin-version"))) {
-        skintool::Decode(args[1], args[2], args.size() == 5 ? std::optional(ParseVersion(args[4])) : std::nullopt);
+    } else if (command == "decode" &&
+               (args.size() == 3 || (args.size() == 5 && args[3] == "--skin-version"))) {
+        skintool::Decode(args[1], args[2],
+                         args.size() == 5 ? std::optional(ParseVersion(args[4])) : std::nullopt);
     } else if (command == "info" && args.size() == 2) {
         std::fputs(skintool::Info(args[1]).c_str(), stdout);
     } else if (command == "render" && args.size() >= 5) {

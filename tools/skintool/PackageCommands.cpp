@@ -95,8 +95,8 @@ void Pack(const std::string& dir, const std::string& packageFile, TPackageDamage
         writer.RawMagic("LVzX");
     const std::vector<std::string> names = FilesToPack(dir);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::vector<std::uint8_t> data =
-            pp::ReadFileBytes(pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(names[i])));
+        const std::vector<std::uint8_t> data = pp::ReadFileBytes(
+            pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(names[i])));
         pp::TRawPackageEntry entry = writer.SoundEntry(names[i], data);
         if (i == 0)
             DamageEntry(entry, damage);
@@ -113,12 +113,14 @@ void Unpack(const std::string& packageFile, const std::string& dir)
     const auto reader = OpenPackage(packageFile);
     for (const pp::TacEntryInfo& entry : reader->Directory)
         if (!IsPlainFileName(entry.Name))
-            throw pp::EInvalidData("Entry \"" + entry.Name + "\" is not a plain file name; nothing was unpacked");
+            throw pp::EInvalidData("Entry \"" + entry.Name +
+                                   "\" is not a plain file name; nothing was unpacked");
     fs::create_directories(pp::PathFromUtf8(dir));
     std::size_t imageIndex = 0;
     for (const pp::TacEntryInfo& entry : reader->Directory) {
         const pp::TMemoryStream& data = EntryData(*reader, entry, imageIndex);
-        pp::WriteFileBytes(pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(entry.Name)), data.Bytes());
+        pp::WriteFileBytes(pp::Utf8FromPath(pp::PathFromUtf8(dir) / pp::PathFromUtf8(entry.Name)),
+                           data.Bytes());
     }
 }
 

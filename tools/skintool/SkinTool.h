@@ -21,7 +21,8 @@ TPackageDamage PackageDamageNamed(const std::string& name);
 // Packs every file of `dir` into a packed skin file, "Options.dat" first and
 // the others in byte order of their names, so the same folder always gives
 // the same file.
-void Pack(const std::string& dir, const std::string& packageFile, TPackageDamage damage = TPackageDamage::None);
+void Pack(const std::string& dir, const std::string& packageFile,
+          TPackageDamage damage = TPackageDamage::None);
 // Writes every entry of the package into `dir` (created when missing).
 // Refuses names that are not plain file names before writing anything.
 void Unpack(const std::string& packageFile, const std::string& dir);

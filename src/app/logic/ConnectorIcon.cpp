@@ -13,10 +13,22 @@ enum TInk : std::uint8_t { Black = 0, Grey = 7, Dark = 8, Pin = 11, Silver = 15 
 
 // Blue, green, red, reserved: the 16 colours of the classic system palette.
 constexpr std::array<std::array<std::uint8_t, 4>, 16> Palette{{
-    {0, 0, 0, 0},       {0, 0, 128, 0},     {0, 128, 0, 0},     {0, 128, 128, 0},
-    {128, 0, 0, 0},     {128, 0, 128, 0},   {128, 128, 0, 0},   {192, 192, 192, 0},
-    {128, 128, 128, 0}, {0, 0, 255, 0},     {0, 255, 0, 0},     {0, 255, 255, 0},
-    {255, 0, 0, 0},     {255, 0, 255, 0},   {255, 255, 0, 0},   {255, 255, 255, 0},
+    {0, 0, 0, 0},
+    {0, 0, 128, 0},
+    {0, 128, 0, 0},
+    {0, 128, 128, 0},
+    {128, 0, 0, 0},
+    {128, 0, 128, 0},
+    {128, 128, 0, 0},
+    {192, 192, 192, 0},
+    {128, 128, 128, 0},
+    {0, 0, 255, 0},
+    {0, 255, 0, 0},
+    {0, 255, 255, 0},
+    {255, 0, 0, 0},
+    {255, 0, 255, 0},
+    {255, 255, 0, 0},
+    {255, 255, 255, 0},
 }};
 
 struct TCanvasGrid {
@@ -77,8 +89,8 @@ void PutLE(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 std::vector<std::uint8_t> ConnectorIconFile()
 {
     const TCanvasGrid grid = DrawConnector();
-    constexpr std::uint32_t xorBytes = Size * Size / 2;  // 4 bits a pixel, rows already 4-byte aligned
-    constexpr std::uint32_t andBytes = Size * Size / 8;  // 1 bit a pixel, 4 bytes a row
+    constexpr std::uint32_t xorBytes = Size * Size / 2; // 4 bits a pixel, rows already 4-byte aligned
+    constexpr std::uint32_t andBytes = Size * Size / 8; // 1 bit a pixel, 4 bytes a row
     constexpr std::uint32_t imageBytes = 40 + 16 * 4 + xorBytes + andBytes;
 
     std::vector<std::uint8_t> out;

@@ -8,7 +8,7 @@ namespace {
 
 class TNumberReader {
 public:
-    explicit TNumberReader(std::string_view text) : text_(text) {}
+    explicit TNumberReader(std::string_view text) : text_(text) { }
 
     // Returns nothing when the text is not a number in range.
     std::optional<std::int32_t> Read()

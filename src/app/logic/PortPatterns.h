@@ -23,7 +23,9 @@ constexpr std::uint32_t RunningLightInterval = 100;
 class TPortPatterns {
 public:
     TPortPatterns(TLineState& state, port::TPortBackend& port, TPatternTimers timers)
-        : state_(state), port_(port), timers_(timers) {}
+        : state_(state), port_(port), timers_(timers)
+    {
+    }
 
     // Writes the output byte, reads the register back and returns the low
     // 8 bits of what was read.

@@ -18,7 +18,7 @@ public:
 // allow it. Used where no platform timer is wanted.
 class TTimerState : public TTimerSwitch {
 public:
-    TTimerState(bool enabled, std::uint32_t interval) : enabled_(enabled), interval_(interval) {}
+    TTimerState(bool enabled, std::uint32_t interval) : enabled_(enabled), interval_(interval) { }
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     std::uint32_t Interval() const override { return interval_; }

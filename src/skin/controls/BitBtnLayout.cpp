@@ -37,8 +37,8 @@ void ResolveMarginAndSpacing(const TAxis& axis, TGroupAlignment alignment, int& 
         spacing = ((axis.Client - margin - axis.Glyph) - axis.Text) / 2;
 }
 
-void PlaceBeside(TGlyphPlace place, TGroupAlignment alignment, int width, int margin, int spacing, TSize glyph,
-                 TSize text, TPoint& glyphPos, TRect& caption)
+void PlaceBeside(TGlyphPlace place, TGroupAlignment alignment, int width, int margin, int spacing,
+                 TSize glyph, TSize text, TPoint& glyphPos, TRect& caption)
 {
     const int gw = glyph.Width;
     const int tw = text.Width;
@@ -116,18 +116,19 @@ TBitBtnLayoutResult LayoutBitBtn(const TBitBtnLayoutInput& input)
 
     int spacing = (text.Width == 0 || glyph.Width == 0) ? 0 : input.Spacing;
     int margin = input.Margin;
-    const TAxis axis = beside ? TAxis{width, glyph.Width, text.Width} : TAxis{height, glyph.Height, text.Height};
+    const TAxis axis = beside ? TAxis{width, glyph.Width, text.Width}
+                              : TAxis{height, glyph.Height, text.Height};
     ResolveMarginAndSpacing(axis, input.Alignment, margin, spacing);
 
     if (beside) {
         PlaceBeside(place, input.Alignment, width, margin, spacing, glyph, text, glyphPos, caption);
     } else {
-        const int glyphY = place == TGlyphPlace::Top ? (height - glyph.Height - spacing - text.Height) / 2
-                                                      : height - glyph.Height -
-                                                            (height - glyph.Height - spacing - text.Height) / 2;
+        const int glyphY = place == TGlyphPlace::Top
+                               ? (height - glyph.Height - spacing - text.Height) / 2
+                               : height - glyph.Height - (height - glyph.Height - spacing - text.Height) / 2;
         glyphPos.Y = glyphY;
         const int captionY = place == TGlyphPlace::Top ? glyphY + glyph.Height + spacing
-                                                        : glyphY - spacing - text.Height;
+                                                       : glyphY - spacing - text.Height;
         caption = {caption.Left, captionY, caption.Right, captionY + text.Height};
     }
 

@@ -13,10 +13,10 @@ struct TBitBtnLayoutInput {
     TGlyphPlace Place = TGlyphPlace::Left;
     TGroupAlignment Alignment = TGroupAlignment::Center;
     bool RightToLeft = false;
-    int Margin = -1;  // -1: centre the group
-    int Spacing = 4;  // negative: spread evenly
-    TSize GlyphSize;  // 0 x 0 without a glyph
-    TSize TextSize;   // 0 x 0 without a caption
+    int Margin = -1; // -1: centre the group
+    int Spacing = 4; // negative: spread evenly
+    TSize GlyphSize; // 0 x 0 without a glyph
+    TSize TextSize;  // 0 x 0 without a caption
 };
 
 struct TBitBtnLayoutResult {

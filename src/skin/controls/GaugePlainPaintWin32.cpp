@@ -59,7 +59,8 @@ void PaintPie(TCanvas& canvas, const TRect& pr, const TPlainGaugeLook& look)
     // Drawn counter-clockwise from the start point to the top middle, so the
     // filled part grows clockwise from the top as the percentage rises.
     const double alpha = (look.PercentDone / 50.0 + 0.5) * std::numbers::pi;
-    const TPoint start{RoundHalfEven((w / 2) * (1 - std::cos(alpha))), RoundHalfEven((h / 2) * (1 - std::sin(alpha)))};
+    const TPoint start{RoundHalfEven((w / 2) * (1 - std::cos(alpha))),
+                       RoundHalfEven((h / 2) * (1 - std::sin(alpha)))};
     canvas.Brush.SetColor(look.ForeColor);
     canvas.Pie(box, start, {w / 2, 0});
 }
@@ -78,25 +79,18 @@ void PaintNeedle(TCanvas& canvas, const TRect& pr, int controlWidth, const TPlai
     const int middle = controlWidth / 2;
     const double beta = look.PercentDone / 100.0 * std::numbers::pi;
     canvas.MoveTo(middle, pr.Bottom - 1);
-    canvas.LineTo(RoundHalfEven(middle * (1 - std::cos(beta))), RoundHalfEven((pr.Bottom - 1) * (1 - std::sin(beta))));
+    canvas.LineTo(RoundHalfEven(middle * (1 - std::cos(beta))),
+                  RoundHalfEven((pr.Bottom - 1) * (1 - std::sin(beta))));
 }
 
 void PaintFigure(TCanvas& canvas, const TRect& pr, TSize size, const TPlainGaugeLook& look)
 {
     switch (look.Kind) {
-    case TsGaugeKind::gkText:
-        FillWith(canvas, pr, look.BackColor);
-        break;
+    case TsGaugeKind::gkText: FillWith(canvas, pr, look.BackColor); break;
     case TsGaugeKind::gkHorizontalBar:
-    case TsGaugeKind::gkVerticalBar:
-        PaintBar(canvas, pr, look);
-        break;
-    case TsGaugeKind::gkPie:
-        PaintPie(canvas, pr, look);
-        break;
-    case TsGaugeKind::gkNeedle:
-        PaintNeedle(canvas, pr, size.Width, look);
-        break;
+    case TsGaugeKind::gkVerticalBar: PaintBar(canvas, pr, look); break;
+    case TsGaugeKind::gkPie: PaintPie(canvas, pr, look); break;
+    case TsGaugeKind::gkNeedle: PaintNeedle(canvas, pr, size.Width, look); break;
     }
 }
 

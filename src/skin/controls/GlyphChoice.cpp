@@ -4,24 +4,24 @@
 
 namespace pp {
 
-bool SelectsListImage(bool hasList, int count, int index) { return hasList && count > 0 && index >= 0 && index < count; }
+bool SelectsListImage(bool hasList, int count, int index)
+{
+    return hasList && count > 0 && index >= 0 && index < count;
+}
 
 int GlyphImageForState(TButtonPaintState state, const TGlyphBitmapTraits& glyph, bool down)
 {
     const int count = std::max(glyph.NumGlyphs, 1);
     switch (state) {
-    case TButtonPaintState::Hot:
-        return glyph.SixteenColours ? 0 : std::min(1, count - 1);
+    case TButtonPaintState::Hot: return glyph.SixteenColours ? 0 : std::min(1, count - 1);
     case TButtonPaintState::Pressed: {
         const int wanted = (down ? 1 : 0) + 2;
         if (wanted < count)
             return wanted;
         return glyph.SixteenColours ? 0 : std::min(1, count - 1);
     }
-    case TButtonPaintState::Default:
-        return count > 3 ? 3 : 0;
-    default:
-        return 0;
+    case TButtonPaintState::Default: return count > 3 ? 3 : 0;
+    default: return 0;
     }
 }
 

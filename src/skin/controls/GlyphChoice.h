@@ -15,7 +15,7 @@ struct TGlyphButtonState {
     TButtonPaintState State = TButtonPaintState::Normal;
     bool Enabled = true;
     bool Down = false;
-    int Blend = 0;  // percent
+    int Blend = 0; // percent
     unsigned DisabledGlyphKind = dgBlended;
     bool Grayed = false;
 };

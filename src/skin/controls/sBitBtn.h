@@ -89,8 +89,7 @@ protected:
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    template <class T>
-    void SetAndInvalidate(T& field, T value);
+    template <class T> void SetAndInvalidate(T& field, T value);
     TSize GlyphSize() const;
     TSize CaptionSize(TCanvas& canvas) const;
     unsigned CaptionFlags() const;

@@ -14,38 +14,28 @@ namespace {
 TGlyphPlace PlaceOf(TButtonLayout layout)
 {
     switch (layout) {
-    case TButtonLayout::blGlyphRight:
-        return TGlyphPlace::Right;
-    case TButtonLayout::blGlyphTop:
-        return TGlyphPlace::Top;
-    case TButtonLayout::blGlyphBottom:
-        return TGlyphPlace::Bottom;
-    default:
-        return TGlyphPlace::Left;
+    case TButtonLayout::blGlyphRight: return TGlyphPlace::Right;
+    case TButtonLayout::blGlyphTop: return TGlyphPlace::Top;
+    case TButtonLayout::blGlyphBottom: return TGlyphPlace::Bottom;
+    default: return TGlyphPlace::Left;
     }
 }
 
 TGroupAlignment GroupOf(TAlignment alignment)
 {
     switch (alignment) {
-    case TAlignment::taLeftJustify:
-        return TGroupAlignment::Left;
-    case TAlignment::taRightJustify:
-        return TGroupAlignment::Right;
-    default:
-        return TGroupAlignment::Center;
+    case TAlignment::taLeftJustify: return TGroupAlignment::Left;
+    case TAlignment::taRightJustify: return TGroupAlignment::Right;
+    default: return TGroupAlignment::Center;
     }
 }
 
 unsigned AlignmentFlag(TAlignment alignment)
 {
     switch (alignment) {
-    case TAlignment::taLeftJustify:
-        return DT_LEFT;
-    case TAlignment::taRightJustify:
-        return DT_RIGHT;
-    default:
-        return DT_CENTER;
+    case TAlignment::taLeftJustify: return DT_LEFT;
+    case TAlignment::taRightJustify: return DT_RIGHT;
+    default: return DT_CENTER;
     }
 }
 
@@ -63,8 +53,7 @@ TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner)
     imagesLink_.OnChange = [this](TObject*) { Invalidate(); };
 }
 
-template <class T>
-void TsBitBtn::SetAndInvalidate(T& field, T value)
+template <class T> void TsBitBtn::SetAndInvalidate(T& field, T value)
 {
     if (field == value)
         return;
@@ -172,7 +161,8 @@ TSize TsBitBtn::CaptionSize(TCanvas& canvas) const
     const std::string caption = Caption();
     if (!showCaption_ || caption.empty())
         return {0, 0};
-    const int available = CaptionAvailableWidth(Width(), Margin(), Spacing(), PlaceOf(Layout()), GlyphSize().Width);
+    const int available = CaptionAvailableWidth(Width(), Margin(), Spacing(), PlaceOf(Layout()),
+                                                GlyphSize().Width);
     TRect rect{0, 0, available, 0};
     canvas.Font.Assign(Font());
     canvas.DrawText(caption, rect, CaptionFlags() | DT_CALCRECT);
@@ -199,7 +189,10 @@ TGlyphBitmapTraits TsBitBtn::GlyphTraits() const
     return {NumGlyphs(), IsSixteenColours(glyph), GlyphHasAlpha(glyph)};
 }
 
-int TsBitBtn::GlyphImageIndex(TButtonPaintState state) const { return GlyphImageForState(state, GlyphTraits(), down_); }
+int TsBitBtn::GlyphImageIndex(TButtonPaintState state) const
+{
+    return GlyphImageForState(state, GlyphTraits(), down_);
+}
 
 void TsBitBtn::DrawCaption(TCanvas& canvas, const TRect& rect, TButtonPaintState state) const
 {
@@ -232,7 +225,8 @@ void TsBitBtn::DrawGlyph(TBitmap& target, TPoint pos, TButtonPaintState state) c
     if (state == TButtonPaintState::Pressed)
         pos = {pos.X + 1, pos.Y + 1};
     if (UsesListImage()) {
-        DrawGlyphImage(target, pos, Images()->EntryOnBackground(imageIndex_), ListGlyphLook(GlyphState(state)));
+        DrawGlyphImage(target, pos, Images()->EntryOnBackground(imageIndex_),
+                       ListGlyphLook(GlyphState(state)));
         return;
     }
     const TBitmap& glyph = Glyph();

@@ -1,8 +1,8 @@
 #pragma once
 // A windowless progress indicator: a bar, pie, needle or bare text showing a
 // value within a range, with the percentage drawn inverted over the figure.
-#include "skin/controls/GaugeModel.h"
 #include "skin/controls/ControlSkinSettings.h"
+#include "skin/controls/GaugeModel.h"
 #include "toolkit/Control.h"
 
 #include <functional>
@@ -59,10 +59,8 @@ protected:
     void Paint() override;
 
 private:
-    template <class T>
-    void SetAndRepaint(T& field, T value);
-    template <class Setter>
-    void SetRangeEnd(Setter setter);
+    template <class T> void SetAndRepaint(T& field, T value);
+    template <class Setter> void SetRangeEnd(Setter setter);
 
     app::TGaugeModel model_;
     TsGaugeKind kind_ = TsGaugeKind::gkHorizontalBar;

@@ -11,8 +11,7 @@ TsGauge::TsGauge(TComponent* owner) : TGraphicControl(owner)
     SetBounds(0, 0, 120, 30);
 }
 
-template <class T>
-void TsGauge::SetAndRepaint(T& field, T value)
+template <class T> void TsGauge::SetAndRepaint(T& field, T value)
 {
     if (field == value)
         return;
@@ -40,8 +39,7 @@ void TsGauge::SetSuffix(const std::string& suffix)
 
 // The model's range error becomes the toolkit's invalid-operation error,
 // the kind the rest of the program expects from a property setter.
-template <class Setter>
-void TsGauge::SetRangeEnd(Setter setter)
+template <class Setter> void TsGauge::SetRangeEnd(Setter setter)
 {
     bool changed = false;
     try {

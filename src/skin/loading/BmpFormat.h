@@ -18,7 +18,7 @@ enum class TBmpCompression : std::uint32_t {
 
 struct TBmpInfo {
     int Width = 0;
-    int Height = 0;      // always positive; see TopDown
+    int Height = 0; // always positive; see TopDown
     bool TopDown = false;
     int BitCount = 0;
     TBmpCompression Compression = TBmpCompression::Rgb;

@@ -10,7 +10,7 @@ namespace {
 
 class TRleCursor {
 public:
-    TRleCursor(const TBmpInfo& info, TBitmap& target) : info_(info), target_(target) {}
+    TRleCursor(const TBmpInfo& info, TBitmap& target) : info_(info), target_(target) { }
 
     void Put(unsigned index)
     {
@@ -48,7 +48,7 @@ private:
 
 class TRleReader {
 public:
-    explicit TRleReader(const std::vector<std::uint8_t>& data) : data_(data) {}
+    explicit TRleReader(const std::vector<std::uint8_t>& data) : data_(data) { }
     bool More(std::size_t n) const { return data_.size() - pos_ >= n; }
     std::uint8_t Byte()
     {

@@ -25,7 +25,8 @@ TCellSpan ClampedSpan(std::int64_t from, std::int64_t to, int size)
             static_cast<int>(std::clamp<std::int64_t>(to, 0, last))};
 }
 
-bool CellHasKeyPixel(const TBitmap& bitmap, std::int64_t x0, std::int64_t x1, std::int64_t y0, std::int64_t y1)
+bool CellHasKeyPixel(const TBitmap& bitmap, std::int64_t x0, std::int64_t x1, std::int64_t y0,
+                     std::int64_t y1)
 {
     const TCellSpan xs = ClampedSpan(x0, x1, bitmap.Width());
     const TCellSpan ys = ClampedSpan(y0, y1, bitmap.Height());

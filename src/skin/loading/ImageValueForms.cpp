@@ -18,8 +18,7 @@ std::string Describe(const TsMaskData& mask)
 // Columns count from 1, both ends included.
 class TFixedColumns {
 public:
-    TFixedColumns(std::string_view value, const TsMaskData& mask, std::size_t lastColumn)
-        : value_(value)
+    TFixedColumns(std::string_view value, const TsMaskData& mask, std::size_t lastColumn) : value_(value)
     {
         if (value.size() < lastColumn)
             throw EInvalidData("The value \"" + std::string(value) + "\" of " + Describe(mask) +
@@ -92,8 +91,8 @@ void RequireCuttable(const TsMaskData& mask)
         throw EInvalidData("The frame count " + std::to_string(mask.FrameCount) + " of " + Describe(mask) +
                            " is not valid: an image has at least one frame");
     if (mask.MaskBands < 0)
-        throw EInvalidData("The mask band count " + std::to_string(mask.MaskBands) + " of " +
-                           Describe(mask) + " is not valid: it cannot be negative");
+        throw EInvalidData("The mask band count " + std::to_string(mask.MaskBands) + " of " + Describe(mask) +
+                           " is not valid: it cannot be negative");
 }
 
 void SetThirdBorders(TsMaskData& mask)
@@ -166,16 +165,17 @@ void ReadTextureMasterValue(std::string_view value, TsMaskData& mask)
 void ReadMasterRectValue(std::string_view value, TsMaskData& mask)
 {
     const std::vector<std::string_view> words = RectValueWords(value);
-    const std::vector<std::string_view> rect =
-        SplitWords(words.size() > 1 ? words[1] : std::string_view(), " ,\t");
-    const std::vector<std::string_view> counts =
-        SplitWords(words.size() > 2 ? words[2] : std::string_view(), " ,\t");
+    const std::vector<std::string_view> rect = SplitWords(words.size() > 1 ? words[1] : std::string_view(),
+                                                          " ,\t");
+    const std::vector<std::string_view> counts = SplitWords(words.size() > 2 ? words[2] : std::string_view(),
+                                                            " ,\t");
     mask.SourceRect = {WordNumber(rect, 0, 0), WordNumber(rect, 1, 0), WordNumber(rect, 2, 0),
                        WordNumber(rect, 3, 0)};
     // The limits apply to the values as the record holds them.
     mask.FrameCount = std::max<TMaskField>(MaskField(WordNumber(counts, 0, 0)), 1);
     mask.MaskBands = std::max<TMaskField>(MaskField(WordNumber(counts, 1, 0)), 0);
-    mask.BorderWidth = counts.size() > 2 ? std::max<TMaskField>(MaskField(StrictOptionInteger(counts[2])), 0) : 0;
+    mask.BorderWidth = counts.size() > 2 ? std::max<TMaskField>(MaskField(StrictOptionInteger(counts[2])), 0)
+                                         : 0;
     mask.DrawFlags = counts.size() > 3 ? MaskField(StrictOptionInteger(counts[3])) : TMaskField(1);
     mask.ImageKind = ikBordered;
 }

@@ -43,9 +43,9 @@ struct TExternalImageValue {
     std::string FileName;
     int FrameCount = 0;
     int MaskBands = 0;
-    int ImageKind = 0;         // limited to 0..4
-    bool HasBorders = false;   // words 5 to 8 given
-    int Borders[4] = {};       // left, top, right, bottom
+    int ImageKind = 0;       // limited to 0..4
+    bool HasBorders = false; // words 5 to 8 given
+    int Borders[4] = {};     // left, top, right, bottom
     int DrawFlags = 1;
 };
 TExternalImageValue ReadExternalValue(std::string_view value);

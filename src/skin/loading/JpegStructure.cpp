@@ -21,7 +21,7 @@ bool IsRestart(std::uint8_t m) { return m >= 0xD0 && m <= 0xD7; }
 
 class TJpegWalker {
 public:
-    explicit TJpegWalker(const std::vector<std::uint8_t>& bytes) : b_(bytes) {}
+    explicit TJpegWalker(const std::vector<std::uint8_t>& bytes) : b_(bytes) { }
 
     void Run()
     {

@@ -1,6 +1,5 @@
 #include "skin/loading/LoadedSkin.h"
 
-
 namespace pp {
 
 int TsLoadedSkin::Find(const TNameIndex& index, std::string_view section, std::string_view key)

@@ -24,7 +24,7 @@ struct TPngChunk {
 // checked) when asked for, so skipped chunks are never checked.
 class TPngChunkReader {
 public:
-    explicit TPngChunkReader(TStream& stream) : stream_(stream) {}
+    explicit TPngChunkReader(TStream& stream) : stream_(stream) { }
 
     // The next chunk's length and type; false at the end of the stream.
     bool Next(TPngChunk& chunk);

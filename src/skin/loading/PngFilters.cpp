@@ -45,16 +45,14 @@ inline int Paeth(int left, int above, int upperLeft)
 // Paeth for 3- and 4-byte pixels, one pixel at a time in 16-bit lanes: the
 // predictor's three distances and its choice are computed for all channels
 // at once, which is most of the decoder's filtering time.
-template <std::size_t Bpp>
-__m128i LoadPixel(const std::uint8_t* p)
+template <std::size_t Bpp> __m128i LoadPixel(const std::uint8_t* p)
 {
     std::int32_t v = 0;
     std::memcpy(&v, p, Bpp);
     return _mm_unpacklo_epi8(_mm_cvtsi32_si128(v), _mm_setzero_si128());
 }
 
-template <std::size_t Bpp>
-void StorePixel(std::uint8_t* p, __m128i v)
+template <std::size_t Bpp> void StorePixel(std::uint8_t* p, __m128i v)
 {
     const std::int32_t packed = _mm_cvtsi128_si32(_mm_packus_epi16(v, v));
     std::memcpy(p, &packed, Bpp);
@@ -105,14 +103,13 @@ void UndoPaeth(std::uint8_t* row, const std::uint8_t* previous, std::size_t n, s
     for (std::size_t i = 0; i < first; ++i)
         row[i] = static_cast<std::uint8_t>(row[i] + previous[i]);
     for (std::size_t i = bpp; i < n; ++i)
-        row[i] = static_cast<std::uint8_t>(row[i] +
-                                           Paeth(row[i - bpp], previous[i], previous[i - bpp]));
+        row[i] = static_cast<std::uint8_t>(row[i] + Paeth(row[i - bpp], previous[i], previous[i - bpp]));
 }
 
 } // namespace
 
-bool UnfilterPngRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
-                    std::size_t n, std::size_t bpp)
+bool UnfilterPngRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t n,
+                    std::size_t bpp)
 {
     switch (filter) {
     case 0: return true;

@@ -32,8 +32,8 @@ public:
             throw EGraphicCompression(PngMessage::Lz77Error);
         // zlib takes its input through a non-const pointer but never writes it.
         z_.next_in = const_cast<Bytef*>(compressed.data());
-        z_.avail_in = static_cast<uInt>(std::min<std::size_t>(compressed.size(),
-                                                              std::numeric_limits<uInt>::max()));
+        z_.avail_in = static_cast<uInt>(
+            std::min<std::size_t>(compressed.size(), std::numeric_limits<uInt>::max()));
     }
     ~TRowInflater() { inflateEnd(&z_); }
     TRowInflater(const TRowInflater&) = delete;
@@ -70,8 +70,7 @@ private:
     z_stream z_{};
 };
 
-void DecodePass(TRowInflater& inflater, const TPngHeader& header, const TPass& pass,
-                TPngRowWriter& writer)
+void DecodePass(TRowInflater& inflater, const TPngHeader& header, const TPass& pass, TPngRowWriter& writer)
 {
     const int width = PassExtent(header.Width, pass.x0, pass.dx);
     const int height = PassExtent(header.Height, pass.y0, pass.dy);
@@ -100,7 +99,8 @@ std::size_t PngRowBytes(const TPngHeader& header, int width)
 std::uint64_t PngImageDataSize(const TPngHeader& header)
 {
     std::uint64_t total = 0;
-    for (const TPass& pass : header.Interlaced ? std::span<const TPass>(Adam7) : std::span<const TPass>(&WholeImage, 1)) {
+    for (const TPass& pass :
+         header.Interlaced ? std::span<const TPass>(Adam7) : std::span<const TPass>(&WholeImage, 1)) {
         const int width = PassExtent(header.Width, pass.x0, pass.dx);
         const int height = PassExtent(header.Height, pass.y0, pass.dy);
         if (width > 0)

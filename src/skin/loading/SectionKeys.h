@@ -11,15 +11,15 @@ namespace pp {
 
 enum class TKeyForm {
     Integer,
-    Color,     // kept as read (a system colour stays a system colour)
-    ColorRGB,  // system colours resolved
-    Byte,      // integer, low 8 bits kept
+    Color,    // kept as read (a system colour stays a system colour)
+    ColorRGB, // system colours resolved
+    Byte,     // integer, low 8 bits kept
     Flag,
     Text,
 };
 
 struct TKeyValue {
-    std::int32_t Number = 0;  // integers, colours, bytes; 0 or 1 for flags
+    std::int32_t Number = 0; // integers, colours, bytes; 0 or 1 for flags
     std::string Text;
 };
 
@@ -28,8 +28,8 @@ using TKeyStore = void (*)(TsGeneralData&, const TKeyValue&);
 struct TSectionKey {
     const char* Key;
     TKeyForm Form;
-    std::int32_t Default;      // for every form but Text (flags: 0 or 1)
-    const char* TextDefault;   // for Text
+    std::int32_t Default;    // for every form but Text (flags: 0 or 1)
+    const char* TextDefault; // for Text
     TKeyStore Store;
 };
 

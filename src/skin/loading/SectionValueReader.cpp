@@ -22,8 +22,9 @@ TSectionValueReader::TSectionValueReader(const TMemIniFile& options) : options_(
 }
 
 template <typename TAccept>
-std::optional<std::string_view> TSectionValueReader::FindInChain(std::string_view section, std::string_view key,
-                                                                 TAccept accept, bool* inherited) const
+std::optional<std::string_view> TSectionValueReader::FindInChain(std::string_view section,
+                                                                 std::string_view key, TAccept accept,
+                                                                 bool* inherited) const
 {
     const TIniSection* current = options_.FindSection(section);
     const TIniSection* first = options_.Sections().empty() ? nullptr : &options_.Sections().front();

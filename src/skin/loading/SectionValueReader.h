@@ -20,13 +20,11 @@ public:
     explicit TSectionValueReader(const TMemIniFile& options);
 
     // Text and flag keys: a stored "?" counts as absent.
-    std::string ReadText(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) const;
+    std::string ReadText(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     bool ReadFlag(std::string_view section, std::string_view key, bool defaultValue) const;
     // Integer and colour keys: a stored -1 (or text that is no integer) counts
     // as absent; a value inherited from a parent has system colours resolved.
-    std::int32_t ReadInteger(std::string_view section, std::string_view key,
-                             std::int32_t defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
 
     // The plain "PARENTCLASS" of a section, empty when none.
     std::string ParentOf(std::string_view section) const;

@@ -180,8 +180,7 @@ TacImageItem* TacSkinConvertor::FindItemExactly(const std::string& name)
     return nullptr;
 }
 
-void OpenPackedFile(std::unique_ptr<TacSkinConvertor>& reader, const std::string& path,
-                    bool release)
+void OpenPackedFile(std::unique_ptr<TacSkinConvertor>& reader, const std::string& path, bool release)
 {
     if (!FileExists(path))
         return;

@@ -19,7 +19,7 @@ namespace pp {
 // has dropped its entries; OpenPackedFile and ReadStoredSkin also destroy it.
 class ENotPackedSkin : public EInvalidData {
 public:
-    ENotPackedSkin() : EInvalidData("Loaded data is not a packed Lumivex file") {}
+    ENotPackedSkin() : EInvalidData("Loaded data is not a packed Lumivex file") { }
 };
 
 // A packed skin with a negative count, name length or size, or a name or
@@ -95,8 +95,7 @@ private:
 // when it exists, created otherwise). Does nothing when there is no such
 // file. With `release` the raw bytes are freed after reading. On a wrong
 // magic the reader is destroyed and `reader` becomes null before the throw.
-void OpenPackedFile(std::unique_ptr<TacSkinConvertor>& reader, const std::string& path,
-                    bool release);
+void OpenPackedFile(std::unique_ptr<TacSkinConvertor>& reader, const std::string& path, bool release);
 
 // Reads a skin package held in `data` (a stored skin's bytes) without taking
 // it over: `data` stays intact and is detached again afterwards, also on

@@ -7,7 +7,7 @@ namespace {
 
 class TGlobalInfoReader {
 public:
-    explicit TGlobalInfoReader(const TMemIniFile& options) : options_(options) {}
+    explicit TGlobalInfoReader(const TMemIniFile& options) : options_(options) { }
 
     std::string Text(const char* key) const { return options_.ReadString(GlobalInfoSection, key, ""); }
     std::int32_t Integer(const char* key, std::int32_t defaultValue) const

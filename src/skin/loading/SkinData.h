@@ -11,7 +11,7 @@
 namespace pp {
 
 struct TsSkinData {
-    std::string SkinFolder;  // with a trailing "\"; empty for a stored skin
+    std::string SkinFolder; // with a trailing "\"; empty for a stored skin
     bool Active = false;
     double Version = 0;
     std::string Author;

@@ -25,7 +25,7 @@ class TSkinFolderSource : public TSkinFileSource {
 public:
     // `skinFolder` ends with a separator (or is empty); names that carry a
     // drive (":") are used as they stand.
-    explicit TSkinFolderSource(std::string skinFolder) : folder_(std::move(skinFolder)) {}
+    explicit TSkinFolderSource(std::string skinFolder) : folder_(std::move(skinFolder)) { }
     std::unique_ptr<TStream> Open(const std::string& name) const override;
 
     // The file a name stands for, or empty when it does not exist. Where the
@@ -39,7 +39,7 @@ private:
 
 class TSkinPackageSource : public TSkinFileSource {
 public:
-    explicit TSkinPackageSource(TacSkinConvertor& package) : package_(package) {}
+    explicit TSkinPackageSource(TacSkinConvertor& package) : package_(package) { }
     std::unique_ptr<TStream> Open(const std::string& name) const override;
 
 private:

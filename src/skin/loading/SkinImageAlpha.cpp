@@ -1,13 +1,11 @@
 #include "skin/loading/SkinImageAlpha.h"
 
-
 namespace pp {
 namespace {
 
 constexpr TBGRA TransparentWhite{0xFF, 0xFF, 0xFF, 0x00};
 
-template <typename Operation>
-void ForEachPixel32(TBitmap& image, Operation operation)
+template <typename Operation> void ForEachPixel32(TBitmap& image, Operation operation)
 {
     if (image.Format() != TPixelFormat::pf32bit)
         return;

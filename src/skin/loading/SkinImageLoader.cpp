@@ -11,8 +11,8 @@ namespace {
 
 // The decoded image ready for the skin engine, or null when the source has
 // no such image or it is empty.
-std::unique_ptr<TBitmap> LoadImage(const TSkinFileSource& source, const std::string& name, TImageFormat format,
-                                   double version)
+std::unique_ptr<TBitmap> LoadImage(const TSkinFileSource& source, const std::string& name,
+                                   TImageFormat format, double version)
 {
     const std::unique_ptr<TStream> stream = source.Open(name);
     if (!stream)
@@ -52,7 +52,7 @@ void FinishBordered(TsMaskData& mask, const TsLoadedSkin& skin)
 
 class TMaskReader {
 public:
-    TMaskReader(const TSkinImageRequest& request, TsLoadedSkin& skin) : request_(request), skin_(skin) {}
+    TMaskReader(const TSkinImageRequest& request, TsLoadedSkin& skin) : request_(request), skin_(skin) { }
 
     void ReadValue(const std::string& section, const std::string& key, const std::string& value)
     {
@@ -74,7 +74,8 @@ private:
         const std::optional<TImageFormat> format = ImageFormatOfName(words.FileName);
         if (format != TImageFormat::Bmp && format != TImageFormat::Png)
             return;
-        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, words.FileName, *format, request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, words.FileName, *format,
+                                                   request_.Version);
         if (!image)
             return;
         PrepareForSkin(*image);
@@ -119,7 +120,8 @@ private:
         const std::string name = AsciiUpperCase(value);
         if (!NameHasExtension(name, TImageFormat::Bmp))
             return;
-        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, name, TImageFormat::Bmp, request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, name, TImageFormat::Bmp,
+                                                   request_.Version);
         if (!image)
             return;
         TsMaskData mask = OwnImageMask(section, key, std::move(image));

@@ -33,7 +33,10 @@ int BandHeight(const TsMaskData& mask)
     return Share(RectHeight(mask.SourceRect), std::int64_t(mask.MaskBands) + 1);
 }
 
-int ThirdOfFrameWidth(const TsMaskData& mask) { return Share(RectWidth(mask.SourceRect), std::int64_t(mask.FrameCount) * 3); }
+int ThirdOfFrameWidth(const TsMaskData& mask)
+{
+    return Share(RectWidth(mask.SourceRect), std::int64_t(mask.FrameCount) * 3);
+}
 
 int ThirdOfBandHeight(const TsMaskData& mask)
 {
@@ -58,7 +61,10 @@ int WholeFrameWidth(const TsMaskData& mask)
 } // namespace
 
 int MaskLeftBorder(const TsMaskData& mask) { return SideBorder(mask.LeftWidth, mask, WholeFrameWidth(mask)); }
-int MaskRightBorder(const TsMaskData& mask) { return SideBorder(mask.RightWidth, mask, WholeFrameWidth(mask)); }
+int MaskRightBorder(const TsMaskData& mask)
+{
+    return SideBorder(mask.RightWidth, mask, WholeFrameWidth(mask));
+}
 int MaskTopBorder(const TsMaskData& mask) { return SideBorder(mask.TopWidth, mask, BandHeight(mask)); }
 int MaskBottomBorder(const TsMaskData& mask) { return SideBorder(mask.BottomWidth, mask, BandHeight(mask)); }
 

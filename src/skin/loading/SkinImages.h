@@ -33,12 +33,12 @@ using TMaskField = std::int16_t;
 constexpr TMaskField MaskField(std::int64_t value) { return static_cast<TMaskField>(value); }
 
 struct TsMaskData {
-    std::unique_ptr<TBitmap> OwnBitmap;  // null when the image lies in the master bitmap
+    std::unique_ptr<TBitmap> OwnBitmap; // null when the image lies in the master bitmap
     std::string SectionName;
     std::string KeyName;
     TRect SourceRect;
     TMaskField FrameCount = 0;
-    TMaskField MaskBands = 0;   // further bands below the image band
+    TMaskField MaskBands = 0; // further bands below the image band
     TMaskField BorderWidth = 0;
     TMaskField DrawFlags = 0;
     std::uint8_t ImageKind = ikBordered;
@@ -73,7 +73,7 @@ int MaskBottomBorder(const TsMaskData& mask);
 
 // A texture too large to be kept as a bitmap of the skin's own.
 struct TsPatternData {
-    std::unique_ptr<TBitmap> Img;  // the decoded picture
+    std::unique_ptr<TBitmap> Img; // the decoded picture
     std::string SectionName;
     std::string KeyName;
 };

@@ -29,7 +29,8 @@ std::string StripPackageExtension(const std::string& name)
     if (name.size() <= PackageExtension.size())
         return name;
     const std::string tail = name.substr(name.size() - PackageExtension.size());
-    return AsciiSameText(tail, PackageExtension) ? name.substr(0, name.size() - PackageExtension.size()) : name;
+    return AsciiSameText(tail, PackageExtension) ? name.substr(0, name.size() - PackageExtension.size())
+                                                 : name;
 }
 
 std::string WithTrailingBackslash(const std::string& directory)

@@ -49,10 +49,7 @@ std::vector<std::string> ProgramArguments()
     return result;
 }
 
-HWND MessageOwner()
-{
-    return Application ? Application->Handle() : nullptr;
-}
+HWND MessageOwner() { return Application ? Application->Handle() : nullptr; }
 
 } // namespace
 
@@ -69,7 +66,8 @@ void TsSkinManager::SetSkinName(const std::string& value)
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
         bool packed = FileExists(PackageFile());
-        if (SkinEngine.EditorPreviewMode && DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
+        if (SkinEngine.EditorPreviewMode &&
+            DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
             packed = false;
         try {
             packed ? LoadPackedSkin() : LoadSkinFolder();
@@ -105,10 +103,7 @@ void TsSkinManager::FinishSkinChange()
 // The package is looked for where the folder is: a relative skin directory
 // means the program's folder, never the current directory, which may be
 // anywhere and would let a folder win over the package beside it.
-std::string TsSkinManager::PackageFile() const
-{
-    return PackagePath(ResolvedSkinDirectory(), skinName_);
-}
+std::string TsSkinManager::PackageFile() const { return PackagePath(ResolvedSkinDirectory(), skinName_); }
 
 void TsSkinManager::LoadPackedSkin()
 {
@@ -151,7 +146,8 @@ void TsSkinManager::LoadStoredSkin()
                  {std::string(), true});
 }
 
-void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, TSkinOrigin origin)
+void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images,
+                                 TSkinOrigin origin)
 {
     // The new skin is built beside the current one and takes its place only
     // when it is whole, so that a damaged skin never leaves a half-built one
@@ -181,15 +177,13 @@ void TsSkinManager::CheckSkinVersion(double version)
         // paint it correctly.
         const unsigned rules = SkinningRules;
         SkinningRules &= ~srStdDialogs;
-        MessageBoxW(MessageOwner(), WideFromUtf8(TooNewSkinText()).c_str(), L"Warning", MB_OK | MB_ICONWARNING);
+        MessageBoxW(MessageOwner(), WideFromUtf8(TooNewSkinText()).c_str(), L"Warning",
+                    MB_OK | MB_ICONWARNING);
         SkinningRules = (SkinningRules & ~srStdDialogs) | (rules & srStdDialogs);
         break;
     }
-    case TSkinVersionNotice::TooOld:
-        ShowMessage(OldSkinText(skinName_));
-        break;
-    case TSkinVersionNotice::None:
-        break;
+    case TSkinVersionNotice::TooOld: ShowMessage(OldSkinText(skinName_)); break;
+    case TSkinVersionNotice::None: break;
     }
 }
 

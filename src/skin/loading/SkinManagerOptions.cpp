@@ -7,19 +7,10 @@ bool glowingDisabled = false;
 
 } // namespace
 
-bool TacSkinEffects::AllowGlowing() const
-{
-    return allowGlowing_ && !GlowingDisabledAtStart();
-}
+bool TacSkinEffects::AllowGlowing() const { return allowGlowing_ && !GlowingDisabledAtStart(); }
 
-void SetGlowingDisabledAtStart(bool disabled)
-{
-    glowingDisabled = disabled;
-}
+void SetGlowingDisabledAtStart(bool disabled) { glowingDisabled = disabled; }
 
-bool GlowingDisabledAtStart()
-{
-    return glowingDisabled;
-}
+bool GlowingDisabledAtStart() { return glowingDisabled; }
 
 } // namespace pp

@@ -164,19 +164,25 @@ int TsSkinManager::HorizontalBorder(int maskIndex, TMaskField TsMaskData::*side)
     if (!MaskAt(maskIndex))
         return 0;
     TsMaskData& mask = skin_.MaskAt(maskIndex);
-    if (mask.*side > 0) return mask.*side;
-    if (mask.BorderWidth > 0) return mask.BorderWidth;
+    if (mask.*side > 0)
+        return mask.*side;
+    if (mask.BorderWidth > 0)
+        return mask.BorderWidth;
     // An image that names no frames is one frame wide.
-    if (mask.FrameCount == 0) mask.FrameCount = 1;
+    if (mask.FrameCount == 0)
+        mask.FrameCount = 1;
     return FrameWidth(mask);
 }
 
 int TsSkinManager::VerticalBorder(int maskIndex, TMaskField TsMaskData::*side) const
 {
     const TsMaskData* mask = MaskAt(maskIndex);
-    if (!mask) return 0;
-    if (mask->*side > 0) return mask->*side;
-    if (mask->BorderWidth > 0) return mask->BorderWidth;
+    if (!mask)
+        return 0;
+    if (mask->*side > 0)
+        return mask->*side;
+    if (mask->BorderWidth > 0)
+        return mask->BorderWidth;
     return BandHeight(*mask);
 }
 

@@ -41,7 +41,8 @@ std::optional<TOfferedSkin> SkinOf(const fs::directory_entry& entry, int kind)
     const std::string fileName = Utf8FromPath(entry.path().filename());
     if (fileName.empty() || fileName.front() == '.')
         return std::nullopt;
-    if (WantsFolders(kind) && entry.is_directory(error) && fs::is_regular_file(entry.path() / "Options.dat", error))
+    if (WantsFolders(kind) && entry.is_directory(error) &&
+        fs::is_regular_file(entry.path() / "Options.dat", error))
         return TOfferedSkin{fileName, TSkinSource::Folder};
     const bool package = fileName.size() > 4 && fileName.compare(fileName.size() - 4, 4, ".lvz") == 0;
     if (WantsPackages(kind) && package && entry.is_regular_file(error))

@@ -5,7 +5,8 @@
 
 namespace pp {
 
-TRawPackageEntry TSkinPackageWriter::SoundEntry(const std::string& name, std::span<const std::uint8_t> data) const
+TRawPackageEntry TSkinPackageWriter::SoundEntry(const std::string& name,
+                                                std::span<const std::uint8_t> data) const
 {
     if (name.size() > static_cast<std::size_t>(TacSkinConvertor::MaxNameLength))
         throw EInvalidData("File name too long for a packed skin: \"" + name + "\"");

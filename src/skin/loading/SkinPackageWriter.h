@@ -27,7 +27,7 @@ struct TRawPackageEntry {
 
 class TSkinPackageWriter {
 public:
-    explicit TSkinPackageWriter(int compressionLevel = ZlibBestCompression) : level_(compressionLevel) {}
+    explicit TSkinPackageWriter(int compressionLevel = ZlibBestCompression) : level_(compressionLevel) { }
 
     // Throws EInvalidData for a name or data the reader would refuse.
     TSkinPackageWriter& Add(const std::string& name, std::span<const std::uint8_t> data);

@@ -10,14 +10,34 @@
 namespace pp {
 namespace {
 
-constexpr const char* ColorNames[SkinColorCount] = {
-    "global colour", "global font colour", "bottom colour", "top colour", "edit text", "edit colour",
-    "selection", "selection text", "hot selection", "hot selection text", "inverse edit background",
-    "inverse edit text", "odd-row edit background", "even-row edit background", "edit text ok",
-    "edit text warning", "edit text alert", "edit text fourth state", "edit text fifth state",
-    "edit background ok", "edit background warning", "edit background alert",
-    "edit background fourth state", "edit background fifth state", "heading 1 text", "heading 2 text",
-    "heading 3 text", "border colour"};
+constexpr const char* ColorNames[SkinColorCount] = {"global colour",
+                                                    "global font colour",
+                                                    "bottom colour",
+                                                    "top colour",
+                                                    "edit text",
+                                                    "edit colour",
+                                                    "selection",
+                                                    "selection text",
+                                                    "hot selection",
+                                                    "hot selection text",
+                                                    "inverse edit background",
+                                                    "inverse edit text",
+                                                    "odd-row edit background",
+                                                    "even-row edit background",
+                                                    "edit text ok",
+                                                    "edit text warning",
+                                                    "edit text alert",
+                                                    "edit text fourth state",
+                                                    "edit text fifth state",
+                                                    "edit background ok",
+                                                    "edit background warning",
+                                                    "edit background alert",
+                                                    "edit background fourth state",
+                                                    "edit background fifth state",
+                                                    "heading 1 text",
+                                                    "heading 2 text",
+                                                    "heading 3 text",
+                                                    "border colour"};
 
 std::string Format(const char* format, auto... args)
 {
@@ -73,9 +93,9 @@ void DescribeSections(const TsLoadedSkin& skin, std::string& out)
     out += Format("Sections (%zu):\n", skin.Sections().size());
     for (std::size_t i = 0; i < skin.Sections().size(); ++i) {
         const TsGeneralData& s = skin.Sections()[i];
-        out += Format("  %3zu  %-24s parent %-16s states %d  border %d  texture %d\n", i, s.SectionName.c_str(),
-                      s.ParentClass.empty() ? "-" : s.ParentClass.c_str(), s.States, s.BorderMaskIndex,
-                      s.TextureIndex);
+        out += Format("  %3zu  %-24s parent %-16s states %d  border %d  texture %d\n", i,
+                      s.SectionName.c_str(), s.ParentClass.empty() ? "-" : s.ParentClass.c_str(), s.States,
+                      s.BorderMaskIndex, s.TextureIndex);
     }
 }
 
@@ -109,7 +129,8 @@ void DescribeColors(const TsLoadedSkin& skin, std::string& out)
 {
     out += "Colours:\n";
     for (int i = 0; i < SkinColorCount; ++i)
-        out += Format("  %2d  %-28s %s\n", i, ColorNames[i], ColorText(skin.Colors[static_cast<std::size_t>(i)]).c_str());
+        out += Format("  %2d  %-28s %s\n", i, ColorNames[i],
+                      ColorText(skin.Colors[static_cast<std::size_t>(i)]).c_str());
 }
 
 } // namespace

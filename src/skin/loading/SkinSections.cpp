@@ -7,27 +7,19 @@
 namespace pp {
 namespace {
 
-TKeyValue ReadInherited(const TSectionValueReader& reader, const std::string& section,
-                        const TSectionKey& key)
+TKeyValue ReadInherited(const TSectionValueReader& reader, const std::string& section, const TSectionKey& key)
 {
     TKeyValue value;
     switch (key.Form) {
-    case TKeyForm::Text:
-        value.Text = reader.ReadText(section, key.Key, key.TextDefault);
-        break;
-    case TKeyForm::Flag:
-        value.Number = reader.ReadFlag(section, key.Key, key.Default != 0) ? 1 : 0;
-        break;
+    case TKeyForm::Text: value.Text = reader.ReadText(section, key.Key, key.TextDefault); break;
+    case TKeyForm::Flag: value.Number = reader.ReadFlag(section, key.Key, key.Default != 0) ? 1 : 0; break;
     case TKeyForm::ColorRGB:
-        value.Number = static_cast<std::int32_t>(OptionColorToRGB(reader.ReadInteger(section, key.Key, key.Default)));
+        value.Number = static_cast<std::int32_t>(
+            OptionColorToRGB(reader.ReadInteger(section, key.Key, key.Default)));
         break;
-    case TKeyForm::Byte:
-        value.Number = reader.ReadInteger(section, key.Key, key.Default) & 0xFF;
-        break;
+    case TKeyForm::Byte: value.Number = reader.ReadInteger(section, key.Key, key.Default) & 0xFF; break;
     case TKeyForm::Integer:
-    case TKeyForm::Color:
-        value.Number = reader.ReadInteger(section, key.Key, key.Default);
-        break;
+    case TKeyForm::Color: value.Number = reader.ReadInteger(section, key.Key, key.Default); break;
     }
     return value;
 }

@@ -24,7 +24,7 @@ struct TsGenState {
     TsFontColors FontColor{};
     int GradientPercent = 0;
     std::string GradientData;
-    TsGradArray GradientArray;  // parsed from GradientData
+    TsGradArray GradientArray; // parsed from GradientData
     int ImagePercent = 0;
     int TextureIndex = -1;
     TColor GlowColor = clWhite;
@@ -38,7 +38,7 @@ struct TsGeneralData {
     std::string ParentClass;
     std::string SectionName;
     int States = 3;
-    TsProps Props;  // [0] normal, [1] hot
+    TsProps Props; // [0] normal, [1] hot
     bool GiveOwnFont = false;
     bool ReservedBoolean = false;
     bool ShowFocus = true;

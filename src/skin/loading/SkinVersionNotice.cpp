@@ -21,10 +21,12 @@ std::string TooNewSkinText()
 
 std::string OldSkinText(const std::string& skinName)
 {
-    return "You are using an old version of the \"" + skinName + "\" skin. "
+    return "You are using an old version of the \"" + skinName +
+           "\" skin. "
            "Please, update a skins to latest or link with the Lumivex support for upgrading of existing skin."
            "\r\n\r\n"
-           "This notification occurs in design-time only for your information and will not occur in real-time.";
+           "This notification occurs in design-time only for your information and will not occur in "
+           "real-time.";
 }
 
 bool HasOldSkinNoticeSwitch(const std::vector<std::string>& arguments)

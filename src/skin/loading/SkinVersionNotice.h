@@ -8,8 +8,8 @@ namespace pp {
 
 enum class TSkinVersionNotice {
     None,
-    TooNew,  // a warning box; standard dialogs stay unskinned while it shows
-    TooOld,  // a plain message, only when the user asked for skin checks
+    TooNew, // a warning box; standard dialogs stay unskinned while it shows
+    TooOld, // a plain message, only when the user asked for skin checks
 };
 
 // `askedForOldSkinNotice` is true when the program was started with

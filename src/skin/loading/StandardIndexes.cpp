@@ -3,12 +3,12 @@
 namespace pp {
 namespace {
 
-constexpr const char* CheckGlyphKeys[CheckGlyphCount] = {
-    "BOXCHECKED", "BOXUNCHECKED", "BOXGRAYED", "RADIOCHECKED", "RADIOUNCHECKED",
-    "RADIOGRAYED", "SMALLCHECKED", "SMALLUNCHECKED", "SMALLGRAYED"};
+constexpr const char* CheckGlyphKeys[CheckGlyphCount] = {"BOXCHECKED",   "BOXUNCHECKED",   "BOXGRAYED",
+                                                         "RADIOCHECKED", "RADIOUNCHECKED", "RADIOGRAYED",
+                                                         "SMALLCHECKED", "SMALLUNCHECKED", "SMALLGRAYED"};
 constexpr const char* TitleGlyphKeys[TitleGlyphCount] = {
-    "BICONCLOSE", "BICLOSEALONE", "BICONMAX", "BICONNORM", "BICONMIN", "BICONHELP",
-    "SICONCLOSE", "SICONMAX", "SICONNORM", "SICONMIN", "SICONHELP"};
+    "BICONCLOSE", "BICLOSEALONE", "BICONMAX",  "BICONNORM", "BICONMIN", "BICONHELP",
+    "SICONCLOSE", "SICONMAX",     "SICONNORM", "SICONMIN",  "SICONHELP"};
 constexpr const char* TabSections[SideCount] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
 constexpr const char* ScrollButtonSections[SideCount] = {"SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLBTNLEFT",
                                                          "SCROLLBTNRIGHT"};

@@ -27,15 +27,30 @@ struct TsTabIndexes {
 };
 
 enum TsCheckGlyph {
-    cgBoxChecked, cgBoxUnchecked, cgBoxGrayed,
-    cgRadioChecked, cgRadioUnchecked, cgRadioGrayed,
-    cgSmallChecked, cgSmallUnchecked, cgSmallGrayed,
+    cgBoxChecked,
+    cgBoxUnchecked,
+    cgBoxGrayed,
+    cgRadioChecked,
+    cgRadioUnchecked,
+    cgRadioGrayed,
+    cgSmallChecked,
+    cgSmallUnchecked,
+    cgSmallGrayed,
     CheckGlyphCount
 };
 
 enum TsTitleGlyph {
-    tgCloseNormal, tgCloseAlone, tgMaximize, tgRestore, tgMinimize, tgHelp,
-    tgSmallClose, tgSmallMaximize, tgSmallRestore, tgSmallMinimize, tgSmallHelp,
+    tgCloseNormal,
+    tgCloseAlone,
+    tgMaximize,
+    tgRestore,
+    tgMinimize,
+    tgHelp,
+    tgSmallClose,
+    tgSmallMaximize,
+    tgSmallRestore,
+    tgSmallMinimize,
+    tgSmallHelp,
     TitleGlyphCount
 };
 

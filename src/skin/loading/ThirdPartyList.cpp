@@ -6,10 +6,11 @@ namespace pp {
 namespace {
 
 constexpr std::array<std::string_view, ThirdPartyListCount> PropertyNames = {
-    "ThirdEdits", "ThirdButtons", "ThirdBitBtns", "ThirdCheckBoxes", "ThirdComboBoxes", "ThirdGrids",
-    "ThirdGroupBoxes", "ThirdListViews", "ThirdPanels", "ThirdTreeViews", "ThirdWWEdits", "ThirdGridEh",
-    "ThirdVirtualTrees", "ThirdPageControl", "ThirdTabControl", "ThirdToolBar", "ThirdStatusBar",
-    "ThirdSpeedButton", "ThirdScrollControl", "ThirdUpDown", "ThirdScrollBar", "ThirdStaticText",
+    "ThirdEdits",     "ThirdButtons",    "ThirdBitBtns",      "ThirdCheckBoxes",    "ThirdComboBoxes",
+    "ThirdGrids",     "ThirdGroupBoxes", "ThirdListViews",    "ThirdPanels",        "ThirdTreeViews",
+    "ThirdWWEdits",   "ThirdGridEh",     "ThirdVirtualTrees", "ThirdPageControl",   "ThirdTabControl",
+    "ThirdToolBar",   "ThirdStatusBar",  "ThirdSpeedButton",  "ThirdScrollControl", "ThirdUpDown",
+    "ThirdScrollBar", "ThirdStaticText",
 };
 
 } // namespace
@@ -33,10 +34,7 @@ int ThirdPartyList::IndexOf(std::string_view propertyName)
     return -1;
 }
 
-std::string ThirdPartyList::DefaultText(int index)
-{
-    return index == ThirdButtons ? "TButton" : " ";
-}
+std::string ThirdPartyList::DefaultText(int index) { return index == ThirdButtons ? "TButton" : " "; }
 
 void ThirdPartyList::FillEmptyWithDefaults()
 {

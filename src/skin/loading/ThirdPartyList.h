@@ -10,10 +10,28 @@
 namespace pp {
 
 enum TThirdPartyIndex : int {
-    ThirdEdits, ThirdButtons, ThirdBitBtns, ThirdCheckBoxes, ThirdComboBoxes, ThirdGrids,
-    ThirdGroupBoxes, ThirdListViews, ThirdPanels, ThirdTreeViews, ThirdWWEdits, ThirdGridEh,
-    ThirdVirtualTrees, ThirdPageControl, ThirdTabControl, ThirdToolBar, ThirdStatusBar,
-    ThirdSpeedButton, ThirdScrollControl, ThirdUpDown, ThirdScrollBar, ThirdStaticText,
+    ThirdEdits,
+    ThirdButtons,
+    ThirdBitBtns,
+    ThirdCheckBoxes,
+    ThirdComboBoxes,
+    ThirdGrids,
+    ThirdGroupBoxes,
+    ThirdListViews,
+    ThirdPanels,
+    ThirdTreeViews,
+    ThirdWWEdits,
+    ThirdGridEh,
+    ThirdVirtualTrees,
+    ThirdPageControl,
+    ThirdTabControl,
+    ThirdToolBar,
+    ThirdStatusBar,
+    ThirdSpeedButton,
+    ThirdScrollControl,
+    ThirdUpDown,
+    ThirdScrollBar,
+    ThirdStaticText,
 };
 inline constexpr int ThirdPartyListCount = 22;
 
@@ -23,7 +41,10 @@ public:
 
     // The stored text of a list (class names, one a line).
     const std::string& Text(int index) const { return texts_.at(static_cast<std::size_t>(index)); }
-    void SetText(int index, std::string text) { texts_.at(static_cast<std::size_t>(index)) = std::move(text); }
+    void SetText(int index, std::string text)
+    {
+        texts_.at(static_cast<std::size_t>(index)) = std::move(text);
+    }
 
     // Property names as they are stored ("ThirdButtons"); -1 for an unknown one.
     static std::string_view PropertyName(int index);

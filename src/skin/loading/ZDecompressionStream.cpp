@@ -11,10 +11,7 @@ namespace {
 constexpr const char* InvalidOperation = "Invalid ZStream operation!";
 constexpr std::size_t DiscardChunk = 8192;
 
-[[noreturn]] void ThrowZlibError(int code)
-{
-    throw EZDecompressionError(zError(code));
-}
+[[noreturn]] void ThrowZlibError(int code) { throw EZDecompressionError(zError(code)); }
 
 } // namespace
 
@@ -77,8 +74,7 @@ std::size_t TZDecompressionStream::Read(void* buffer, std::size_t count)
             if (z_->z.avail_in == 0)
                 break; // the source ran dry before the stream ended
         }
-        const std::size_t want =
-            std::min<std::size_t>(count - done, std::numeric_limits<uInt>::max());
+        const std::size_t want = std::min<std::size_t>(count - done, std::numeric_limits<uInt>::max());
         z_->z.next_out = out + done;
         z_->z.avail_out = static_cast<uInt>(want);
         const int code = inflate(&z_->z, Z_NO_FLUSH);
@@ -119,8 +115,7 @@ void TZDecompressionStream::Discard(std::int64_t count)
 {
     std::uint8_t scratch[DiscardChunk];
     while (count > 0) {
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::int64_t>(count, sizeof scratch));
+        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(count, sizeof scratch));
         const std::size_t got = Read(scratch, want);
         if (got == 0)
             return;
@@ -144,9 +139,6 @@ std::int64_t TZDecompressionStream::Seek(std::int64_t offset, TSeekOrigin origin
 }
 
 // The inflated size is not known without inflating everything.
-std::int64_t TZDecompressionStream::Size()
-{
-    throw EZDecompressionError(InvalidOperation);
-}
+std::int64_t TZDecompressionStream::Size() { throw EZDecompressionError(InvalidOperation); }
 
 } // namespace pp

@@ -52,8 +52,8 @@ void FillWithBackdrop(TBitmap& target, const TRect& r, const BackdropInfo& backd
         return;
     // The parent's border strips, as they lie behind r.
     const TPoint shift = ImageShift(backdrop, offset);
-    const TFrameStrips strips = FrameStrips(backdrop.Image->Bounds(), backdrop.Margins[0], backdrop.Margins[1],
-                                            backdrop.Margins[2], backdrop.Margins[3]);
+    const TFrameStrips strips = FrameStrips(backdrop.Image->Bounds(), backdrop.Margins[0],
+                                            backdrop.Margins[1], backdrop.Margins[2], backdrop.Margins[3]);
     for (const TRect& strip : {strips.Top, strips.Left, strips.Bottom, strips.Right})
         CopyImagePart(target, IntersectRect(strip.Offset(-shift.X, -shift.Y), r), *backdrop.Image, shift);
 }

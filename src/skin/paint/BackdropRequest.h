@@ -23,13 +23,13 @@ struct BackdropRequest {
     TColor Color = 0;               // the background colour, when it answers with a colour
     std::int32_t OffsetX = 0;       // the requester's top-left pixel in Image
     std::int32_t OffsetY = 0;
-    TRect Area;                     // the part of the requester to paint when PaintNow is set
+    TRect Area; // the part of the requester to paint when PaintNow is set
     // Left, top, right, bottom widths of the frame of Image that is valid
     // when the answer is a colour with an image (the parent's border strips).
     std::int32_t Margins[4] = {0, 0, 0, 0};
     std::uint8_t Kind = bkNoAnswer;
-    std::uint8_t PaintNow = 0;      // paint the background into TargetDC instead of describing it
-    void* TargetDC = nullptr;       // the platform's device context for PaintNow
+    std::uint8_t PaintNow = 0; // paint the background into TargetDC instead of describing it
+    void* TargetDC = nullptr;  // the platform's device context for PaintNow
 };
 
 // A backdrop on that bitmap: HasImage set (when there is a bitmap), no

@@ -51,8 +51,8 @@ TPieceMap ScaledPieceMap(const TBorderJob& job, const TBorderPiece& piece)
 {
     const TSize size = SizeOf(piece.Dest);
     const int maskDy = job.Image.HasMask() ? job.Image.StateHeight() : 0;
-    const TScaledPieceCache::TPiece& scaled =
-        job.ScaledPieces.Scaled(*job.Image.Source, piece.Source, maskDy, size, ScalingFor(job, piece));
+    const TScaledPieceCache::TPiece& scaled = job.ScaledPieces.Scaled(*job.Image.Source, piece.Source, maskDy,
+                                                                      size, ScalingFor(job, piece));
     TPieceMap map = DirectMap({0, 0, size.Width, size.Height}, size);
     map.Image = PixelRowsOf(scaled.Image, size.Width);
     map.Mask = PixelRowsOf(scaled.Mask, size.Width);
@@ -79,7 +79,8 @@ TPieceMap PieceMapFor(const TBorderJob& job, const TBorderPiece& piece)
 }
 
 template <typename Blend>
-void Paint(const TBorderJob& job, const TBorderPiece& piece, const TPieceMap& map, Blend blend, TKeyAction key)
+void Paint(const TBorderJob& job, const TBorderPiece& piece, const TPieceMap& map, Blend blend,
+           TKeyAction key)
 {
     PaintPiece(job.Target, {piece.Dest.Left, piece.Dest.Top}, map, blend, key, job.Backdrop, job.Area);
 }
@@ -87,7 +88,8 @@ void Paint(const TBorderJob& job, const TBorderPiece& piece, const TPieceMap& ma
 void PaintKeyColourPiece(const TBorderJob& job, const TBorderPiece& piece)
 {
     const TKeyAction key = piece.Kind == TPieceKind::Corner
-                               ? CornerKeyAction(job.FillCorners, job.Image.CornerKey, job.Backdrop, TKeyAction::Leave)
+                               ? CornerKeyAction(job.FillCorners, job.Image.CornerKey, job.Backdrop,
+                                                 TKeyAction::Leave)
                                : TKeyAction::Draw;
     Paint(job, piece, PieceMapFor(job, piece), TCopyOpaque{}, key);
 }
@@ -116,13 +118,13 @@ void DrawBorder(const TBorderJob& job, int state)
         image.Source == nullptr)
         return;
     const TSize stateSize{image.StateWidth(), image.StateHeight()};
-    const TBorderWidths widths =
-        FitBorders(ImageBorders(image.Left, image.Top, image.Right, image.Bottom), r.Width(), r.Height());
+    const TBorderWidths widths = FitBorders(ImageBorders(image.Left, image.Top, image.Right, image.Bottom),
+                                            r.Width(), r.Height());
     if (stateSize.Width <= 0 || stateSize.Height <= 0 || stateSize.Width - widths.Left - widths.Right < 0 ||
         stateSize.Height - widths.Top - widths.Bottom < 0)
         return;
-    const TBorderPieces pieces =
-        BorderPieces(r, image.StateOrigin(state), stateSize, widths, (image.DrawMode & dmPaintCentre) != 0);
+    const TBorderPieces pieces = BorderPieces(r, image.StateOrigin(state), stateSize, widths,
+                                              (image.DrawMode & dmPaintCentre) != 0);
     for (const TBorderPiece& piece : pieces) {
         if (piece.Dest.IsEmpty())
             continue;

@@ -34,14 +34,16 @@ struct TBehind {
         }
         const TBitmap* image = Answer.Image;
         const int px = x + Answer.OffsetX, py = y + Answer.OffsetY;
-        if (image == nullptr || !Is32Bit(*image) || px < 0 || py < 0 || px >= image->Width() || py >= image->Height())
+        if (image == nullptr || !Is32Bit(*image) || px < 0 || py < 0 || px >= image->Width() ||
+            py >= image->Height())
             return false;
         pixel = image->Pixel32(px, py);
         return true;
     }
 };
 
-void RefreshCorner(TBitmap& cache, const TSkinImage& border, const TRect& source, TPoint at, const TBehind& behind)
+void RefreshCorner(TBitmap& cache, const TSkinImage& border, const TRect& source, TPoint at,
+                   const TBehind& behind)
 {
     for (int y = 0; y < source.Height(); ++y) {
         const int cy = at.Y + y;
@@ -59,8 +61,8 @@ void RefreshCorner(TBitmap& cache, const TSkinImage& border, const TRect& source
 
 } // namespace
 
-void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderImageIndex, int state, int corners,
-                         TBackdropParent& parent, TPoint positionInParent)
+void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderImageIndex, int state,
+                         int corners, TBackdropParent& parent, TPoint positionInParent)
 {
     const std::optional<TSkinImage> border = CornerSource(skin, borderImageIndex);
     if (!border || !Is32Bit(cache))
@@ -75,7 +77,8 @@ void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderIma
         AddRequesterPosition(answer, positionInParent);
     const TBehind behind{answer, PixelFromColor(ColorToRGB(answer.Color))};
 
-    const TBorderPieces pieces = BorderPieces(cache.Bounds(), border->StateOrigin(state), stateSize, widths, false);
+    const TBorderPieces pieces = BorderPieces(cache.Bounds(), border->StateOrigin(state), stateSize, widths,
+                                              false);
     // Corners in painting order: top-left, bottom-left, bottom-right, top-right.
     const int flags[] = {ccTopLeft, ccBottomLeft, ccBottomRight, ccTopRight};
     int corner = 0;

@@ -23,7 +23,7 @@ inline constexpr int ccAllCorners = ccTopLeft | ccBottomLeft | ccTopRight | ccBo
 // `positionInParent`), or the parent's colour. The cache is the control's
 // size; a border image with its own bitmap and no state count counts as
 // three states over its whole bitmap.
-void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderImageIndex, int state, int corners,
-                         TBackdropParent& parent, TPoint positionInParent);
+void RefreshCornerPieces(TBitmap& cache, const TsLoadedSkin& skin, int borderImageIndex, int state,
+                         int corners, TBackdropParent& parent, TPoint positionInParent);
 
 } // namespace pp

@@ -35,7 +35,8 @@ std::optional<TRect> DrawMaskedTiles(TBitmap& target, const TRect& r, const TSki
     TPieceMap map = TiledMap(source, {area.Width(), area.Height()});
     map.Image = map.Mask = PixelRowsOf(*texture.Source);
     map.MaskDy = texture.StateHeight();
-    PaintPiece(target, {area.Left, area.Top}, map, TThroughMask{}, TKeyAction::BackColorElseBackdrop, backdrop, r);
+    PaintPiece(target, {area.Left, area.Top}, map, TThroughMask{}, TKeyAction::BackColorElseBackdrop,
+               backdrop, r);
     if (placement == tpWholeTiles) {
         FillWithBackdrop(target, {area.Right, r.Top, r.Right, r.Bottom}, backdrop, {0, 0});
         FillWithBackdrop(target, {r.Left, area.Bottom, area.Right, r.Bottom}, backdrop, {0, 0});
@@ -43,7 +44,8 @@ std::optional<TRect> DrawMaskedTiles(TBitmap& target, const TRect& r, const TSki
     return std::nullopt;
 }
 
-void Stretch(TBitmap& target, const TRect& strip, const TSkinImage& texture, const TRect& source, const TRect& r)
+void Stretch(TBitmap& target, const TRect& strip, const TSkinImage& texture, const TRect& source,
+             const TRect& r)
 {
     StretchNearest(target, strip, *texture.Source, source, r);
 }
@@ -68,12 +70,8 @@ std::optional<TRect> DrawTexture(TBitmap& target, const TRect& r, const TSkinIma
         return DrawMaskedTiles(target, r, texture, source, backdrop);
     const TPoint topLeft{r.Left, r.Top};
     switch (texture.Placement()) {
-    case tpTile:
-        Tile(target, r, texture, source, topLeft, r);
-        return std::nullopt;
-    case tpStretch:
-        Stretch(target, r, texture, source, r);
-        return std::nullopt;
+    case tpTile: Tile(target, r, texture, source, topLeft, r); return std::nullopt;
+    case tpStretch: Stretch(target, r, texture, source, r); return std::nullopt;
     case tpTileTop:
         Tile(target, {r.Left, r.Top, r.Right, r.Top + h}, texture, source, topLeft, r);
         return Uncovered({r.Left, r.Top + h, r.Right, r.Bottom});

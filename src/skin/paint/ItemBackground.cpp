@@ -80,11 +80,13 @@ TBackgroundPlan PlanBackground(const TsLoadedSkin& skin, int sectionIndex, int s
 // Part of the parent shows through: the fill is made apart and mixed over
 // what lies behind, or, with neither a parent image nor a fill of more than
 // a colour, the colours are mixed.
-void PaintTranslucent(TBitmap& target, const TRect& r, const TBackgroundPlan& plan, const BackdropInfo& backdrop)
+void PaintTranslucent(TBitmap& target, const TRect& r, const TBackgroundPlan& plan,
+                      const BackdropInfo& backdrop)
 {
     const bool parentImage = backdrop.HasImage && backdrop.Image != nullptr;
     if (!parentImage && plan.Fill.GradientPercent + plan.Fill.ImagePercent == 0) {
-        const TColor mixed = BlendColors(ColorToRGB(backdrop.BackColor), plan.Fill.Color, plan.Transparency / 100.0);
+        const TColor mixed = BlendColors(ColorToRGB(backdrop.BackColor), plan.Fill.Color,
+                                         plan.Transparency / 100.0);
         FillPixels32(target, r, mixed, 0xFF);
         return;
     }
@@ -97,7 +99,8 @@ void PaintTranslucent(TBitmap& target, const TRect& r, const TBackgroundPlan& pl
     }();
     ComposeItemFill(scratch, scratch.Bounds(), plan.Fill, scratchBackdrop);
     FillWithBackdrop(target, r, backdrop, {0, 0});
-    BlendRectangle(target, scratch, RoundHalfEven(plan.Transparency * 2.55), {r.Left, r.Top}, scratch.Bounds());
+    BlendRectangle(target, scratch, RoundHalfEven(plan.Transparency * 2.55), {r.Left, r.Top},
+                   scratch.Bounds());
 }
 
 void LayMaskedWholeTiles(TBitmap& target, const TRect& r, const TsLoadedSkin& skin, int textureIndex,
@@ -110,7 +113,8 @@ void LayMaskedWholeTiles(TBitmap& target, const TRect& r, const TsLoadedSkin& sk
 
 bool InsideTarget(const TRect& r, const TBitmap& target)
 {
-    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= target.Width() && r.Bottom <= target.Height();
+    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= target.Width() &&
+           r.Bottom <= target.Height();
 }
 
 } // namespace

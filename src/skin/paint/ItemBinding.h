@@ -18,8 +18,8 @@ struct TsItemBinding {
     // A colour that replaces the section's whole fill (a control that keeps
     // its own colour, a form provider's form), or clKeyColor.
     TColor CustomColor = clKeyColor;
-    int HueOffset = 0;        // degrees
-    int Saturation = 0;       // percent
+    int HueOffset = 0;  // degrees
+    int Saturation = 0; // percent
     // The control's own store of kernel-scaled border pieces, or null to
     // scale them on every paint.
     TScaledPieceCache* ScaledPieces = nullptr;

@@ -13,11 +13,11 @@
 namespace pp {
 
 struct TItemFill {
-    TColor Color = 0;                 // resolved to RGB
-    int GradientPercent = 0;          // 0..100
-    int ImagePercent = 0;             // 0..100; 0 when there is no texture
+    TColor Color = 0;        // resolved to RGB
+    int GradientPercent = 0; // 0..100
+    int ImagePercent = 0;    // 0..100; 0 when there is no texture
     const TsGradArray* Gradient = nullptr;
-    std::optional<TSkinImage> Texture; // a texture image without a mask, or
+    std::optional<TSkinImage> Texture;        // a texture image without a mask, or
     const TBitmap* ExternalTexture = nullptr; // a separate texture file, always tiled
 };
 

@@ -38,8 +38,8 @@ struct THalfMix {
 
 } // namespace
 
-void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& backdrop, const TSkinImage& image,
-                   int mode)
+void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& backdrop,
+                   const TSkinImage& image, int mode)
 {
     if (image.Source == nullptr || image.StateWidth() <= 0 || image.StateHeight() <= 0)
         return;
@@ -54,8 +54,8 @@ void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& ba
         PaintPiece(target, at, map, TMaskImageBlend{mode == mmFaint ? 100 : 0}, TKeyAction::Leave, backdrop,
                    everywhere);
     } else if (mode == mmNormal) {
-        PaintPiece(target, at, map, TCopyOpaque{}, CornerKeyAction(true, image.CornerKey, backdrop, TKeyAction::Leave),
-                   backdrop, everywhere);
+        PaintPiece(target, at, map, TCopyOpaque{},
+                   CornerKeyAction(true, image.CornerKey, backdrop, TKeyAction::Leave), backdrop, everywhere);
     } else {
         PaintPiece(target, at, map, THalfMix{}, TKeyAction::Leave, backdrop, everywhere);
     }

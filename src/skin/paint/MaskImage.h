@@ -19,7 +19,7 @@ enum TMaskImageMode : int {
 // the target's alpha grows by (255 - a) * (255 - m) >> 8. Key-colour images
 // in mode 1 are copied as border corners are with fill-corners set; in any
 // other mode their pixels are mixed half and half with the target.
-void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& backdrop, const TSkinImage& image,
-                   int mode);
+void DrawMaskImage(TBitmap& target, TPoint at, int state, const BackdropInfo& backdrop,
+                   const TSkinImage& image, int mode);
 
 } // namespace pp

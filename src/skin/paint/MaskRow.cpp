@@ -37,8 +37,10 @@ void ComposeRowThroughMask(TBGRA* d, const TBGRA* s, const TBGRA* m, int count)
         const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
         const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         const __m128i mv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m + i));
-        const __m128i lo = Mix16(_mm_unpacklo_epi8(dv, zero), _mm_unpacklo_epi8(sv, zero), _mm_unpacklo_epi8(mv, zero));
-        const __m128i hi = Mix16(_mm_unpackhi_epi8(dv, zero), _mm_unpackhi_epi8(sv, zero), _mm_unpackhi_epi8(mv, zero));
+        const __m128i lo = Mix16(_mm_unpacklo_epi8(dv, zero), _mm_unpacklo_epi8(sv, zero),
+                                 _mm_unpacklo_epi8(mv, zero));
+        const __m128i hi = Mix16(_mm_unpackhi_epi8(dv, zero), _mm_unpackhi_epi8(sv, zero),
+                                 _mm_unpackhi_epi8(mv, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
     }
     ComposeRowThroughMaskPortable(d + i, s + i, m + i, count - i);

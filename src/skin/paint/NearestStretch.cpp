@@ -31,7 +31,8 @@ int NearestSourceIndex(int i, int sourceLength, int destLength, TStretchAxis axi
 {
     if (sourceLength <= 0 || destLength <= 0)
         return 0;
-    const std::int64_t index = (std::int64_t(i) * sourceLength + Bias(sourceLength, destLength, axis)) / destLength;
+    const std::int64_t index = (std::int64_t(i) * sourceLength + Bias(sourceLength, destLength, axis)) /
+                               destLength;
     return static_cast<int>(std::clamp<std::int64_t>(index, 0, sourceLength - 1));
 }
 

@@ -42,7 +42,8 @@ TPixelRows PixelRowsOf(const std::vector<TBGRA>& pixels, int width)
 
 TPieceMap DirectMap(const TRect& source, TSize destSize)
 {
-    return TiledMap(source, {std::min(destSize.Width, source.Width()), std::min(destSize.Height, source.Height())});
+    return TiledMap(source,
+                    {std::min(destSize.Width, source.Width()), std::min(destSize.Height, source.Height())});
 }
 
 TPieceMap TiledMap(const TRect& source, TSize destSize)

@@ -2,7 +2,8 @@
 
 namespace pp {
 
-TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& backdrop, TKeyAction otherwise)
+TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& backdrop,
+                           TKeyAction otherwise)
 {
     if (!fillCorners || cornerKey == 0)
         return otherwise;

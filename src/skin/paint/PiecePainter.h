@@ -28,7 +28,8 @@ enum class TKeyAction {
 // The key rule of corner pieces: with fill-corners and key pixels in the
 // corners, what lies behind shows (the backdrop's image, else its colour
 // when it has one); otherwise `otherwise`.
-TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& backdrop, TKeyAction otherwise);
+TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& backdrop,
+                           TKeyAction otherwise);
 
 // A blend meets a row of image pixels (and mask pixels, or null) at once
 // through its Row when it has one, else pixel by pixel.
@@ -36,7 +37,10 @@ TKeyAction CornerKeyAction(bool fillCorners, int cornerKey, const BackdropInfo& 
 // Image pixel copied as it is, alpha included.
 struct TCopy {
     void operator()(TBGRA& d, TBGRA s, TBGRA) const { d = s; }
-    void Row(TBGRA* d, const TBGRA* s, const TBGRA*, int n) const { std::memcpy(d, s, std::size_t(n) * sizeof(TBGRA)); }
+    void Row(TBGRA* d, const TBGRA* s, const TBGRA*, int n) const
+    {
+        std::memcpy(d, s, std::size_t(n) * sizeof(TBGRA));
+    }
 };
 
 // Image pixel copied, opaque.
@@ -82,7 +86,8 @@ struct TThroughMaskKeepingAlpha {
 
 namespace detail {
 
-inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& backdrop, TBGRA backColor, int x, int y)
+inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& backdrop, TBGRA backColor, int x,
+                           int y)
 {
     TBGRA behind;
     switch (action) {
@@ -96,17 +101,13 @@ inline void ApplyKeyAction(TBGRA& d, TKeyAction action, const BackdropInfo& back
         if (BackdropPixel(backdrop, x + backdrop.OffsetX, y + backdrop.OffsetY, behind))
             d = TBGRA{behind.B, behind.G, behind.R, 0xFF};
         return;
-    case TKeyAction::BackColor:
-        d = backColor;
-        return;
+    case TKeyAction::BackColor: d = backColor; return;
     case TKeyAction::Leave:
-    case TKeyAction::Draw:
-        return;
+    case TKeyAction::Draw: return;
     }
 }
 
-template <typename Blend>
-void BlendRun(const Blend& blend, TBGRA* d, const TBGRA* s, const TBGRA* m, int n)
+template <typename Blend> void BlendRun(const Blend& blend, TBGRA* d, const TBGRA* s, const TBGRA* m, int n)
 {
     if constexpr (requires { blend.Row(d, s, m, n); }) {
         blend.Row(d, s, m, n);
@@ -137,8 +138,8 @@ void GatherRun(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* ma
 // Runs of columns that step by one up to the end of a tile, each blended
 // as a row.
 template <typename Blend>
-void RunsInOrder(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* mask, const int* columns, int n,
-                 int tileLeft, int tileWidth)
+void RunsInOrder(const Blend& blend, TBGRA* d, const TBGRA* image, const TBGRA* mask, const int* columns,
+                 int n, int tileLeft, int tileWidth)
 {
     for (int start = 0; start < n;) {
         const int column = columns[start];

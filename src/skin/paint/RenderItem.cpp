@@ -13,8 +13,8 @@ namespace {
 
 bool CanPaint(const TsLoadedSkin& skin, int sectionIndex, const TBitmap& target, const TRect& r)
 {
-    return skin.IsValidSkinIndex(sectionIndex) && Is32Bit(target) && !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 &&
-           r.Right <= target.Width() && r.Bottom <= target.Height();
+    return skin.IsValidSkinIndex(sectionIndex) && Is32Bit(target) && !r.IsEmpty() && r.Left >= 0 &&
+           r.Top >= 0 && r.Right <= target.Width() && r.Bottom <= target.Height();
 }
 
 BackdropInfo Shifted(BackdropInfo backdrop, TPoint offset)
@@ -86,15 +86,16 @@ struct TItemParts {
 };
 
 // Answers whether the border was drawn.
-bool PaintItem(const TsLoadedSkin& skin, int sectionIndex, const TItemParts& parts, const BackdropInfo& backdrop,
-               TBitmap& target, TPoint offset, const TRect& r, int sectionState)
+bool PaintItem(const TsLoadedSkin& skin, int sectionIndex, const TItemParts& parts,
+               const BackdropInfo& backdrop, TBitmap& target, TPoint offset, const TRect& r, int sectionState)
 {
-    RenderItemBackground(skin, sectionIndex, backdrop, parts.CustomColor, parts.Texture, parts.HotTexture, target,
-                         offset, r, sectionState);
+    RenderItemBackground(skin, sectionIndex, backdrop, parts.CustomColor, parts.Texture, parts.HotTexture,
+                         target, offset, r, sectionState);
     if (parts.CornerImages)
-        DrawCornerImages(skin, skin.Sections()[static_cast<std::size_t>(sectionIndex)], target, r, sectionState);
-    return DrawBorder(skin, parts.BorderIndex, target, r, parts.FillCorners, sectionState, Shifted(backdrop, offset),
-                      parts.ScaledPieces);
+        DrawCornerImages(skin, skin.Sections()[static_cast<std::size_t>(sectionIndex)], target, r,
+                         sectionState);
+    return DrawBorder(skin, parts.BorderIndex, target, r, parts.FillCorners, sectionState,
+                      Shifted(backdrop, offset), parts.ScaledPieces);
 }
 
 const TsGeneralData& SectionAt(const TsLoadedSkin& skin, int sectionIndex)
@@ -104,7 +105,8 @@ const TsGeneralData& SectionAt(const TsLoadedSkin& skin, int sectionIndex)
 
 // A section given by index: its own border image, corners filled.
 void PaintSectionItem(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
-                      int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state, bool cornerImages)
+                      int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state,
+                      bool cornerImages)
 {
     if (!CanPaint(skin, sectionIndex, target, r))
         return;
@@ -123,23 +125,28 @@ void RenderItem(const TsItemBinding& binding, const BackdropInfo& backdrop, bool
     const TsGeneralData& section = SectionAt(*binding.Skin, binding.SectionIndex);
     const int s = SectionState(section, state);
     const TItemParts parts{binding.BorderImageIndex, binding.CustomColor, binding.PatternIndex,
-                           binding.HotPatternIndex, fillCorners, true, binding.ScaledPieces};
-    const bool bordered = PaintItem(*binding.Skin, binding.SectionIndex, parts, backdrop, target, offset, r, s);
+                           binding.HotPatternIndex,  fillCorners,         true,
+                           binding.ScaledPieces};
+    const bool bordered = PaintItem(*binding.Skin, binding.SectionIndex, parts, backdrop, target, offset, r,
+                                    s);
     if (!bordered && StateProps(section, s).Transparency != 0)
         return;
     ApplyColorChanges(binding, target, r);
 }
 
-void RenderItemBySection(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
-                         int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state)
+void RenderItemBySection(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop,
+                         int texture, int hotTexture, TBitmap& target, TPoint offset, const TRect& r,
+                         int state)
 {
     PaintSectionItem(skin, sectionIndex, backdrop, texture, hotTexture, target, offset, r, state, true);
 }
 
-void RenderItemBySectionHot(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
-                            int hotTexture, TBitmap& target, TPoint offset, const TRect& r, bool hot)
+void RenderItemBySectionHot(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop,
+                            int texture, int hotTexture, TBitmap& target, TPoint offset, const TRect& r,
+                            bool hot)
 {
-    PaintSectionItem(skin, sectionIndex, backdrop, texture, hotTexture, target, offset, r, hot ? 1 : 0, false);
+    PaintSectionItem(skin, sectionIndex, backdrop, texture, hotTexture, target, offset, r, hot ? 1 : 0,
+                     false);
 }
 
 } // namespace pp

@@ -23,12 +23,14 @@ void RenderItem(const TsItemBinding& binding, const BackdropInfo& backdrop, bool
 
 // The same for a section given by index: its own border image, fill-corners
 // always set, no custom colour and no colour changes.
-void RenderItemBySection(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
-                         int hotTexture, TBitmap& target, TPoint offset, const TRect& r, int state);
+void RenderItemBySection(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop,
+                         int texture, int hotTexture, TBitmap& target, TPoint offset, const TRect& r,
+                         int state);
 
 // Scroll-bar parts and hint windows: the hot or the normal look by a flag,
 // no corner images.
-void RenderItemBySectionHot(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop, int texture,
-                            int hotTexture, TBitmap& target, TPoint offset, const TRect& r, bool hot);
+void RenderItemBySectionHot(const TsLoadedSkin& skin, int sectionIndex, const BackdropInfo& backdrop,
+                            int texture, int hotTexture, TBitmap& target, TPoint offset, const TRect& r,
+                            bool hot);
 
 } // namespace pp

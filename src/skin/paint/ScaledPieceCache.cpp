@@ -55,15 +55,16 @@ std::vector<TBGRA> Scale(const TBitmap& image, const TRect& r, TSize size, int f
 
 } // namespace
 
-const TScaledPieceCache::TPiece& TScaledPieceCache::Scaled(const TBitmap& image, const TRect& source, int maskDy,
-                                                           TSize size, int filter)
+const TScaledPieceCache::TPiece& TScaledPieceCache::Scaled(const TBitmap& image, const TRect& source,
+                                                           int maskDy, TSize size, int filter)
 {
     const TKey key{&image, source, maskDy, size, filter};
     const TRect mask = source.Offset(0, maskDy);
     TEntry* slot = nullptr;
     for (TEntry& entry : entries_)
         if (entry.Key == key) {
-            if (SamePixels(entry.Made.Image, image, source) && (maskDy <= 0 || SamePixels(entry.Made.Mask, image, mask)))
+            if (SamePixels(entry.Made.Image, image, source) &&
+                (maskDy <= 0 || SamePixels(entry.Made.Mask, image, mask)))
                 return entry.Piece;
             slot = &entry; // the same piece, made from pixels that changed since
             break;
@@ -75,7 +76,8 @@ const TScaledPieceCache::TPiece& TScaledPieceCache::Scaled(const TBitmap& image,
         next_ = (next_ + 1) % capacity_;
     }
     slot->Key = key;
-    slot->Made = {{source.Width(), source.Height()}, CopyOut(image, source),
+    slot->Made = {{source.Width(), source.Height()},
+                  CopyOut(image, source),
                   maskDy > 0 ? CopyOut(image, mask) : std::vector<TBGRA>()};
     slot->Piece = {size, Scale(image, source, size, filter),
                    maskDy > 0 ? Scale(image, mask, size, filter) : std::vector<TBGRA>()};

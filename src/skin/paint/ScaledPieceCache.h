@@ -27,7 +27,7 @@ public:
         std::vector<TBGRA> Mask; // empty for key-colour images
     };
 
-    explicit TScaledPieceCache(std::size_t capacity = 24) : capacity_(capacity > 0 ? capacity : 1) {}
+    explicit TScaledPieceCache(std::size_t capacity = 24) : capacity_(capacity > 0 ? capacity : 1) { }
 
     // `source` of `image` (and, when `maskDy` is above 0, the grey mask that
     // many rows below it) scaled to `size`. The rectangles must lie inside
@@ -47,7 +47,7 @@ private:
     };
     struct TEntry {
         TKey Key;
-        TPiece Made;  // the source pixels it was made from
+        TPiece Made; // the source pixels it was made from
         TPiece Piece;
     };
 

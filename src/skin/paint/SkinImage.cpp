@@ -22,7 +22,10 @@ int TSkinImage::StateHeight() const
 
 int TSkinImage::ClampState(int state) const { return std::max(0, std::min(state, StateCount - 1)); }
 
-TPoint TSkinImage::StateOrigin(int state) const { return {Rect.Left + ClampState(state) * StateWidth(), Rect.Top}; }
+TPoint TSkinImage::StateOrigin(int state) const
+{
+    return {Rect.Left + ClampState(state) * StateWidth(), Rect.Top};
+}
 
 TPoint TSkinImage::MaskOrigin(int state) const
 {
@@ -33,11 +36,16 @@ TPoint TSkinImage::MaskOrigin(int state) const
 TTexturePlacement TSkinImage::Placement() const
 {
     switch (DrawMode) {
-    case tpTile: case tpStretch: case tpTileTop: case tpTileLeft: case tpStretchTop:
-    case tpStretchLeft: case tpTileBottom: case tpTileRight: case tpWholeTiles:
-        return TTexturePlacement(DrawMode);
-    default:
-        return tpTileRight;
+    case tpTile:
+    case tpStretch:
+    case tpTileTop:
+    case tpTileLeft:
+    case tpStretchTop:
+    case tpStretchLeft:
+    case tpTileBottom:
+    case tpTileRight:
+    case tpWholeTiles: return TTexturePlacement(DrawMode);
+    default: return tpTileRight;
     }
 }
 

@@ -32,10 +32,10 @@ struct TSkinImage {
     const TBitmap* Source = nullptr; // the record's own bitmap, else the master bitmap
     TRect Rect;                      // the image area in Source
     int StateCount = 0;
-    int MaskKind = 0;                // 0: key colour; 1 or more: grey mask bands below
+    int MaskKind = 0; // 0: key colour; 1 or more: grey mask bands below
     int DrawMode = 0;
     int Left = 0, Top = 0, Right = 0, Bottom = 0; // border widths
-    int CornerKey = 0;               // non-zero: the corner pieces hold key pixels
+    int CornerKey = 0;                            // non-zero: the corner pieces hold key pixels
 
     // 0 without states, the whole width for one.
     int StateWidth() const;

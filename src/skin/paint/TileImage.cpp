@@ -41,7 +41,8 @@ void TileRect(TBitmap& target, const TRect& r, const TBitmap& source, const TRec
     const int w = sourceRect.Width(), h = sourceRect.Height();
     const int phase = PositiveModulo(clipped.Left - origin.X, w);
     for (int y = clipped.Top; y < clipped.Bottom; ++y) {
-        const TBGRA* sourceRow = source.Row32(sourceRect.Top + PositiveModulo(y - origin.Y, h)) + sourceRect.Left;
+        const TBGRA* sourceRow = source.Row32(sourceRect.Top + PositiveModulo(y - origin.Y, h)) +
+                                 sourceRect.Left;
         TileRow(target.Row32(y), clipped.Left, clipped.Right, sourceRow, w, phase);
     }
 }

@@ -9,7 +9,7 @@ bool BackdropPixel(const BackdropInfo& backdrop, int x, int y, TBGRA& pixel)
         y >= image->Height())
         return false;
     pixel = image->Format() == TPixelFormat::pf32bit ? image->Pixel32(x, y)
-                                                      : PixelFromColor(image->PixelColor(x, y));
+                                                     : PixelFromColor(image->PixelColor(x, y));
     return true;
 }
 

@@ -10,11 +10,11 @@ namespace pp {
 
 struct BackdropInfo {
     const TBitmap* Image = nullptr;
-    std::int32_t OffsetX = 0;  // where the control's top-left pixel lies in Image
+    std::int32_t OffsetX = 0; // where the control's top-left pixel lies in Image
     std::int32_t OffsetY = 0;
-    TColor BackColor = 0;      // clKeyColor means none; used when there is no image
+    TColor BackColor = 0; // clKeyColor means none; used when there is no image
     std::int32_t Margins[4] = {0, 0, 0, 0};
-    bool HasImage = false;     // Image may be read
+    bool HasImage = false; // Image may be read
 };
 
 // The backdrop pixel at (x, y) of its image, when the image has one there.

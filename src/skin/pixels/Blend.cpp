@@ -56,8 +56,7 @@ void BlendThroughWeights(TBitmap& output, const TBitmap& first, const TBitmap& s
     BlendThrough(output, first, second, [w](int, int) { return TBGRA{w, w, w, 0}; });
 }
 
-void BlendThroughWeights(TBitmap& output, const TBitmap& first, const TBitmap& second,
-                         const TBitmap& weights)
+void BlendThroughWeights(TBitmap& output, const TBitmap& first, const TBitmap& second, const TBitmap& weights)
 {
     if (!SameSize32(output, first) || !SameSize32(first, second) || !SameSize32(first, weights))
         return;

@@ -60,24 +60,25 @@ inline __m128i Mix16(__m128i a, __m128i b, __m128i w)
 // The green/alpha pair does both at once: the source is 255 in the alpha
 // lane, the complement taken of 256 or 255, the addend 0 or 1, and the high
 // half of the product by 256 (a shift by 8) or by 257.
-constexpr int LowBytes = 0x00FF;              // per 16-bit lane
-constexpr int AlphaLaneSource = 0x00FF0000;   // per green/alpha lane pair
-constexpr int ComplementBase = 0x00FF0100;    // 256 for green, 255 for alpha
+constexpr int LowBytes = 0x00FF;            // per 16-bit lane
+constexpr int AlphaLaneSource = 0x00FF0000; // per green/alpha lane pair
+constexpr int ComplementBase = 0x00FF0100;  // 256 for green, 255 for alpha
 constexpr int AlphaLaneAddend = 0x00010000;
-constexpr int Divider = 0x01010100;           // 256 for green, 257 for alpha
+constexpr int Divider = 0x01010100; // 256 for green, 257 for alpha
 
 inline __m128i Composite4(__m128i d, __m128i s)
 {
     const __m128i sBR = _mm_and_si128(s, _mm_set1_epi16(LowBytes)), sGA = _mm_srli_epi16(s, 8);
     const __m128i dBR = _mm_and_si128(d, _mm_set1_epi16(LowBytes)), dGA = _mm_srli_epi16(d, 8);
-    const __m128i sa =
-        _mm_shufflehi_epi16(_mm_shufflelo_epi16(sGA, _MM_SHUFFLE(3, 3, 1, 1)), _MM_SHUFFLE(3, 3, 1, 1));
+    const __m128i sa = _mm_shufflehi_epi16(_mm_shufflelo_epi16(sGA, _MM_SHUFFLE(3, 3, 1, 1)),
+                                           _MM_SHUFFLE(3, 3, 1, 1));
     const __m128i br = _mm_srli_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(sBR, sa), _mm_mullo_epi16(dBR, _mm_sub_epi16(_mm_set1_epi16(256), sa))), 8);
-    const __m128i gaSum =
-        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_or_si128(sGA, _mm_set1_epi32(AlphaLaneSource)), sa),
-                                    _mm_mullo_epi16(dGA, _mm_sub_epi16(_mm_set1_epi32(ComplementBase), sa))),
-                      _mm_set1_epi32(AlphaLaneAddend));
+        _mm_add_epi16(_mm_mullo_epi16(sBR, sa), _mm_mullo_epi16(dBR, _mm_sub_epi16(_mm_set1_epi16(256), sa))),
+        8);
+    const __m128i gaSum = _mm_add_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_or_si128(sGA, _mm_set1_epi32(AlphaLaneSource)), sa),
+                      _mm_mullo_epi16(dGA, _mm_sub_epi16(_mm_set1_epi32(ComplementBase), sa))),
+        _mm_set1_epi32(AlphaLaneAddend));
     const __m128i ga = _mm_mulhi_epu16(gaSum, _mm_set1_epi32(Divider));
     return _mm_or_si128(br, _mm_slli_epi16(ga, 8));
 }
@@ -147,7 +148,10 @@ bool HaveAvx2Rows()
 }
 
 namespace {
-TCompositeRowFunction WidestCompositeRow() { return HaveAvx2Rows() ? &CompositeRowAvx2Body : &CompositeRowSse2; }
+TCompositeRowFunction WidestCompositeRow()
+{
+    return HaveAvx2Rows() ? &CompositeRowAvx2Body : &CompositeRowSse2;
+}
 } // namespace
 
 void CompositeRowAvx2(TBGRA* d, const TBGRA* s, int count)
@@ -177,7 +181,10 @@ bool rowsLimitedToSse2 = false;
 
 void LimitRowsToSse2(bool limit) { rowsLimitedToSse2 = limit; }
 
-TCompositeRowFunction ChosenCompositeRow() { return rowsLimitedToSse2 ? &CompositeRowSse2 : WidestCompositeRow(); }
+TCompositeRowFunction ChosenCompositeRow()
+{
+    return rowsLimitedToSse2 ? &CompositeRowSse2 : WidestCompositeRow();
+}
 
 void CompositeRow(TBGRA* d, const TBGRA* s, int count) { ChosenCompositeRow()(d, s, count); }
 
@@ -191,7 +198,7 @@ void CompositeRowSse2(TBGRA* d, const TBGRA* s, int count) { CompositeRowPortabl
 void BlendRow(TBGRA* d, const TBGRA* s, int count, int weight) { BlendRowPortable(d, s, count, weight); }
 void CompositeRow(TBGRA* d, const TBGRA* s, int count) { CompositeRowPortable(d, s, count); }
 TCompositeRowFunction ChosenCompositeRow() { return &CompositeRowPortable; }
-void LimitRowsToSse2(bool) {}
+void LimitRowsToSse2(bool) { }
 
 #endif
 

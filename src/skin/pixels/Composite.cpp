@@ -38,10 +38,10 @@ const TBitmap& Source32(const TBitmap& source, std::optional<TBitmap>& converted
 }
 
 struct TExOptions {
-    int Transparency = 0;  // 0..100
+    int Transparency = 0; // 0..100
     bool Tinted = false;
     TBGRA Tint;
-    bool KeyTest = false;  // backdrop has an image
+    bool KeyTest = false; // backdrop has an image
     bool FillKeyed = false;
 };
 
@@ -80,7 +80,8 @@ void CompositeExPixel(TBGRA& d, TBGRA s, const TExOptions& o, const BackdropInfo
 int ReflectionWeight(int alpha, int k, int q, int strength, int transparency)
 {
     const int faded = alpha * (q - k) / q;
-    return transparency == 0 ? (faded * strength) >> 10 : (100 - transparency) * (faded * strength / 1024) / 100;
+    return transparency == 0 ? (faded * strength) >> 10
+                             : (100 - transparency) * (faded * strength / 1024) / 100;
 }
 
 // Reflection row k of q at strength s; key-coloured source pixels leave the
@@ -107,7 +108,8 @@ void DrawReflection(TBitmap& dest, const TRect& destRect, const TBitmap& source,
     for (int k = 1; k <= q; ++k) {
         const int sourceRow = sourceRect.Bottom - k - 1;
         const TBlitArea row = ClipBlit(dest, {destRect.Left, destRect.Bottom + k - 1},
-                                       {sourceRect.Left, sourceRow, sourceRect.Left + width, sourceRow + 1}, source);
+                                       {sourceRect.Left, sourceRow, sourceRect.Left + width, sourceRow + 1},
+                                       source);
         if (!row.Dest.IsEmpty())
             ReflectRow(dest.Row32(row.Dest.Top) + row.Dest.Left, source.Row32(row.Source.Y) + row.Source.X,
                        row.Dest.Width(), o, k, q, strength);

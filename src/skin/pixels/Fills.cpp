@@ -63,8 +63,7 @@ TFrameStrips FrameStrips(const TRect& r, int left, int top, int right, int botto
             {r.Right - right, r.Top + top, r.Right, r.Bottom - bottom}};
 }
 
-void FillFrame32(TBitmap& bitmap, const TRect& rect, int left, TColor color, int bottom, int right,
-                 int top)
+void FillFrame32(TBitmap& bitmap, const TRect& rect, int left, TColor color, int bottom, int right, int top)
 {
     const TColor rgb = ColorToRGB(color);
     const TFrameStrips s = FrameStrips(rect, left, top, right, bottom);
@@ -85,8 +84,7 @@ void FadeRectToColor(TBitmap& bitmap, const TRect& rect, int percent, TColor col
     });
 }
 
-void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t alpha,
-                       int percent)
+void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t alpha, int percent)
 {
     const TBGRA c = PixelFromColor(color);
     const auto tint = [percent](int old, int target) {
@@ -138,7 +136,8 @@ void CopyImageWithKey(TBitmap& dest, const TBitmap& source, int x, int y, TColor
         return;
     const bool keyed = key != clNoKeyColor;
     const std::uint32_t keyPixel = SwapChannelOrder(ColorToRGB(key)) & 0xFFFFFFu;
-    const TRect target = IntersectRect(TRect::FromBounds(x, y, source.Width(), source.Height()), dest.Bounds());
+    const TRect target = IntersectRect(TRect::FromBounds(x, y, source.Width(), source.Height()),
+                                       dest.Bounds());
     const int bytesPerPixel = is24 ? 3 : 4;
     for (int ty = target.Top; ty < target.Bottom; ++ty) {
         const std::uint8_t* in = source.ScanLine(ty - y);

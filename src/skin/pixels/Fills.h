@@ -23,15 +23,13 @@ struct TFrameStrips {
 TFrameStrips FrameStrips(const TRect& rect, int left, int top, int right, int bottom);
 
 // The four strips filled opaque; the colour may be a system colour.
-void FillFrame32(TBitmap& bitmap, const TRect& rect, int left, TColor color, int bottom, int right,
-                 int top);
+void FillFrame32(TBitmap& bitmap, const TRect& rect, int left, TColor color, int bottom, int right, int top);
 
 // Each pixel keeps `percent` of itself and takes the rest from the colour.
 void FadeRectToColor(TBitmap& bitmap, const TRect& rect, int percent, TColor color);
 
 // Each pixel moves `percent` of the way to the colour; its alpha is replaced.
-void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t alpha,
-                       int percent);
+void TintRectWithAlpha(TBitmap& bitmap, const TRect& rect, TColor color, std::uint8_t alpha, int percent);
 
 // Sets the alpha byte; with a key other than clNoKeyColor, only on pixels
 // whose whole 32-bit value differs from it.

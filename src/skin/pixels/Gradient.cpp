@@ -38,7 +38,8 @@ std::int32_t FieldToInt(std::string_view field)
     };
     const std::size_t signLength = (!field.empty() && (field[0] == '+' || field[0] == '-')) ? 1 : 0;
     const std::string_view digits = field.substr(signLength);
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw bad();
     // from_chars takes a minus but no plus, so the plus is dropped first.
     const std::string_view number = field[0] == '+' ? digits : field;
@@ -55,7 +56,7 @@ std::int32_t FieldToInt(std::string_view field)
 struct TGradientLine {
     std::vector<TBGRA> Colors;
     std::vector<bool> Painted;
-    explicit TGradientLine(int length) : Colors(std::size_t(length)), Painted(std::size_t(length)) {}
+    explicit TGradientLine(int length) : Colors(std::size_t(length)), Painted(std::size_t(length)) { }
 };
 
 // Entries first..first+steps run from `from` to `to`. The running values are
@@ -250,8 +251,8 @@ void DrawGradientFill(TBitmap& bitmap, const TRect& rect, const TsGradArray& gra
     }
 }
 
-void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray& gradient,
-                          int textureWeight, const TRect& textureRect, const TBitmap& texture)
+void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray& gradient, int textureWeight,
+                          const TRect& textureRect, const TBitmap& texture)
 {
     const TRect r = ClipToBitmap(rect, bitmap);
     if (r.IsEmpty() || gradient.empty() || !Is32Bit(bitmap) || texture.Empty())
@@ -272,8 +273,8 @@ void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray&
             continue;
         const TBGRA* textureRow = tiles.Pixels->Row32(tiles.Area.Top + y % tiles.Area.Height());
         const TBGRA* colors = mode == gmVertical ? &line.Colors[entry] : line.Colors.data();
-        MixTextureRow(bitmap.Row32(y), r.Left, columns, colors, mode == gmVertical, textureRow,
-                      tiles.Area, weight, colorRow);
+        MixTextureRow(bitmap.Row32(y), r.Left, columns, colors, mode == gmVertical, textureRow, tiles.Area,
+                      weight, colorRow);
     }
 }
 

@@ -20,7 +20,7 @@ enum TGradientMode : std::int32_t {
 struct TsGradSegment {
     TColor ColorFrom = 0;
     TColor ColorTo = 0;
-    std::uint8_t Percent = 0;  // share of the rectangle, 0..100
+    std::uint8_t Percent = 0;       // share of the rectangle, 0..100
     std::int32_t Mode = gmVertical; // read from the first segment only
     friend bool operator==(const TsGradSegment&, const TsGradSegment&) = default;
 };
@@ -40,7 +40,7 @@ void DrawGradientFill(TBitmap& bitmap, const TRect& rect, const TsGradArray& gra
 
 // Modes 0 and 1 mixed with a tiled texture: weight 255 shows the texture,
 // 0 the gradient. An empty texture rectangle stands for the whole texture.
-void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray& gradient,
-                          int textureWeight, const TRect& textureRect, const TBitmap& texture);
+void DrawTexturedGradient(TBitmap& bitmap, const TRect& rect, const TsGradArray& gradient, int textureWeight,
+                          const TRect& textureRect, const TBitmap& texture);
 
 } // namespace pp

@@ -22,11 +22,12 @@ TRegionHandle RegionFromRects(const TAOR& rects)
         const TRect& r = rects[i];
         const RECT rc{r.Left, r.Top, r.Right, r.Bottom};
         std::memcpy(out + i, &rc, sizeof rc);
-        bound = RECT{std::min(bound.left, rc.left), std::min(bound.top, rc.top), std::max(bound.right, rc.right),
-                     std::max(bound.bottom, rc.bottom)};
+        bound = RECT{std::min(bound.left, rc.left), std::min(bound.top, rc.top),
+                     std::max(bound.right, rc.right), std::max(bound.bottom, rc.bottom)};
     }
     header->rcBound = bound;
-    return TRegionHandle(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+    return TRegionHandle(
+        ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
 }
 
 TRegionHandle RegionWithoutKeyColor(const TBitmap& bitmap, TColor key)

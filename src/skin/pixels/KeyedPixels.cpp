@@ -17,7 +17,8 @@ void ReplaceWhere(TBitmap& target, const TBitmap& source, const TRect& targetRec
 {
     if (!Is32Bit(target) || !Is32Bit(source))
         return;
-    const TRect block = TRect::FromBounds(sourceRect.Left, sourceRect.Top, targetRect.Width(), targetRect.Height());
+    const TRect block = TRect::FromBounds(sourceRect.Left, sourceRect.Top, targetRect.Width(),
+                                          targetRect.Height());
     const TBlitArea area = ClipBlit(target, {targetRect.Left, targetRect.Top}, block, source);
     for (int y = 0; y < area.Dest.Height(); ++y) {
         TBGRA* t = target.Row32(area.Dest.Top + y) + area.Dest.Left;
@@ -35,7 +36,8 @@ void FadeTowardImage(TBitmap& bitmap, const TRect& rect, const BackdropInfo& bac
         TBGRA* row = bitmap.Row32(y);
         for (int x = 0; x < bitmap.Width(); ++x) {
             TBGRA s;
-            if (!BackdropPixel(backdrop, x + backdrop.OffsetX + rect.Left, y + backdrop.OffsetY + rect.Top, s) ||
+            if (!BackdropPixel(backdrop, x + backdrop.OffsetX + rect.Left, y + backdrop.OffsetY + rect.Top,
+                               s) ||
                 PixelValue(s) == clKeyColor)
                 continue;
             const auto fade = [](int sc, int dc) { return RoundToByte(sc - (sc - dc) * 0.4); };

@@ -11,8 +11,8 @@ namespace pp {
 struct TMaskImageView {
     const TBitmap* Image = nullptr; // the record's own bitmap or the master bitmap
     TRect SourceRect;
-    int FrameCount = 1;             // states side by side
-    int MaskBands = 0;              // further bands below the image band
+    int FrameCount = 1; // states side by side
+    int MaskBands = 0;  // further bands below the image band
     int LeftWidth = 0, TopWidth = 0, RightWidth = 0, BottomWidth = 0;
 
     int StateWidth() const { return SourceRect.Width() / std::max(1, FrameCount); }

@@ -31,10 +31,7 @@ inline int RoundHalfEven(double x)
     return r >= highest ? std::numeric_limits<int>::max() : static_cast<int>(r);
 }
 
-inline std::uint8_t ClampByte(int v)
-{
-    return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
-}
+inline std::uint8_t ClampByte(int v) { return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); }
 inline std::uint8_t RoundToByte(double x) { return ClampByte(RoundHalfEven(x)); }
 
 // (w * (a - b) + b * 256) >> 8 with an arithmetic shift: w = 256 would give a,
@@ -80,8 +77,7 @@ inline TRect ClipToBitmap(const TRect& r, const TBitmap& b) { return IntersectRe
 
 // Runs `fn(pixel)` on every pixel of the rectangle, clipped, of a 32-bit
 // bitmap; rows top to bottom, pixels left to right.
-template <typename Fn>
-void ForEachPixelIn(TBitmap& bitmap, const TRect& rect, Fn fn)
+template <typename Fn> void ForEachPixelIn(TBitmap& bitmap, const TRect& rect, Fn fn)
 {
     const TRect r = ClipToBitmap(rect, bitmap);
     if (r.IsEmpty() || !Is32Bit(bitmap))
@@ -98,8 +94,8 @@ void ForEachPixelIn(TBitmap& bitmap, const TRect& rect, Fn fn)
 // left edge moves the destination's, and a negative destination point moves
 // the source's start by the same amount.
 struct TBlitArea {
-    TRect Dest;       // empty when nothing remains
-    TPoint Source;    // source pixel that lands on Dest's top-left
+    TRect Dest;    // empty when nothing remains
+    TPoint Source; // source pixel that lands on Dest's top-left
 };
 
 inline TBlitArea ClipBlit(const TBitmap& dest, TPoint at, const TRect& sourceRect, const TBitmap& source)

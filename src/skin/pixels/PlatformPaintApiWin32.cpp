@@ -14,10 +14,10 @@ struct TLoadedApi {
     TLoadedApi()
     {
         Api.GradientFill = ModuleFunction<TPlatformPaintApi::TGradientFill>(Msimg32.Get(), "GradientFill");
-        Api.UpdateLayeredWindow =
-            ModuleFunction<TPlatformPaintApi::TUpdateLayeredWindow>(User32.Get(), "UpdateLayeredWindow");
-        Api.SetLayeredWindowAttributes =
-            ModuleFunction<TPlatformPaintApi::TSetLayeredWindowAttributes>(User32.Get(), "SetLayeredWindowAttributes");
+        Api.UpdateLayeredWindow = ModuleFunction<TPlatformPaintApi::TUpdateLayeredWindow>(
+            User32.Get(), "UpdateLayeredWindow");
+        Api.SetLayeredWindowAttributes = ModuleFunction<TPlatformPaintApi::TSetLayeredWindowAttributes>(
+            User32.Get(), "SetLayeredWindowAttributes");
     }
 };
 

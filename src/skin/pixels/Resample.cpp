@@ -124,7 +124,8 @@ std::vector<std::vector<TContribution>> ResampleContributions(int oldCount, int 
                 continue;
             const double k = FilterKernel(filter, x);
             if (k != 0.0)
-                table[std::size_t(i)].push_back({MirrorIndex(j, oldCount), RoundHalfEven(k * scale * 65536.0)});
+                table[std::size_t(i)].push_back(
+                    {MirrorIndex(j, oldCount), RoundHalfEven(k * scale * 65536.0)});
         }
     }
     return table;

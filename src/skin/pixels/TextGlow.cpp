@@ -31,8 +31,9 @@ void PrepareGlowMask(TBitmap& holder, const TRect& textRect, int size, int sides
     holder.Fill(TBGRA{0, 0, 0, 0xFF});
     const int m = Margin(size);
     const TRect at = TRect::FromBounds(m, m, textRect.Width(), textRect.Height());
-    static constexpr struct { int Bit, Dx, Dy; } shifts[] = {
-        {glowLeft, -1, 0}, {glowTop, 0, -1}, {glowRight, 1, 0}, {glowBottom, 0, 1}};
+    static constexpr struct {
+        int Bit, Dx, Dy;
+    } shifts[] = {{glowLeft, -1, 0}, {glowTop, 0, -1}, {glowRight, 1, 0}, {glowBottom, 0, 1}};
     for (const auto& s : shifts)
         if (sides & s.Bit)
             paintText(holder, at.Offset(s.Dx, s.Dy));
@@ -45,8 +46,8 @@ void ApplyGlowMask(TBitmap& target, const TBitmap& mask, TPoint maskOrigin, TCol
     if (!Is32Bit(target) || mask.Format() != TPixelFormat::pfMask8)
         return;
     const TBGRA g = PixelFromColor(ColorToRGB(glow));
-    const TRect area = IntersectRect(TRect::FromBounds(maskOrigin.X, maskOrigin.Y, mask.Width(), mask.Height()),
-                                     target.Bounds());
+    const TRect area = IntersectRect(
+        TRect::FromBounds(maskOrigin.X, maskOrigin.Y, mask.Width(), mask.Height()), target.Bounds());
     for (int y = area.Top; y < area.Bottom; ++y) {
         const std::uint8_t* m = mask.ScanLine(y - maskOrigin.Y);
         TBGRA* row = target.Row32(y);

@@ -75,9 +75,8 @@ void DrawGlowMaskText(TBitmap& mask, const TRect& at, const std::wstring& text, 
 void DrawTextGlow(TBitmap& target, const std::wstring& text, const TRect& textRect, TBitmap& holder,
                   TColor color, int size, int sides, UINT format, HFONT font)
 {
-    PrepareGlowMask(holder, textRect, size, sides, [&](TBitmap& mask, const TRect& at) {
-        DrawGlowMaskText(mask, at, text, format, font);
-    });
+    PrepareGlowMask(holder, textRect, size, sides,
+                    [&](TBitmap& mask, const TRect& at) { DrawGlowMaskText(mask, at, text, format, font); });
     const TRect g = GlowMaskRect(textRect, size);
     ApplyGlowMask(target, holder, {g.Left, g.Top}, color);
 }

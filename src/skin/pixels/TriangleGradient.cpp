@@ -12,8 +12,7 @@ namespace {
 struct TEdge {
     std::int64_t A, B, C;
     TEdge(const TGradientVertex& from, const TGradientVertex& to)
-        : A(-(std::int64_t(to.Y) - from.Y)), B(std::int64_t(to.X) - from.X),
-          C(-(A * from.X) - B * from.Y)
+        : A(-(std::int64_t(to.Y) - from.Y)), B(std::int64_t(to.X) - from.X), C(-(A * from.X) - B * from.Y)
     {
     }
     std::int64_t At(int x, int y) const { return A * x + B * y + C; }
@@ -25,7 +24,8 @@ struct TEdge {
 struct TChannelPlane {
     std::int64_t StepX, StepY, Constant;
     TChannelPlane(const TEdge& e0, const TEdge& e1, const TEdge& e2, int c0, int c1, int c2)
-        : StepX(e0.A * c0 + e1.A * c1 + e2.A * c2), StepY(e0.B * c0 + e1.B * c1 + e2.B * c2),
+        : StepX(e0.A * c0 + e1.A * c1 + e2.A * c2),
+          StepY(e0.B * c0 + e1.B * c1 + e2.B * c2),
           Constant(e0.C * c0 + e1.C * c1 + e2.C * c2)
     {
     }

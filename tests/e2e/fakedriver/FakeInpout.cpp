@@ -10,6 +10,9 @@ short lastData = 0;
 
 extern "C" __declspec(dllexport) void __stdcall Out32(short, short data) { lastData = data; }
 
-extern "C" __declspec(dllexport) short __stdcall Inp32(short) { return static_cast<short>((lastData & 0xFF) ^ 0xFF); }
+extern "C" __declspec(dllexport) short __stdcall Inp32(short)
+{
+    return static_cast<short>((lastData & 0xFF) ^ 0xFF);
+}
 
 extern "C" __declspec(dllexport) short __stdcall FakeLastData() { return lastData; }

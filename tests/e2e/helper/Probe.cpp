@@ -26,11 +26,11 @@ namespace {
 
 void PrintUtf8(const std::wstring& text)
 {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                      nullptr, 0, nullptr, nullptr);
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                      nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr,
+                        nullptr);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
@@ -39,8 +39,8 @@ void PrintUtf8(const std::wstring& text)
 std::wstring WindowText(HWND hwnd)
 {
     wchar_t buffer[1024] = {};
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                        2000, nullptr);
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
     return buffer;
 }
 
@@ -86,8 +86,7 @@ std::vector<HWND> Children(HWND parent, const std::wstring& cls, const std::wstr
     return search.Found;
 }
 
-template <typename TPredicate>
-bool WaitFor(double seconds, TPredicate done)
+template <typename TPredicate> bool WaitFor(double seconds, TPredicate done)
 {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
@@ -103,8 +102,9 @@ HWND FindTitle(const std::wstring& title) { return FindWindowW(nullptr, title.c_
 
 int Usage()
 {
-    std::fputs("usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels ...\n",
-               stderr);
+    std::fputs(
+        "usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels ...\n",
+        stderr);
     return 2;
 }
 
@@ -193,7 +193,8 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"pixels") {
         if (argc < 7)
             return Usage();
-        return PrintClientPixels(window, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6])) ? 0 : 1;
+        return PrintClientPixels(window, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6])) ? 0
+                                                                                                         : 1;
     }
     if (argc < 4)
         return Usage();

@@ -23,8 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     wc.hInstance = instance;
     wc.lpszClassName = L"IdleTimerReference";
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowW(L"IdleTimerReference", L"Idle timer reference", WS_OVERLAPPEDWINDOW,
-                              0, 0, 200, 100, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowW(L"IdleTimerReference", L"Idle timer reference", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                              100, nullptr, nullptr, instance, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     SetTimer(hwnd, 1, 10, nullptr);
     MSG msg;

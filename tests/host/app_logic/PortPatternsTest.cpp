@@ -66,14 +66,50 @@ TEST(LineImageTest, CommandsGiveTheOutputByte)
     const Case cases[] = {
         {"fresh", [](TLineImage&) {}, 0, 0},
         {"D3 high", [](TLineImage& l) { l.SetLine(3); }, 8, 8},
-        {"D5 set twice then cleared", [](TLineImage& l) { l.SetLine(5); l.SetLine(5); l.ClearLine(5); }, 0, 0},
-        {"D0 and D7", [](TLineImage& l) { l.SetLine(0); l.SetLine(7); }, 129, 129},
-        {"D0 D1 D5 D6", [](TLineImage& l) { for (int k : {0, 1, 5, 6}) l.SetLine(k); }, 99, 99},
+        {"D5 set twice then cleared",
+         [](TLineImage& l) {
+             l.SetLine(5);
+             l.SetLine(5);
+             l.ClearLine(5);
+         },
+         0, 0},
+        {"D0 and D7",
+         [](TLineImage& l) {
+             l.SetLine(0);
+             l.SetLine(7);
+         },
+         129, 129},
+        {"D0 D1 D5 D6",
+         [](TLineImage& l) {
+             for (int k : {0, 1, 5, 6})
+                 l.SetLine(k);
+         },
+         99, 99},
         {"all", [](TLineImage& l) { l.SetAllLines(); }, 255, 255},
-        {"all set twice", [](TLineImage& l) { l.SetAllLines(); l.SetAllLines(); }, 255, 255},
-        {"all then D0 low", [](TLineImage& l) { l.SetAllLines(); l.ClearLine(0); }, 254, 254},
-        {"all then abort", [](TLineImage& l) { l.SetAllLines(); l.ClearAllLines(); }, 0, 0},
-        {"light D4 only", [](TLineImage& l) { l.SetAllLines(); l.LightOnly(4); }, 16, 16},
+        {"all set twice",
+         [](TLineImage& l) {
+             l.SetAllLines();
+             l.SetAllLines();
+         },
+         255, 255},
+        {"all then D0 low",
+         [](TLineImage& l) {
+             l.SetAllLines();
+             l.ClearLine(0);
+         },
+         254, 254},
+        {"all then abort",
+         [](TLineImage& l) {
+             l.SetAllLines();
+             l.ClearAllLines();
+         },
+         0, 0},
+        {"light D4 only",
+         [](TLineImage& l) {
+             l.SetAllLines();
+             l.LightOnly(4);
+         },
+         16, 16},
     };
     for (const Case& c : cases) {
         TLineImage lines;
@@ -104,7 +140,8 @@ TEST_F(PortPatternsTest, RunningLightFromAFreshStartForTwentyTicks)
     EXPECT_EQ(Take(), Trace{"W0"});
     ExpectTimers(false, false, true);
     // Tick 1 writes nothing; D7 is held for ticks 9 and 10; the 9-tick cycle repeats.
-    const std::vector<int> written = {-1, 1, 2, 4, 8, 16, 32, 64, 128, -1, 1, 2, 4, 8, 16, 32, 64, 128, -1, 1};
+    const std::vector<int> written = {-1, 1, 2, 4, 8,  16, 32, 64,  128, -1,
+                                      1,  2, 4, 8, 16, 32, 64, 128, -1,  1};
     for (std::size_t tick = 0; tick < written.size(); ++tick) {
         if (tick == 4)
             state.Lines.SetAllLines(); // a line button pressed meanwhile is overwritten

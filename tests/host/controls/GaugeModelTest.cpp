@@ -20,8 +20,8 @@ TEST(GaugeModelTest, OutputBytesShowAsPercentOfTheMainWindowGauge)
         int stored;
         const char* text;
     };
-    const Case cases[] = {{0, 0, "0%"}, {99, 99, "99%"}, {100, 100, "100%"}, {129, 100, "100%"},
-                          {255, 100, "100%"}, {-5, 0, "0%"}};
+    const Case cases[] = {{0, 0, "0%"},       {99, 99, "99%"},    {100, 100, "100%"},
+                          {129, 100, "100%"}, {255, 100, "100%"}, {-5, 0, "0%"}};
     for (const Case& c : cases) {
         TGaugeModel gauge;
         gauge.SetProgress(c.progress);
@@ -81,8 +81,8 @@ TEST(GaugeModelTest, FillLengthIsTruncatedInFloatingPoint)
     // hair below their value, so a 100-pixel bar fills one pixel less than
     // integer arithmetic would give.
     const Case cases[] = {
-        {24, 0, 0}, {24, 47, 11}, {24, 50, 12}, {24, 100, 24}, {25, 4, 1},
-        {100, 29, 28}, {100, 58, 57}, {100, 30, 30},
+        {24, 0, 0}, {24, 47, 11},  {24, 50, 12},  {24, 100, 24},
+        {25, 4, 1}, {100, 29, 28}, {100, 58, 57}, {100, 30, 30},
     };
     for (const Case& c : cases)
         EXPECT_EQ(GaugeFillLength(c.size, c.percent), c.length) << c.size << " at " << c.percent << " %";

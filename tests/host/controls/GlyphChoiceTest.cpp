@@ -14,9 +14,9 @@ TEST(GlyphChoiceTest, ListImageOnlyWhenTheListHoldsTheIndex)
         bool selected;
     };
     const Case cases[] = {
-        {"no list", false, 3, 0, false},       {"empty list", true, 0, 0, false},
-        {"no index", true, 3, -1, false},      {"index at the count", true, 3, 3, false},
-        {"first image", true, 3, 0, true},     {"last image", true, 3, 2, true},
+        {"no list", false, 3, 0, false},   {"empty list", true, 0, 0, false},
+        {"no index", true, 3, -1, false},  {"index at the count", true, 3, 3, false},
+        {"first image", true, 3, 0, true}, {"last image", true, 3, 2, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SelectsListImage(c.hasList, c.count, c.index), c.selected) << c.name;
@@ -38,11 +38,21 @@ TEST(GlyphChoiceTest, DisabledStripKeepsItsFirstImageAndASingleImageFades)
     const Case cases[] = {
         {"strip, blended", strip, {S::Normal, false, false, 0, dgBlended}, 0, 0, false},
         {"strip, greyed and blended", strip, {S::Normal, false, false, 0, dgBlended | dgGrayed}, 0, 0, false},
-        {"strip keeps Blend in the normal state", strip, {S::Normal, false, false, 40, dgBlended}, 0, 40, false},
+        {"strip keeps Blend in the normal state",
+         strip,
+         {S::Normal, false, false, 40, dgBlended},
+         0,
+         40,
+         false},
         {"strip of four, default", {4, false, false}, {S::Default, false, false, 40, dgBlended}, 3, 0, false},
         {"single, blended ignores Blend", single, {S::Normal, false, false, 30, dgBlended}, 0, 50, false},
         {"single, greyed", single, {S::Normal, false, false, 0, dgGrayed}, 0, 0, true},
-        {"single, greyed and blended", single, {S::Normal, false, false, 0, dgBlended | dgGrayed}, 0, 50, true},
+        {"single, greyed and blended",
+         single,
+         {S::Normal, false, false, 0, dgBlended | dgGrayed},
+         0,
+         50,
+         true},
         {"single, neither", single, {S::Normal, false, false, 30, 0}, 0, 0, false},
         {"single, enabled", single, {S::Normal, true, false, 30, dgBlended | dgGrayed}, 0, 30, false},
         {"single, enabled and hot", single, {S::Hot, true, false, 30, dgBlended}, 0, 0, false},

@@ -14,7 +14,7 @@ TEST(BitmapTest, RowsArePaddedToFourBytes)
         std::size_t stride;
     };
     const Case cases[] = {
-        {1, TPixelFormat::pf1bit, 4},   {33, TPixelFormat::pf1bit, 8}, {9, TPixelFormat::pf4bit, 8},
+        {1, TPixelFormat::pf1bit, 4},   {33, TPixelFormat::pf1bit, 8},  {9, TPixelFormat::pf4bit, 8},
         {5, TPixelFormat::pf8bit, 8},   {3, TPixelFormat::pf24bit, 12}, {5, TPixelFormat::pf24bit, 16},
         {7, TPixelFormat::pf32bit, 28},
     };
@@ -72,8 +72,9 @@ TEST(BitmapTest, CopiesAreDeepAndMovesLeaveAnEmptyBitmap)
 TEST(BitmapFill, PaletteFormatsFillTheirIndexWithoutLeavingTheRow)
 {
     // Wide enough that one byte per pixel would run far past each row.
-    for (const auto& [format, index] : {std::pair{pp::TPixelFormat::pf1bit, 1}, std::pair{pp::TPixelFormat::pf4bit, 9},
-                                        std::pair{pp::TPixelFormat::pf8bit, 200}}) {
+    for (const auto& [format, index] :
+         {std::pair{pp::TPixelFormat::pf1bit, 1}, std::pair{pp::TPixelFormat::pf4bit, 9},
+          std::pair{pp::TPixelFormat::pf8bit, 200}}) {
         pp::TBitmap b(100, 3, format);
         b.Palette.assign(256, pp::clBlack);
         b.Palette[index] = pp::clWhite;

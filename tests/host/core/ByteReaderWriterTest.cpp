@@ -9,12 +9,17 @@ namespace {
 
 TEST(ByteWriter, IntegersInBothByteOrders)
 {
-    const std::vector<std::uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF,  // -2 little-endian
-                                                0x34, 0x12,              // 0x1234 little-endian
-                                                0x12, 0x34, 0x56, 0x78,  // big-endian
+    const std::vector<std::uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, // -2 little-endian
+                                                0x34, 0x12,             // 0x1234 little-endian
+                                                0x12, 0x34, 0x56, 0x78, // big-endian
                                                 'a',  'b',  7};
-    EXPECT_EQ(TByteWriter().Int32(-2).LittleEndian16(0x1234).BigEndian32(0x12345678).Text("ab").Bytes(
-                  std::vector<std::uint8_t>{7}).Take(),
+    EXPECT_EQ(TByteWriter()
+                  .Int32(-2)
+                  .LittleEndian16(0x1234)
+                  .BigEndian32(0x12345678)
+                  .Text("ab")
+                  .Bytes(std::vector<std::uint8_t>{7})
+                  .Take(),
               expected);
     const std::uint8_t word[] = {0x78, 0x56, 0x34, 0x12};
     EXPECT_EQ(LoadLittleEndian32(word), 0x12345678u);

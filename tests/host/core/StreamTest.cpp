@@ -1,5 +1,5 @@
-#include "core/Error.h"
 #include "core/Stream.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST(StreamTest, SeeksFarPastTheEndStayPastTheEnd)
     TMemoryStream s({10, 11, 12, 13, 14});
     const std::pair<std::int64_t, TSeekOrigin> seeks[] = {
         {0x100000002LL, TSeekOrigin::Beginning},
-        {INT64_MAX, TSeekOrigin::Current},  // from far past the end: saturates
+        {INT64_MAX, TSeekOrigin::Current}, // from far past the end: saturates
         {INT64_MAX, TSeekOrigin::End},
     };
     std::uint8_t b = 0;

@@ -61,14 +61,14 @@ TEST(MemIniFile, AppliesTheTextRules)
         const char* key;
         const char* expected;
     } cases[] = {
-        {"BUTTON", "COLOR", "123"},             // blanks and tabs trimmed, first of two
-        {"BUTTON", "TEXT", "a = b"},            // split at the first "="
-        {"BUTTON", "EMPTY", ""},                // present but empty is not the default
-        {"BUTTON", "NOEQUALS", "<default>"},    // no "=": no key
-        {"BUTTON", "; COMMENT", "<default>"},   // comment lines skipped
-        {"BUTTON", "color", "<default>"},       // keys are exact
-        {"button", "COLOR", "lower"},           // section names are exact
-        {"", "ORPHAN", "<default>"},            // lines before a section are ignored
+        {"BUTTON", "COLOR", "123"},              // blanks and tabs trimmed, first of two
+        {"BUTTON", "TEXT", "a = b"},             // split at the first "="
+        {"BUTTON", "EMPTY", ""},                 // present but empty is not the default
+        {"BUTTON", "NOEQUALS", "<default>"},     // no "=": no key
+        {"BUTTON", "; COMMENT", "<default>"},    // comment lines skipped
+        {"BUTTON", "color", "<default>"},        // keys are exact
+        {"button", "COLOR", "lower"},            // section names are exact
+        {"", "ORPHAN", "<default>"},             // lines before a section are ignored
         {"Cyr", "NAME", "\xCF\xEE\xF0\xF2\xA0"}, // single-byte text kept, high bytes not trimmed
     };
     for (const Case& c : cases)
@@ -103,7 +103,7 @@ TEST(MemIniFile, ByteOrderMarkDoesNotHideTheFirstSection)
 {
     const TMemIniFile ini("\xEF\xBB\xBF[GLOBALINFO]\nVERSION=8\n[B]\n\xEF\xBB\xBFK=1\n");
     EXPECT_EQ(ini.ReadString("GLOBALINFO", "VERSION", ""), "8");
-    EXPECT_EQ(ini.ReadString("B", "K", "?"), "?");  // only the text's very start is a mark
+    EXPECT_EQ(ini.ReadString("B", "K", "?"), "?"); // only the text's very start is a mark
 }
 
 TEST(MemIniFile, DegenerateLinesDoNotOpenSections)

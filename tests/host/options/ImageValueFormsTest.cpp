@@ -1,6 +1,6 @@
-#include "core/Error.h"
 #include "skin/loading/ImageValueForms.h"
 #include "SkinFixture.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +35,14 @@ TEST(ImageValueForms, FirstCharacterDecidesTheForm)
         const char* value;
         TImageValueForm form;
     } cases[] = {
-        {"!A.PNG!3!1", TImageValueForm::ExternalFile}, {"@0000", TImageValueForm::MasterPlain},
-        {"^0000", TImageValueForm::MasterBordered},    {"~0000", TImageValueForm::MasterTexture},
-        {"x.bmp", TImageValueForm::NamedBitmap},       {"16777215", TImageValueForm::NamedBitmap},
-        {"#M (0,0,9,9) (3)", TImageValueForm::MasterRect}, {"#", TImageValueForm::NotAnImage},
+        {"!A.PNG!3!1", TImageValueForm::ExternalFile},
+        {"@0000", TImageValueForm::MasterPlain},
+        {"^0000", TImageValueForm::MasterBordered},
+        {"~0000", TImageValueForm::MasterTexture},
+        {"x.bmp", TImageValueForm::NamedBitmap},
+        {"16777215", TImageValueForm::NamedBitmap},
+        {"#M (0,0,9,9) (3)", TImageValueForm::MasterRect},
+        {"#", TImageValueForm::NotAnImage},
         {"", TImageValueForm::NotAnImage},
     };
     for (const Case& c : cases)
@@ -58,7 +62,7 @@ TEST(ImageValueForms, PlainAndTextureColumns)
     TsMaskData texture = Named();
     ReadTextureMasterValue(Columns('~', {0, 0, 40, 40}, {12}), texture);
     EXPECT_EQ(texture.DrawFlags, 12);
-    EXPECT_EQ(texture.MaskBands, 0);  // column 25 absent
+    EXPECT_EQ(texture.MaskBands, 0); // column 25 absent
     EXPECT_EQ(texture.FrameCount, 1);
     EXPECT_EQ(texture.ImageKind, ikTexture);
     ReadTextureMasterValue(Columns('~', {0, 0, 40, 40}, {12, 2}), texture);
@@ -70,16 +74,17 @@ TEST(ImageValueForms, BorderedColumnsAndTheirBorderRules)
     struct Case {
         const char* name;
         std::initializer_list<int> borders;
-        std::initializer_list<int> counts;  // frames, bands, draw flags, border width
+        std::initializer_list<int> counts; // frames, bands, draw flags, border width
         int left, top, right, bottom;
     } cases[] = {
         {"given borders", {4, 5, 6, 7}, {3, 1, 0, 0}, 4, 5, 6, 7},
         {"common width", {0, 0, 0, 0}, {3, 1, 0, 2}, 2, 2, 2, 2},
-        {"thirds", {0, 0, 0, 0}, {3, 1, 0, 0}, 10, 6, 10, 6},  // 90 / 9, 40 / 6
+        {"thirds", {0, 0, 0, 0}, {3, 1, 0, 0}, 10, 6, 10, 6}, // 90 / 9, 40 / 6
     };
     for (const Case& c : cases) {
         TsMaskData mask = Named();
-        const std::string value = Columns('^', {0, 0, 90, 40}, {}) + " " + Columns(' ', c.borders, c.counts).substr(1);
+        const std::string value = Columns('^', {0, 0, 90, 40}, {}) + " " +
+                                  Columns(' ', c.borders, c.counts).substr(1);
         ReadBorderedMasterValue(value, 8.0, mask);
         EXPECT_EQ(mask.LeftWidth, c.left) << c.name;
         EXPECT_EQ(mask.TopWidth, c.top) << c.name;
@@ -98,10 +103,10 @@ TEST(ImageValueForms, OldSkinsMarkAOnePixelCentre)
         int flagsIn;
         int flagsOut;
     } cases[] = {
-        {7.0, 15, 0, 1},   // one-pixel centre: bit 0 set
-        {7.0, 14, 1, 0},   // two pixels wide: bit 0 cleared
-        {7.0, 14, 3, 2},   // other bits kept
-        {7.4, 15, 0, 0},   // newer skins say it themselves
+        {7.0, 15, 0, 1}, // one-pixel centre: bit 0 set
+        {7.0, 14, 1, 0}, // two pixels wide: bit 0 cleared
+        {7.0, 14, 3, 2}, // other bits kept
+        {7.4, 15, 0, 0}, // newer skins say it themselves
     };
     for (const Case& c : cases) {
         TsMaskData mask = Named();
@@ -115,14 +120,16 @@ TEST(ImageValueForms, FixedColumnFailures)
 {
     const std::string good = Columns('^', {0, 0, 90, 40, 0, 0, 0, 0}, {3, 1, 0, 0});
     std::string badNumber = good;
-    badNumber.replace(11, 4, "9x9 ");  // columns 12-15
+    badNumber.replace(11, 4, "9x9 "); // columns 12-15
     TsMaskData mask = Named();
-    EXPECT_EQ(ErrorOf([&] { ReadBorderedMasterValue(badNumber, 8, mask); }), "'9x9' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { ReadBorderedMasterValue(badNumber, 8, mask); }),
+              "'9x9' is not a valid integer value");
 
     const std::string shortValue = good.substr(0, 40);
-    EXPECT_EQ(ErrorOf([&] { ReadBorderedMasterValue(shortValue, 8, mask); }),
-              "The value \"" + shortValue +
-                  "\" of key \"BORDERSMASK\" of skin section \"BUTTON\" is too short: it needs 48 characters");
+    EXPECT_EQ(
+        ErrorOf([&] { ReadBorderedMasterValue(shortValue, 8, mask); }),
+        "The value \"" + shortValue +
+            "\" of key \"BORDERSMASK\" of skin section \"BUTTON\" is too short: it needs 48 characters");
     EXPECT_NE(ErrorOf([&] { ReadPlainMasterValue("@0000 0000", mask); }), "no error");
     EXPECT_NE(ErrorOf([&] { ReadTextureMasterValue(Columns('~', {0, 0, 4, 4}, {}), mask); }), "no error");
 }
@@ -131,9 +138,10 @@ TEST(ImageValueForms, UncuttableCountsFailNamingSectionAndKey)
 {
     const std::string zeroFrames = Columns('^', {0, 0, 90, 40, 0, 0, 0, 0}, {0, 1, 0, 0});
     TsMaskData mask = Named();
-    EXPECT_EQ(ErrorOf([&] { ReadBorderedMasterValue(zeroFrames, 8, mask); }),
-              "The frame count 0 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not valid: an image has "
-              "at least one frame");
+    EXPECT_EQ(
+        ErrorOf([&] { ReadBorderedMasterValue(zeroFrames, 8, mask); }),
+        "The frame count 0 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not valid: an image has "
+        "at least one frame");
     // Given borders need no division, but the corner cells still do.
     const std::string zeroFramesWithBorders = Columns('^', {0, 0, 90, 40, 3, 3, 3, 3}, {0, 1, 0, 0});
     EXPECT_NE(ErrorOf([&] { ReadBorderedMasterValue(zeroFramesWithBorders, 8, mask); }), "no error");
@@ -142,9 +150,10 @@ TEST(ImageValueForms, UncuttableCountsFailNamingSectionAndKey)
     bands.SourceRect = {0, 0, 90, 40};
     bands.FrameCount = 3;
     bands.MaskBands = -1;
-    EXPECT_EQ(ErrorOf([&] { SetThirdBorders(bands); }),
-              "The mask band count -1 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not valid: it cannot "
-              "be negative");
+    EXPECT_EQ(
+        ErrorOf([&] { SetThirdBorders(bands); }),
+        "The mask band count -1 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not valid: it cannot "
+        "be negative");
 }
 
 TEST(ImageValueForms, RectFormWords)
@@ -156,7 +165,7 @@ TEST(ImageValueForms, RectFormWords)
     } cases[] = {
         {"#BTN (10,20,110,50) (3,1,4,2)", {10, 20, 110, 50}, 3, 1, 4, 2},
         {"#BTN(10, 20, 110, 50)(3 1)", {10, 20, 110, 50}, 3, 1, 0, 1},
-        {"#BTN 10,20,110,50 0,-2,-5", {10, 20, 110, 50}, 1, 0, 0, 1},  // clamped counts
+        {"#BTN 10,20,110,50 0,-2,-5", {10, 20, 110, 50}, 1, 0, 0, 1}, // clamped counts
         {"#BTN (a,20,b,50) (x,y)", {0, 20, 0, 50}, 1, 0, 0, 1},       // words read as 0
         {"#BTN", {0, 0, 0, 0}, 1, 0, 0, 1},
         // Counts, widths and flags keep the low 16 bits of what is written; the
@@ -190,7 +199,7 @@ TEST(ImageValueForms, ExternalFileWords)
     EXPECT_EQ(few.DrawFlags, 1);
 
     const TExternalImageValue all = ReadExternalValue("!BTN.BMP!2!0!9!1!2!3!4!6");
-    EXPECT_EQ(all.ImageKind, 4);  // limited to 0..4
+    EXPECT_EQ(all.ImageKind, 4); // limited to 0..4
     EXPECT_TRUE(all.HasBorders);
     EXPECT_EQ(all.Borders[3], 4);
     EXPECT_EQ(all.DrawFlags, 6);

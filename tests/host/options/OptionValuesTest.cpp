@@ -1,6 +1,6 @@
+#include "skin/loading/OptionValues.h"
 #include "core/Error.h"
 #include "core/SystemColors.h"
-#include "skin/loading/OptionValues.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(OptionValues, IntegerForms)
         {"$FF00FF", 0xFF00FF},
         {"0x1f", 0x1F},
         {"0X1F", 0x1F},
-        {"$FF00000F", static_cast<std::int32_t>(0xFF00000Fu)},  // system colours wrap into 32 bits
+        {"$FF00000F", static_cast<std::int32_t>(0xFF00000Fu)}, // system colours wrap into 32 bits
         {"4278190095", static_cast<std::int32_t>(0xFF00000Fu)},
         {"$100000000", std::nullopt},
         {"", std::nullopt},
@@ -58,7 +58,7 @@ TEST(OptionValues, FlagsAndNumbers)
 
     EXPECT_DOUBLE_EQ(OptionNumber("7.45", 0), 7.45);
     EXPECT_DOUBLE_EQ(OptionNumber("+8", 0), 8);
-    EXPECT_DOUBLE_EQ(OptionNumber("7,45", -1), -1);  // "." is the only separator
+    EXPECT_DOUBLE_EQ(OptionNumber("7,45", -1), -1); // "." is the only separator
     EXPECT_DOUBLE_EQ(OptionNumber("nan", -1), -1);
     EXPECT_DOUBLE_EQ(OptionNumber("inf", -1), -1);
     EXPECT_DOUBLE_EQ(OptionNumber("", -1), -1);

@@ -40,8 +40,8 @@ TEST(GlobalInfo, DerivedDefaults)
                                "ALIGNOFFSETT=-1\nALIGNOFFSETB=5\nAEROBLUR=2\nAUTHOR=Me\n"),
                    4, data);
     EXPECT_DOUBLE_EQ(data.Version, 7.62);
-    EXPECT_EQ(data.TitleHeight, 30);     // 0 means the standard height
-    EXPECT_EQ(data.MaxTitleHeight, 30);  // absent: the title height
+    EXPECT_EQ(data.TitleHeight, 30);    // 0 means the standard height
+    EXPECT_EQ(data.MaxTitleHeight, 30); // absent: the title height
     EXPECT_EQ(data.AlignOffsetRight, 3);
     EXPECT_EQ(data.AlignOffsetTop, 3);
     EXPECT_EQ(data.AlignOffsetBottom, 5);
@@ -55,8 +55,8 @@ TEST(GlobalInfo, DerivedDefaults)
 
 TEST(GlobalInfo, StrictIntegersFailTheLoad)
 {
-    for (const char* key : {"SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY", "BICONCLOSEGLOW",
-                            "BICONMINGLOWMARGIN"}) {
+    for (const char* key :
+         {"SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY", "BICONCLOSEGLOW", "BICONMINGLOWMARGIN"}) {
         TsSkinData data;
         const std::string text = std::string("[GLOBALINFO]\n") + key + "=2px\n";
         try {
@@ -110,12 +110,12 @@ TEST(SectionInheritance, FollowsParentChainsAndEndsSafely)
         TColor fontColor;
         bool ownFont;
     } cases[] = {
-        {"CHILD", 0x0000FF, sysWindowText, true},       // inherited colours are resolved
-        {"GRANDCHILD", 0x0000FF, sysWindowText, true},  // through two levels
-        {"NOCOLOR", 0xFFFFFF, 0, false},                // parent without the key: defaults
-        {"MINUSONE", 0x0000FF, sysWindowText, true},    // -1 and "?" count as absent
-        {"OWNSYS", 0xFFFFFF, 0xFF000008, false},        // an own font colour is kept as written
-        {"A", 0xFFFFFF, 0, false},                      // A <-> B loop
+        {"CHILD", 0x0000FF, sysWindowText, true},      // inherited colours are resolved
+        {"GRANDCHILD", 0x0000FF, sysWindowText, true}, // through two levels
+        {"NOCOLOR", 0xFFFFFF, 0, false},               // parent without the key: defaults
+        {"MINUSONE", 0x0000FF, sysWindowText, true},   // -1 and "?" count as absent
+        {"OWNSYS", 0xFFFFFF, 0xFF000008, false},       // an own font colour is kept as written
+        {"A", 0xFFFFFF, 0, false},                     // A <-> B loop
         {"B", 0xFFFFFF, 0, false},
         {"SELF", 0xFFFFFF, 0, false},
         {"ORPHAN", 0xFFFFFF, 0, false},
@@ -127,7 +127,7 @@ TEST(SectionInheritance, FollowsParentChainsAndEndsSafely)
         EXPECT_EQ(r.GiveOwnFont, c.ownFont) << c.section;
     }
     EXPECT_EQ(Record(s, "CHILD").ParentClass, "BUTTON");
-    EXPECT_EQ(Record(s, "BUTTON").GlowCount, 0);  // "?" is no integer: default
+    EXPECT_EQ(Record(s, "BUTTON").GlowCount, 0); // "?" is no integer: default
 }
 
 TEST(SectionInheritance, TextAndIntegerReadsStopAtLoops)
@@ -154,7 +154,7 @@ TEST(SectionRecords, StatesDecideWhetherTheHotLookIsRead)
     EXPECT_EQ(three.Props[1].Color, 0x20u);
     EXPECT_EQ(three.Props[1].FontColor[fcMain], 0x30u);
     EXPECT_EQ(three.Props[1].GlowColor, 0x50u);
-    EXPECT_EQ(three.Props[1].FontColor[fcLeft], 0xFFFFFFFFu);  // contour colours: none
+    EXPECT_EQ(three.Props[1].FontColor[fcLeft], 0xFFFFFFFFu); // contour colours: none
     EXPECT_EQ(three.RawProps[1].Color, 0x20u);
 }
 
@@ -162,10 +162,11 @@ TEST(SectionRecords, ShortGradientTextSwitchesTheGradientOff)
 {
     const char* text =
         "[SHORT]\nGRADIENTPERCENT=50\nGRADIENTDATA=x\nHOTGRADIENTPERCENT=60\n"
-        "[LONG]\nGRADIENTPERCENT=50\nGRADIENTDATA=255;65280;100;1;0\nHOTGRADIENTPERCENT=60\nHOTGRADIENTDATA=ab\n";
+        "[LONG]\nGRADIENTPERCENT=50\nGRADIENTDATA=255;65280;100;1;0\nHOTGRADIENTPERCENT=60\nHOTGRADIENTDATA="
+        "ab\n";
     const TsGeneralDataArray s = ReadSectionRecords(TMemIniFile(text));
     EXPECT_EQ(Record(s, "SHORT").Props[0].GradientPercent, 0);
-    EXPECT_EQ(Record(s, "SHORT").Props[1].GradientPercent, 0);  // hot text absent: empty
+    EXPECT_EQ(Record(s, "SHORT").Props[1].GradientPercent, 0); // hot text absent: empty
     EXPECT_EQ(Record(s, "LONG").Props[0].GradientPercent, 50);
     EXPECT_EQ(Record(s, "LONG").Props[1].GradientPercent, 60);
     EXPECT_EQ(Record(s, "LONG").Props[0].GradientData, "255;65280;100;1;0");
@@ -178,15 +179,15 @@ TEST(SectionRecords, ShortGradientTextSwitchesTheGradientOff)
 
 TEST(SectionRecords, NamesAndKeysAreExact)
 {
-    const TsGeneralDataArray s =
-        ReadSectionRecords(TMemIniFile("[GLOBALINFO]\n[button]\ncolor=$10\n[BUTTON]\nCOLOR=$20\n"));
+    const TsGeneralDataArray s = ReadSectionRecords(
+        TMemIniFile("[GLOBALINFO]\n[button]\ncolor=$10\n[BUTTON]\nCOLOR=$20\n"));
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(FindSectionIndex(s, "BUTTON"), 2);
     EXPECT_EQ(FindSectionIndex(s, "button"), 1);
     EXPECT_EQ(FindSectionIndex(s, "Button"), -1);
     EXPECT_EQ(FindSectionIndex(s, ""), -1);
     EXPECT_EQ(FindSectionIndex({}, "BUTTON"), -1);
-    EXPECT_EQ(s[1].Props[0].Color, 0xFFFFFFu);  // lower-case key not found
+    EXPECT_EQ(s[1].Props[0].Color, 0xFFFFFFu); // lower-case key not found
     EXPECT_TRUE(s[1].ShowFocus);
     EXPECT_EQ(s[1].FadingIterations, 5);
 }
@@ -223,14 +224,15 @@ TEST(SkinColors, SelectionFallsBackToMenuItem)
         const char* options;
         TColor text, hotText, background, hotBackground;
     } cases[] = {
-        {"selection section", "[SELECTION]\nCOLOR=$11\nFONTCOLOR=$22\nHOTCOLOR=$33\nHOTFONTCOLOR=$44\n",
-         0x22, 0x44, 0x11, 0x33},
-        {"one-state selection", "[SELECTION]\nSTATES=1\nCOLOR=$11\nFONTCOLOR=$22\nHOTCOLOR=$33\n",
-         0x22, 0x22, 0x11, 0x11},
+        {"selection section", "[SELECTION]\nCOLOR=$11\nFONTCOLOR=$22\nHOTCOLOR=$33\nHOTFONTCOLOR=$44\n", 0x22,
+         0x44, 0x11, 0x33},
+        {"one-state selection", "[SELECTION]\nSTATES=1\nCOLOR=$11\nFONTCOLOR=$22\nHOTCOLOR=$33\n", 0x22, 0x22,
+         0x11, 0x11},
         {"key-colour text uses menu item",
-         "[SELECTION]\nFONTCOLOR=$FF00FF\n[MENUITEM]\nHOTCOLOR=$55\nHOTFONTCOLOR=$66\n", 0x66, 0x66, 0x55, 0x55},
-        {"key-colour hot text", "[MENUITEM]\nHOTCOLOR=$55\nHOTFONTCOLOR=$FF00FF\n",
-         ClassicSystemColor(14), ClassicSystemColor(14), 0x55, 0x55},
+         "[SELECTION]\nFONTCOLOR=$FF00FF\n[MENUITEM]\nHOTCOLOR=$55\nHOTFONTCOLOR=$66\n", 0x66, 0x66, 0x55,
+         0x55},
+        {"key-colour hot text", "[MENUITEM]\nHOTCOLOR=$55\nHOTFONTCOLOR=$FF00FF\n", ClassicSystemColor(14),
+         ClassicSystemColor(14), 0x55, 0x55},
         {"one-state menu item", "[MENUITEM]\nSTATES=1\nHOTCOLOR=$55\nFONTCOLOR=$66\n", 0x66, 0x66, 0, 0},
     };
     for (const Case& c : cases) {
@@ -248,17 +250,18 @@ TEST(CommonSections, OverrideExistingAndAppendNewOnes)
     TsGeneralDataArray s = ReadSectionRecords(
         TMemIniFile("[BUTTON]\nCOLOR=$10\nFONTCOLOR=$20\nGLOW=2\n[PANEL]\nCOLOR=$30\n"));
     TStringList common(true);
-    common.SetText("[BUTTON]\nCOLOR=$99\n\n;comment\n[MYBTN]\nPARENTCLASS=button\nGLOW=7\n"
-                   "[FRESH]\nSHOWFOCUS=0\n");
+    common.SetText(
+        "[BUTTON]\nCOLOR=$99\n\n;comment\n[MYBTN]\nPARENTCLASS=button\nGLOW=7\n"
+        "[FRESH]\nSHOWFOCUS=0\n");
     MergeCommonSections(ParseCommonSections(common), s);
     ASSERT_EQ(s.size(), 4u);
     const TsGeneralData& button = Record(s, "BUTTON");
     EXPECT_EQ(button.Props[0].Color, 0x99u);
-    EXPECT_EQ(button.Props[0].FontColor[fcMain], 0x20u);  // not given: kept
+    EXPECT_EQ(button.Props[0].FontColor[fcMain], 0x20u); // not given: kept
     EXPECT_EQ(button.GlowCount, 2);
     const TsGeneralData& mine = s[2];
     EXPECT_EQ(mine.SectionName, "MYBTN");
-    EXPECT_EQ(mine.ParentClass, "BUTTON");  // upper-cased, found without case
+    EXPECT_EQ(mine.ParentClass, "BUTTON"); // upper-cased, found without case
     EXPECT_EQ(mine.Props[0].Color, 0x99u);
     EXPECT_EQ(mine.GlowCount, 7);
     const TsGeneralData& fresh = s[3];

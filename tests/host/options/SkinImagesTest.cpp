@@ -1,10 +1,10 @@
+#include "SkinFixture.h"
 #include "core/Error.h"
 #include "skin/loading/CommonSections.h"
 #include "skin/loading/CornerFlag.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinPackageWriter.h"
-#include "SkinFixture.h"
 #include "support/PngWriter.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,10 @@ const TsMaskData& MaskOf(const TsLoadedSkin& skin, const char* section, const ch
 }
 
 // Left, top, right and bottom border widths.
-std::array<int, 4> Borders(const TsMaskData& m) { return {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth}; }
+std::array<int, 4> Borders(const TsMaskData& m)
+{
+    return {m.LeftWidth, m.TopWidth, m.RightWidth, m.BottomWidth};
+}
 
 std::vector<std::uint8_t> RgbaPng(int width, int height, std::array<std::uint8_t, 4> rgba)
 {
@@ -42,16 +45,17 @@ TEST(SkinImages, ExternalPngWithCountsOnly)
     TSkinFolder folder;
     folder.Write("BTN.PNG", RgbaPng(90, 60, {200, 10, 10, 128}));
     const TsLoadedSkin skin = LoadFromFolder(
-        "[GLOBALINFO]\nVERSION=8\n[BUTTON]\nBORDERSMASK=!BTN.PNG!3!1\n[LOWER]\nBORDERSMASK=!btn.png!3!1\n", folder);
-    ASSERT_EQ(skin.Masks().size(), 1u);  // the lower-case name fails the extension test
+        "[GLOBALINFO]\nVERSION=8\n[BUTTON]\nBORDERSMASK=!BTN.PNG!3!1\n[LOWER]\nBORDERSMASK=!btn.png!3!1\n",
+        folder);
+    ASSERT_EQ(skin.Masks().size(), 1u); // the lower-case name fails the extension test
     const TsMaskData& m = MaskOf(skin, "BUTTON", "BORDERSMASK");
     EXPECT_EQ(m.SourceRect, (TRect{0, 0, 90, 60}));
-    EXPECT_EQ(Borders(m), (std::array<int, 4>{10, 10, 10, 10}));  // a ninth and a sixth
+    EXPECT_EQ(Borders(m), (std::array<int, 4>{10, 10, 10, 10})); // a ninth and a sixth
     EXPECT_EQ(m.DrawFlags, 1);
     EXPECT_EQ(m.ImageKind, ikBordered);
     ASSERT_TRUE(m.OwnBitmap);
     EXPECT_EQ(m.OwnBitmap->Format(), TPixelFormat::pf32bit);
-    EXPECT_EQ(m.OwnBitmap->Pixel32(5, 5).R, 100);  // premultiplied for a version-8 skin
+    EXPECT_EQ(m.OwnBitmap->Pixel32(5, 5).R, 100); // premultiplied for a version-8 skin
     EXPECT_EQ(skin.GetMaskIndexExact("LOWER", "BORDERSMASK"), -1);
 }
 
@@ -75,7 +79,7 @@ TEST(SkinImages, NamedBitmapIsAThreeStateImage)
     // Skins name files as their authors' system does: any letter case, "\\" between folders.
     const TsLoadedSkin skin = LoadFromFolder("[Panel]\nbordersmask=Art\\panel.bmp\nCOLOR=$FF\n", folder);
     ASSERT_EQ(skin.Masks().size(), 1u);
-    const TsMaskData& m = MaskOf(skin, "PANEL", "BORDERSMASK");  // names upper-cased
+    const TsMaskData& m = MaskOf(skin, "PANEL", "BORDERSMASK"); // names upper-cased
     EXPECT_EQ(m.FrameCount, 3);
     EXPECT_EQ(m.MaskBands, 1);
     EXPECT_EQ(Borders(m), (std::array<int, 4>{10, 10, 10, 10}));
@@ -92,11 +96,11 @@ TEST(SkinImages, CornerFlagFindsKeyPixelsInTheFirstFrameCorners)
         int keyX, keyY;
         std::int16_t flag;
     } cases[] = {
-        {"BUTTON", 0, 0, cfKeyPixels},      {"BUTTON", 25, 5, cfKeyPixels},
-        {"BUTTON", 5, 25, cfKeyPixels},     {"BUTTON", 29, 29, cfKeyPixels},
-        {"BUTTON", 15, 5, cfNoKeyPixels},   // top edge, not a corner
-        {"BUTTON", 35, 5, cfNoKeyPixels},   // second frame
-        {"BUTTON", 5, 35, cfNoKeyPixels},   // second band
+        {"BUTTON", 0, 0, cfKeyPixels},        {"BUTTON", 25, 5, cfKeyPixels},
+        {"BUTTON", 5, 25, cfKeyPixels},       {"BUTTON", 29, 29, cfKeyPixels},
+        {"BUTTON", 15, 5, cfNoKeyPixels}, // top edge, not a corner
+        {"BUTTON", 35, 5, cfNoKeyPixels}, // second frame
+        {"BUTTON", 5, 35, cfNoKeyPixels}, // second band
         {"BUTTON_HUGE", 15, 15, cfUnchecked},
     };
     for (const Case& c : cases) {
@@ -104,7 +108,8 @@ TEST(SkinImages, CornerFlagFindsKeyPixelsInTheFirstFrameCorners)
         folder.Write("B.BMP", pptest::EncodeBmp24(90, 60, [&](int x, int y) {
                          return x == c.keyX && y == c.keyY ? clKeyColor : 0x404040;
                      }));
-        const TsLoadedSkin skin = LoadFromFolder(std::string("[") + c.section + "]\nBORDERSMASK=B.BMP\n", folder);
+        const TsLoadedSkin skin = LoadFromFolder(std::string("[") + c.section + "]\nBORDERSMASK=B.BMP\n",
+                                                 folder);
         EXPECT_EQ(MaskOf(skin, c.section, "BORDERSMASK").CornerFlag, c.flag)
             << c.section << " " << c.keyX << "," << c.keyY;
     }
@@ -140,7 +145,7 @@ TEST(SkinImages, CornerScanStaysInsideTheBitmapWhateverTheRecordSays)
     TBitmap master(16, 16, TPixelFormat::pf32bit);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            master.Pixel32(x, y) = TBGRA{0xFF, 0x00, 0xFF, 0x00};  // all key colour
+            master.Pixel32(x, y) = TBGRA{0xFF, 0x00, 0xFF, 0x00}; // all key colour
     constexpr int Lowest = -2147483647 - 1, Highest = 2147483647;
     struct Case {
         const char* what;
@@ -173,13 +178,20 @@ TEST(SkinImages, MasterBitmapForms)
     folder.Write("MASTER.BMP", pptest::EncodeBmp24(100, 100, [](int x, int y) {
                      return x == 0 && y == 0 ? clKeyColor : 0x102030;
                  }));
-    const std::string options = "[GLOBALINFO]\nVERSION=8\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\n"
-                                "PLAIN=" + Columns('@', {0, 0, 60, 20}, {3, 0}) + "\n"
-                                "BORDERED=" + Columns('^', {0, 0, 90, 40, 0, 0, 0, 0}, {3, 1, 0, 0}) + "\n"
-                                "TEXTURE=" + Columns('~', {10, 10, 50, 50}, {12}) + "\n"
-                                "rect=#x (30,0,60,30) (1)\n"
-                                "NOTHING=#\n"
-                                "HUGE=#x (-2000000000,-2000000000,2000000000,2000000000) (1)\n";
+    const std::string options =
+        "[GLOBALINFO]\nVERSION=8\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\n"
+        "PLAIN=" +
+        Columns('@', {0, 0, 60, 20}, {3, 0}) +
+        "\n"
+        "BORDERED=" +
+        Columns('^', {0, 0, 90, 40, 0, 0, 0, 0}, {3, 1, 0, 0}) +
+        "\n"
+        "TEXTURE=" +
+        Columns('~', {10, 10, 50, 50}, {12}) +
+        "\n"
+        "rect=#x (30,0,60,30) (1)\n"
+        "NOTHING=#\n"
+        "HUGE=#x (-2000000000,-2000000000,2000000000,2000000000) (1)\n";
     const TsLoadedSkin skin = LoadFromFolder(options, folder);
     ASSERT_EQ(skin.MasterBitmap.Format(), TPixelFormat::pf32bit);
     EXPECT_TRUE(skin.MasterBitmap.Transparent);
@@ -192,11 +204,11 @@ TEST(SkinImages, MasterBitmapForms)
     EXPECT_FALSE(MaskOf(skin, "BUTTON", "PLAIN").OwnBitmap);
     const TsMaskData& bordered = MaskOf(skin, "BUTTON", "BORDERED");
     EXPECT_EQ(bordered.LeftWidth, 10);
-    EXPECT_EQ(bordered.CornerFlag, cfKeyPixels);  // the key pixel at (0, 0) of the master
+    EXPECT_EQ(bordered.CornerFlag, cfKeyPixels); // the key pixel at (0, 0) of the master
     EXPECT_EQ(MaskOf(skin, "BUTTON", "TEXTURE").ImageKind, ikTexture);
     const TsMaskData& rect = MaskOf(skin, "BUTTON", "RECT");
     EXPECT_EQ(rect.SourceRect, (TRect{30, 0, 60, 30}));
-    EXPECT_EQ(rect.LeftWidth, 30);  // no borders given: the whole frame
+    EXPECT_EQ(rect.LeftWidth, 30); // no borders given: the whole frame
     EXPECT_EQ(rect.DrawFlags, 1);
     EXPECT_EQ(rect.CornerFlag, cfNoKeyPixels);
     // Sides beyond 32 bits neither overflow nor scan outside the master: the
@@ -213,8 +225,9 @@ TEST(SkinImages, TheSkinVersionDecidesTheCentreFlag)
     const std::string centre = Columns('^', {0, 0, 90, 40, 14, 9, 15, 10}, {3, 1, 0, 0});
     for (const auto& [version, flags] : {std::pair{"7.0", 1}, std::pair{"7.4", 0}, std::pair{"", 1}}) {
         TSkinFolder folder;
-        const TsLoadedSkin skin = LoadFromFolder(
-            std::string("[GLOBALINFO]\nVERSION=") + version + "\n[BUTTON]\nBORDERSMASK=" + centre + "\n", folder);
+        const TsLoadedSkin skin = LoadFromFolder(std::string("[GLOBALINFO]\nVERSION=") + version +
+                                                     "\n[BUTTON]\nBORDERSMASK=" + centre + "\n",
+                                                 folder);
         EXPECT_EQ(MaskOf(skin, "BUTTON", "BORDERSMASK").DrawFlags, flags) << "version " << version;
     }
 }
@@ -244,8 +257,8 @@ TEST(SkinImages, LargeJpegTexturesStayPatterns)
     TSkinFolder folder;
     folder.Write("BIG.JPG", pptest::EncodeGreyJpeg(1000, 900));
     folder.Write("small.jpg", pptest::EncodeGreyJpeg(999, 900));
-    const TsLoadedSkin skin =
-        LoadFromFolder("[FORM]\nPATTERN=big.jpg\n[Panel]\npattern=Small.Jpg\nHOTPATTERN=small.jpg\n", folder);
+    const TsLoadedSkin skin = LoadFromFolder(
+        "[FORM]\nPATTERN=big.jpg\n[Panel]\npattern=Small.Jpg\nHOTPATTERN=small.jpg\n", folder);
     ASSERT_EQ(skin.Patterns().size(), 1u);
     EXPECT_EQ(skin.Patterns()[0].SectionName, "FORM");
     EXPECT_EQ(skin.Patterns()[0].Img->Width(), 1000);
@@ -286,7 +299,8 @@ TEST(SkinImages, PackageEntriesAreFoundAsFolderFilesAre)
     ReadStoredSkin(reader, data);
     const TSkinPackageSource package(*reader);
     const TSkinFolderSource folderFiles(folder.Path());
-    const std::pair<const TSkinFileSource*, const char*> sources[] = {{&package, "package"}, {&folderFiles, "folder"}};
+    const std::pair<const TSkinFileSource*, const char*> sources[] = {{&package, "package"},
+                                                                      {&folderFiles, "folder"}};
 
     struct Case {
         const char* options;
@@ -330,7 +344,8 @@ TEST(SkinImages, ExactPackageEntryNameWinsOverOneInOtherLetters)
     const TSkinPackageSource source(*reader);
     for (const auto& [name, width] : {std::pair{"A.BMP", 7}, std::pair{"a.bmp", 5}, std::pair{"B.BMP", 3}}) {
         TsLoadedSkin skin;
-        LoadSkinContent(TMemIniFile(std::string("[GLOBALINFO]\nMASTERBITMAP=") + name + "\n"), source, {}, skin);
+        LoadSkinContent(TMemIniFile(std::string("[GLOBALINFO]\nMASTERBITMAP=") + name + "\n"), source, {},
+                        skin);
         EXPECT_EQ(skin.MasterBitmap.Width(), width) << name;
     }
 }
@@ -348,7 +363,8 @@ TEST(SkinImageLookups, ParentsAreFollowedExceptByTheExactLookup)
 {
     TSkinFolder folder;
     folder.Write("M.BMP", SolidBmp(40, 40, 0x101010));
-    const TsLoadedSkin skin = LoadFromFolder(std::string(LookupOptions) + "[GLOBALINFO]\nMASTERBITMAP=M.BMP\n", folder);
+    const TsLoadedSkin skin = LoadFromFolder(
+        std::string(LookupOptions) + "[GLOBALINFO]\nMASTERBITMAP=M.BMP\n", folder);
     const int button = skin.GetMaskIndexExact("BUTTON", "BORDERSMASK");
     const int child = skin.GetSkinIndex("CHILD");
     EXPECT_GE(button, 0);
@@ -356,7 +372,7 @@ TEST(SkinImageLookups, ParentsAreFollowedExceptByTheExactLookup)
     EXPECT_EQ(skin.GetMaskIndexExact("CHILD", "BORDERSMASK"), -1);
     EXPECT_EQ(skin.GetMaskIndex(-1, "BUTTON", "BORDERSMASK"), -1);
     EXPECT_EQ(skin.GetMaskIndex(child, "", "BORDERSMASK"), -1);
-    EXPECT_EQ(skin.GetMaskIndex(skin.GetSkinIndex("A"), "A", "BORDERSMASK"), -1);  // A <-> B ends
+    EXPECT_EQ(skin.GetMaskIndex(skin.GetSkinIndex("A"), "A", "BORDERSMASK"), -1); // A <-> B ends
     // Only textures count for the texture lookup.
     EXPECT_EQ(skin.GetTextureIndex(child, "CHILD", "HOTPATTERN"), -1);
     EXPECT_EQ(skin.GetTextureIndex(child, "CHILD", "PATTERN"), skin.GetMaskIndexExact("BUTTON", "PATTERN"));
@@ -386,9 +402,9 @@ TEST(SkinImageLookups, SectionIndexesAndTheStandardTable)
     EXPECT_EQ(child.BorderMaskIndex, skin.GetMaskIndexExact("BUTTON", "BORDERSMASK"));
     EXPECT_EQ(child.TextureIndex, skin.GetMaskIndexExact("BUTTON", "PATTERN"));
     EXPECT_EQ(child.Props[0].TextureIndex, child.TextureIndex);
-    EXPECT_EQ(child.Props[1].TextureIndex, -1);  // its HOTPATTERN is no texture
+    EXPECT_EQ(child.Props[1].TextureIndex, -1); // its HOTPATTERN is no texture
     EXPECT_EQ(child.ImgTL, -1);
-    EXPECT_EQ(skin.Sections()[0].BorderMaskIndex, -1);                    // GLOBALINFO gets none
+    EXPECT_EQ(skin.Sections()[0].BorderMaskIndex, -1); // GLOBALINFO gets none
 
     const TsStandardIndexes& c = skin.ConstData;
     EXPECT_EQ(c.GlobalSection, 0);
@@ -397,7 +413,7 @@ TEST(SkinImageLookups, SectionIndexesAndTheStandardTable)
     EXPECT_EQ(c.TitleGlyphs[tgCloseNormal], skin.GetMaskIndexExact("GLOBALINFO", "BICONCLOSE"));
     EXPECT_EQ(c.Tabs[sdTop].BorderMask, skin.GetMaskIndexExact("BUTTON", "BORDERSMASK"));
     EXPECT_EQ(c.Tabs[sdBottom].SkinIndex, -1);
-    EXPECT_EQ(c.ComboBtnBorder, -1);  // exact lookup: not inherited
+    EXPECT_EQ(c.ComboBtnBorder, -1); // exact lookup: not inherited
     EXPECT_EQ(c.ComboBtnPattern, skin.GetMaskIndexExact("BUTTON", "PATTERN"));
     EXPECT_EQ(c.ScrollButtons[sdTop].GlyphMask, skin.GetMaskIndexExact("SCROLLBTNTOP", "GLYPHMASK"));
     EXPECT_EQ(c.ScrollButtons[sdLeft].GlyphMask, -1);
@@ -410,8 +426,9 @@ TEST(SkinContentLoad, RunsTheStepsAndReportsFailures)
     std::vector<double> versions;
     TSkinLoadSettings settings;
     settings.CheckVersion = [&](double v) { versions.push_back(v); };
-    const TsLoadedSkin skin = LoadFromFolder("[GLOBALINFO]\nVERSION=7.5\nCOLOR=$123456\n[EDIT]\n", folder, settings);
-    EXPECT_EQ(versions, (std::vector<double>{7.5, 7.5}));  // once read, once with GLOBALINFO
+    const TsLoadedSkin skin = LoadFromFolder("[GLOBALINFO]\nVERSION=7.5\nCOLOR=$123456\n[EDIT]\n", folder,
+                                             settings);
+    EXPECT_EQ(versions, (std::vector<double>{7.5, 7.5})); // once read, once with GLOBALINFO
     EXPECT_EQ(skin.SkinData.Version, 7.5);
     EXPECT_EQ(skin.Colors[scGlobalColor], 0x123456u);
     EXPECT_EQ(skin.Colors[scEditColor], 0xFFFFFFu);
@@ -430,18 +447,19 @@ TEST(SkinContentLoad, CommonSectionImagesComeFromTheSkinFolder)
     folder.Write("EXTRA.BMP", SolidBmp(30, 12, 0x202020));
     folder.Write("TEX.JPG", pptest::EncodeGreyJpeg(8, 8));
     TStringList lines(true);
-    lines.SetText("[MYBTN]\nPARENTCLASS=BUTTON\nBORDERSMASK=#x (0,0,60,20) (2,1)\nGLYPHMASK=extra.bmp\n"
-                  "PATTERN=tex.jpg\n[GLOBALINFO]\nBOXCHECKED=extra.bmp\n");
+    lines.SetText(
+        "[MYBTN]\nPARENTCLASS=BUTTON\nBORDERSMASK=#x (0,0,60,20) (2,1)\nGLYPHMASK=extra.bmp\n"
+        "PATTERN=tex.jpg\n[GLOBALINFO]\nBOXCHECKED=extra.bmp\n");
     const TMemIniFile common = ParseCommonSections(lines);
     TSkinLoadSettings settings;
     settings.CommonSections = &common;
     const TsLoadedSkin skin = LoadFromFolder("[BUTTON]\nCOLOR=$10\n", folder, settings);
     const TsMaskData& border = MaskOf(skin, "MYBTN", "BORDERSMASK");
-    EXPECT_EQ(Borders(border), (std::array<int, 4>{10, 3, 10, 3}));  // 60 / (2 * 3), 20 / (2 * 3)
+    EXPECT_EQ(Borders(border), (std::array<int, 4>{10, 3, 10, 3})); // 60 / (2 * 3), 20 / (2 * 3)
     const TsMaskData& glyph = MaskOf(skin, "MYBTN", "GLYPHMASK");
     EXPECT_EQ(glyph.SourceRect, (TRect{0, 0, 30, 12}));
     EXPECT_EQ(skin.GetMaskIndexExact("GLOBALINFO", "BOXCHECKED"), -1);
-    ASSERT_EQ(skin.Patterns().size(), 1u);  // small, but common textures stay patterns
+    ASSERT_EQ(skin.Patterns().size(), 1u); // small, but common textures stay patterns
     const TsGeneralData& mine = skin.Sections().at(static_cast<std::size_t>(skin.GetSkinIndex("MYBTN")));
     EXPECT_EQ(mine.SectionName, "MYBTN");
     EXPECT_EQ(mine.Props[0].Color, 0x10u);

@@ -11,9 +11,10 @@ TEST(SkinReport, NamesSectionsImagesAndColours)
     pptest::TSkinFolder folder;
     folder.Write("M.BMP", pptest::SolidBmp(100, 50, 0x334455));
     folder.Write("B.BMP", pptest::SolidBmp(9, 6, 0x334455));
-    const std::string text = "[GLOBALINFO]\nVERSION=7.5\nAUTHOR=Skin Maker\nMASTERBITMAP=M.BMP\n"
-                             "[Button]\nbordersmask=b.bmp\nCOLOR=$123456\n"
-                             "[CHILD]\nPARENTCLASS=Button\nSTATES=1\nGLYPHMASK=#g (0,0,30,10) (3)\n";
+    const std::string text =
+        "[GLOBALINFO]\nVERSION=7.5\nAUTHOR=Skin Maker\nMASTERBITMAP=M.BMP\n"
+        "[Button]\nbordersmask=b.bmp\nCOLOR=$123456\n"
+        "[CHILD]\nPARENTCLASS=Button\nSTATES=1\nGLYPHMASK=#g (0,0,30,10) (3)\n";
     const TsLoadedSkin skin = pptest::LoadFromFolder(text, folder);
     const std::string report = DescribeSkin(skin, TMemIniFile(text));
 

@@ -116,14 +116,14 @@ TEST(BackdropFromRequest, AnImageAnswerIsReadAColourAnswerKeepsItsImageForTheMar
 // The form answers with its cached image.
 class TForm : public TBackdropParent {
 public:
-    explicit TForm(const TBitmap& cache) : cache_(cache) {}
+    explicit TForm(const TBitmap& cache) : cache_(cache) { }
     void AskForBackdrop(BackdropRequest& request) override
     {
         request.Kind = bkImage;
         request.Image = &cache_;
         request.OffsetX = request.OffsetY = 0;
     }
-    void PaintIntoTarget(const BackdropRequest&) override {}
+    void PaintIntoTarget(const BackdropRequest&) override { }
     TColor FallbackColor() override { return 0; }
 
 private:
@@ -134,14 +134,14 @@ private:
 // its place in that parent to an image answer.
 class TPassingPanel : public TBackdropParent {
 public:
-    TPassingPanel(TBackdropParent& parent, TPoint position) : parent_(parent), position_(position) {}
+    TPassingPanel(TBackdropParent& parent, TPoint position) : parent_(parent), position_(position) { }
     void AskForBackdrop(BackdropRequest& request) override
     {
         RequestParentBackdrop(request, parent_, request.PaintNow != 0);
         if (request.Kind == bkImage)
             AddRequesterPosition(request, position_);
     }
-    void PaintIntoTarget(const BackdropRequest&) override {}
+    void PaintIntoTarget(const BackdropRequest&) override { }
     TColor FallbackColor() override { return 0; }
 
 private:
@@ -151,7 +151,9 @@ private:
 
 TEST(BackdropChain, AButtonOnATransparentPanelGetsExactlyTheFormsPixelsBehindIt)
 {
-    const TBitmap formCache = PixelsBy(40, 30, [](int x, int y) { return 0xFF000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | 0x5A; });
+    const TBitmap formCache = PixelsBy(40, 30, [](int x, int y) {
+        return 0xFF000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | 0x5A;
+    });
     TForm form(formCache);
     const TPoint panelInForm{7, 5}, buttonInPanel{4, 3};
     TPassingPanel panel(form, panelInForm);

@@ -29,7 +29,7 @@ std::uint32_t ThroughMask(std::uint32_t s, std::uint32_t m, std::uint32_t d)
 
 class BeijingButton : public testing::TestWithParam<int> {
 protected:
-    BeijingButton() : loaded_(LoadSkinFromPath(std::string(PP_SOURCE_DIR) + "/skins/Beijing")) {}
+    BeijingButton() : loaded_(LoadSkinFromPath(std::string(PP_SOURCE_DIR) + "/skins/Beijing")) { }
 
     TSkinFromPath loaded_;
 };
@@ -52,7 +52,8 @@ TEST_P(BeijingButton, CornersShowTheCheckerAndTheBorderIsTheImagesState)
 
     // Under the border lies the section's own colour for this state.
     const TColor fill = skin.Sections()[std::size_t(sectionIndex)].Props[state > 0 ? 1 : 0].Color;
-    const std::uint32_t under = 0xFF000000u | std::uint32_t(RedOf(fill)) << 16 | GreenOf(fill) << 8 | BlueOf(fill);
+    const std::uint32_t under = 0xFF000000u | std::uint32_t(RedOf(fill)) << 16 | GreenOf(fill) << 8 |
+                                BlueOf(fill);
     const TPoint origin = border->StateOrigin(state);
     const int w = border->StateWidth(), h = border->StateHeight();
     for (const bool right : {false, true})
@@ -60,7 +61,8 @@ TEST_P(BeijingButton, CornersShowTheCheckerAndTheBorderIsTheImagesState)
             int keyPixels = 0;
             for (int j = 0; j < 6; ++j)
                 for (int i = 0; i < 6; ++i) {
-                    const int sx = origin.X + (right ? w - 6 : 0) + i, sy = origin.Y + (bottom ? h - 6 : 0) + j;
+                    const int sx = origin.X + (right ? w - 6 : 0) + i,
+                              sy = origin.Y + (bottom ? h - 6 : 0) + j;
                     const int x = (right ? Width - 6 : 0) + i, y = (bottom ? Height - 6 : 0) + j;
                     const std::uint32_t s = At(*border->Source, sx, sy), m = At(*border->Source, sx, sy + h);
                     if ((s & 0xFFFFFF) == 0xFF00FF) {

@@ -14,10 +14,16 @@ namespace {
 
 constexpr std::uint32_t Background = 0x11223344;
 
-TBitmap Target(int width, int height) { return PixelsBy(width, height, [](int, int) { return Background; }); }
+TBitmap Target(int width, int height)
+{
+    return PixelsBy(width, height, [](int, int) { return Background; });
+}
 
 // A pixel that tells where it came from: red = column, green = row.
-std::uint32_t Where(int x, int y) { return 0xFF000000u | (std::uint32_t(x) << 16) | (std::uint32_t(y) << 8) | 0x40; }
+std::uint32_t Where(int x, int y)
+{
+    return 0xFF000000u | (std::uint32_t(x) << 16) | (std::uint32_t(y) << 8) | 0x40;
+}
 
 BackdropInfo ColourBackdrop(TColor color)
 {
@@ -48,7 +54,8 @@ TEST(FitBorders, TakesTheExcessHalfFromEachSideAndTheOddPixelFromTheRight)
 TEST(DrawBorderMask, TenPixelItemWithBordersEightAndSevenShowsSixLeftAndFourRightColumns)
 {
     TFixtureSkin fixture;
-    const int border = fixture.AddImage(PixelsBy(20, 4, Where), {.Left = 8, .Top = 1, .Right = 7, .Bottom = 1});
+    const int border = fixture.AddImage(PixelsBy(20, 4, Where),
+                                        {.Left = 8, .Top = 1, .Right = 7, .Bottom = 1});
     TBitmap target = Target(10, 4);
     DrawBorderMask(target, target.Bounds(), false, 0, fixture.Image(border), BackdropInfo{});
     for (int y = 0; y < 4; ++y)
@@ -61,8 +68,8 @@ TEST(DrawBorderMask, TenPixelItemWithBordersEightAndSevenShowsSixLeftAndFourRigh
 TEST(DrawBorderMask, BitTwoHidesTheBorderInStateZeroOnly)
 {
     TFixtureSkin fixture;
-    const int border = fixture.AddImage(PixelsBy(6, 3, Where),
-                                        {.Frames = 2, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 2});
+    const int border = fixture.AddImage(
+        PixelsBy(6, 3, Where), {.Frames = 2, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 2});
     TBitmap target = Target(3, 3);
     DrawBorderMask(target, target.Bounds(), true, 0, fixture.Image(border), BackdropInfo{});
     EXPECT_EQ(At(target, 0, 0), Background);
@@ -74,7 +81,8 @@ TEST(DrawBorderMask, DrawsNothingOnTinyRectanglesOrWithBordersWiderThanTheImage)
 {
     TFixtureSkin fixture;
     const int fits = fixture.AddImage(PixelsBy(3, 3, Where), {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1});
-    const int tooWide = fixture.AddImage(PixelsBy(3, 3, Where), {.Left = 2, .Top = 1, .Right = 2, .Bottom = 1});
+    const int tooWide = fixture.AddImage(PixelsBy(3, 3, Where),
+                                         {.Left = 2, .Top = 1, .Right = 2, .Bottom = 1});
     TBitmap target = Target(6, 6);
     DrawBorderMask(target, {0, 0, 1, 6}, true, 0, fixture.Image(fits), BackdropInfo{});
     DrawBorderMask(target, {0, 0, 6, 1}, true, 0, fixture.Image(fits), BackdropInfo{});
@@ -103,13 +111,15 @@ TEST(DrawBorderMask, SidesAreTiledOrStretchedWithTheNearestPixelStretch)
     };
     for (const TSideCase& c : cases) {
         TFixtureSkin fixture;
-        const int border = fixture.AddImage(PixelsBy(5, 3, Where),
-                                            {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = c.DrawMode});
+        const int border = fixture.AddImage(
+            PixelsBy(5, 3, Where), {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = c.DrawMode});
         TBitmap target = Target(c.TargetWidth, 3);
         DrawBorderMask(target, target.Bounds(), false, 0, fixture.Image(border), BackdropInfo{});
         for (std::size_t i = 0; i < c.SourceColumns.size(); ++i) {
-            EXPECT_EQ(At(target, int(i) + 1, 0), Where(c.SourceColumns[i], 0)) << c.Name << " column " << i + 1;
-            EXPECT_EQ(At(target, int(i) + 1, 2), Where(c.SourceColumns[i], 2)) << c.Name << " column " << i + 1;
+            EXPECT_EQ(At(target, int(i) + 1, 0), Where(c.SourceColumns[i], 0))
+                << c.Name << " column " << i + 1;
+            EXPECT_EQ(At(target, int(i) + 1, 2), Where(c.SourceColumns[i], 2))
+                << c.Name << " column " << i + 1;
         }
         EXPECT_EQ(At(target, c.TargetWidth - 1, 0), Where(4, 0)) << c.Name; // top-right corner
     }
@@ -118,9 +128,9 @@ TEST(DrawBorderMask, SidesAreTiledOrStretchedWithTheNearestPixelStretch)
 TEST(DrawBorderMask, KeyColourSidesAreCopiedOpaqueKeyPixelsIncluded)
 {
     TFixtureSkin fixture;
-    const int border = fixture.AddImage(Pixels(3, 3, {0xFF000001, 0x00FF00FF, 0xFF000003,
-                                                      0xFF000004, 0xFF000005, 0xFF000006,
-                                                      0xFF000007, 0xFF000008, 0xFF000009}),
+    const int border = fixture.AddImage(Pixels(3, 3,
+                                               {0xFF000001, 0x00FF00FF, 0xFF000003, 0xFF000004, 0xFF000005,
+                                                0xFF000006, 0xFF000007, 0xFF000008, 0xFF000009}),
                                         {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .CornerKey = 1});
     TBitmap target = Target(3, 3);
     DrawBorderMask(target, target.Bounds(), true, 0, fixture.Image(border), ColourBackdrop(0x0000FF));
@@ -138,7 +148,8 @@ struct TCornerKeyCase {
 
 TEST(DrawBorderMask, KeyPixelsOfKeyColourCornersShowWhatLiesBehindOnlyWhenAsked)
 {
-    const TBitmap behind = PixelsBy(8, 8, [](int x, int y) { return 0x80000000u | (Where(x, y) & 0xFFFFFFu); });
+    const TBitmap behind = PixelsBy(8, 8,
+                                    [](int x, int y) { return 0x80000000u | (Where(x, y) & 0xFFFFFFu); });
     const TCornerKeyCase cases[] = {
         // Target (0, 0) plus offsets (3, 2): the backdrop's pixel (3, 2), made opaque.
         {"fill, key corners, image", true, 1, TCornerKeyCase::ImageBackdrop, Where(3, 2)},
@@ -149,8 +160,9 @@ TEST(DrawBorderMask, KeyPixelsOfKeyColourCornersShowWhatLiesBehindOnlyWhenAsked)
     };
     for (const TCornerKeyCase& c : cases) {
         TFixtureSkin fixture;
-        const int border = fixture.AddImage(Pixels(2, 2, {0x00FF00FF, 0x7F0000FF, 0xFF00FF00, 0xFF00FFFF}),
-                                            {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .CornerKey = c.CornerKey});
+        const int border = fixture.AddImage(
+            Pixels(2, 2, {0x00FF00FF, 0x7F0000FF, 0xFF00FF00, 0xFF00FFFF}),
+            {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .CornerKey = c.CornerKey});
         BackdropInfo backdrop = ColourBackdrop(clKeyColor);
         if (c.Behind == TCornerKeyCase::ImageBackdrop)
             backdrop = BackdropFromBitmap(&behind, 3, 2);
@@ -200,10 +212,11 @@ TEST(DrawBorderMask, KeyPixelsOfMaskedCornersFollowTheCornerRule)
     };
     for (const TCase& c : cases) {
         TFixtureSkin fixture;
-        const int border = fixture.AddImage(MaskedCorners(0x00FF00FF, 0xFFFFFFFF),
-                                            {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1,
-                                             .CornerKey = 1});
-        const BackdropInfo backdrop = c.ImageBehind ? BackdropFromBitmap(&behind, 1, 1) : ColourBackdrop(0xFF0000);
+        const int border = fixture.AddImage(
+            MaskedCorners(0x00FF00FF, 0xFFFFFFFF),
+            {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .CornerKey = 1});
+        const BackdropInfo backdrop = c.ImageBehind ? BackdropFromBitmap(&behind, 1, 1)
+                                                    : ColourBackdrop(0xFF0000);
         TBitmap target = PixelsBy(2, 2, [](int, int) { return 0x4064C8FAu; });
         DrawBorderMask(target, target.Bounds(), c.FillCorners, 0, fixture.Image(border), backdrop);
         EXPECT_EQ(At(target, 0, 0), c.Expected) << c.Name;
@@ -223,11 +236,14 @@ TEST(DrawBorderMask, AOnePixelCentreIsAFlatColourThatAWhiteMaskLeaves)
     for (const TCase& c : cases) {
         TFixtureSkin fixture;
         // 3 x 3 image whose only centre pixel carries the case's mask.
-        const int border = fixture.AddImage(PixelsBy(3, 6, [&](int x, int y) {
-            if (y < 3)
-                return 0xFFC86432u;
-            return x == 1 && y == 4 ? c.Mask : 0xFF000000u;
-        }), {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 1 | 4});
+        const int border = fixture.AddImage(
+            PixelsBy(3, 6,
+                     [&](int x, int y) {
+                         if (y < 3)
+                             return 0xFFC86432u;
+                         return x == 1 && y == 4 ? c.Mask : 0xFF000000u;
+                     }),
+            {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 1 | 4});
         TBitmap target = PixelsBy(6, 6, [](int, int) { return 0x4064C8FAu; });
         DrawBorderMask(target, target.Bounds(), false, 0, fixture.Image(border), BackdropInfo{});
         for (const TPoint p : {TPoint{1, 1}, TPoint{4, 4}, TPoint{2, 3}})
@@ -241,8 +257,9 @@ TEST(DrawBorderMask, OnePixelWideSourcesThatTheKernelCannotTakeAreStretchedByNea
     // asks for the resampling kernel; it cannot take a 1-pixel-wide source.
     // Rows 3 -> 2: (i * 3 + 1) div 2 = 0, 2, so source rows 1 and 3.
     TFixtureSkin fixture;
-    const int border = fixture.AddImage(PixelsBy(5, 10, [](int x, int y) { return y < 5 ? Where(x, y) : 0xFF000000u; }),
-                                        {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 1});
+    const int border = fixture.AddImage(
+        PixelsBy(5, 10, [](int x, int y) { return y < 5 ? Where(x, y) : 0xFF000000u; }),
+        {.MaskBands = 1, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = 1});
     TBitmap target = Target(5, 4);
     ASSERT_NO_THROW(DrawBorderMask(target, target.Bounds(), false, 0, fixture.Image(border), BackdropInfo{}));
     EXPECT_EQ(At(target, 0, 1), Where(0, 1));

@@ -17,7 +17,7 @@ class TAnsweringParent : public TBackdropParent {
 public:
     BackdropRequest Answer;
     void AskForBackdrop(BackdropRequest& request) override { request = Answer; }
-    void PaintIntoTarget(const BackdropRequest&) override {}
+    void PaintIntoTarget(const BackdropRequest&) override { }
     TColor FallbackColor() override { return 0; }
 };
 
@@ -25,14 +25,19 @@ public:
 // state is the key colour, except a magenta that is opaque.
 int TwoStateBorder(TFixtureSkin& fixture, int frames = 2)
 {
-    return fixture.AddImage(PixelsBy(6, 3, [](int x, int y) {
-        if (x == 5 && y == 2)
-            return 0xFFFF00FFu;
-        return x >= 3 && x != 4 && y != 1 ? Key : Ink;
-    }), {.Frames = frames, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1});
+    return fixture.AddImage(PixelsBy(6, 3,
+                                     [](int x, int y) {
+                                         if (x == 5 && y == 2)
+                                             return 0xFFFF00FFu;
+                                         return x >= 3 && x != 4 && y != 1 ? Key : Ink;
+                                     }),
+                            {.Frames = frames, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1});
 }
 
-TBitmap Cache() { return PixelsBy(5, 4, [](int, int) { return Cached; }); }
+TBitmap Cache()
+{
+    return PixelsBy(5, 4, [](int, int) { return Cached; });
+}
 
 std::uint32_t Parent(int x, int y) { return 0xFF000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8; }
 
@@ -82,8 +87,9 @@ TEST(RefreshCornerPieces, AnOwnImageWithoutStateCountHasThreeStatesOverItsWidth)
 {
     TFixtureSkin fixture;
     // 9 pixels wide: state 1 is columns 3..5; its top-left pixel is key.
-    const int border = fixture.AddImage(PixelsBy(9, 3, [](int x, int y) { return x == 3 && y == 0 ? Key : Ink; }),
-                                        {.Frames = 0, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1});
+    const int border = fixture.AddImage(
+        PixelsBy(9, 3, [](int x, int y) { return x == 3 && y == 0 ? Key : Ink; }),
+        {.Frames = 0, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1});
     TAnsweringParent parent;
     parent.Answer.Kind = bkColor;
     parent.Answer.Color = MakeColor(1, 2, 3);

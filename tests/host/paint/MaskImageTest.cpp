@@ -13,7 +13,10 @@ namespace {
 // Target R 100, G 200, B 250, alpha 64.
 constexpr std::uint32_t Behind = 0x4064C8FA;
 
-TBitmap Target(int width, int height) { return PixelsBy(width, height, [](int, int) { return Behind; }); }
+TBitmap Target(int width, int height)
+{
+    return PixelsBy(width, height, [](int, int) { return Behind; });
+}
 
 TEST(DrawMaskImage, MaskedImagesComposeThroughTheMaskAndRaiseTheAlpha)
 {
@@ -30,9 +33,11 @@ TEST(DrawMaskImage, MaskedImagesComposeThroughTheMaskAndRaiseTheAlpha)
     for (const TCase& c : cases) {
         TFixtureSkin fixture;
         // Two states of 3 x 1: a colour, a key pixel, a colour under a white mask.
-        const int image = fixture.AddImage(Pixels(6, 2, {0xFF000000, 0xFF000000, 0xFF000000, 0xFFC86432, 0x00FF00FF, 0xFFC86432,
-                                                         0xFF000000, 0xFF000000, 0xFF000000, 0xFF404040, 0xFF404040, 0xFFFFFFFF}),
-                                           {.Frames = 2, .MaskBands = 1});
+        const int image = fixture.AddImage(
+            Pixels(6, 2,
+                   {0xFF000000, 0xFF000000, 0xFF000000, 0xFFC86432, 0x00FF00FF, 0xFFC86432, 0xFF000000,
+                    0xFF000000, 0xFF000000, 0xFF404040, 0xFF404040, 0xFFFFFFFF}),
+            {.Frames = 2, .MaskBands = 1});
         TBitmap target = Target(4, 2);
         DrawMaskImage(target, {1, 1}, 7, BackdropInfo{}, fixture.Image(image), c.Mode);
         EXPECT_EQ(At(target, 1, 1), c.Expected) << c.Mode;
@@ -44,7 +49,8 @@ TEST(DrawMaskImage, MaskedImagesComposeThroughTheMaskAndRaiseTheAlpha)
 
 TEST(DrawMaskImage, KeyColourImagesAreCopiedInModeOneAndMixedHalfInOthers)
 {
-    const TBitmap parent = PixelsBy(4, 4, [](int x, int y) { return 0x80000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8; });
+    const TBitmap parent = PixelsBy(
+        4, 4, [](int x, int y) { return 0x80000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8; });
     TFixtureSkin fixture;
     const int image = fixture.AddImage(Pixels(2, 1, {0x00FF00FF, 0x22C96435}), {.CornerKey = 1});
 

@@ -38,7 +38,8 @@ TEST(NearestSourceIndex, GrowsEvenlyAndShrinksByColumnsAndRowsAsThePlatformDoes)
         std::vector<int> got;
         for (int i = 0; i < c.Dest; ++i)
             got.push_back(NearestSourceIndex(i, c.Source, c.Dest, c.Axis));
-        EXPECT_EQ(got, c.Expected) << c.Source << " -> " << c.Dest << (c.Axis == TStretchAxis::Rows ? " rows" : " columns");
+        EXPECT_EQ(got, c.Expected) << c.Source << " -> " << c.Dest
+                                   << (c.Axis == TStretchAxis::Rows ? " rows" : " columns");
     }
 }
 

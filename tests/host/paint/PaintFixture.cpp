@@ -16,7 +16,8 @@ TBitmap PixelsBy(int width, int height, const std::function<std::uint32_t(int x,
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = rule(x, y);
-            b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+            b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
+                                    std::uint8_t(v >> 24)};
         }
     return b;
 }
@@ -24,7 +25,8 @@ TBitmap PixelsBy(int width, int height, const std::function<std::uint32_t(int x,
 std::uint32_t At(const TBitmap& b, int x, int y)
 {
     const TBGRA p = b.Pixel32(x, y);
-    return std::uint32_t(p.B) | (std::uint32_t(p.G) << 8) | (std::uint32_t(p.R) << 16) | (std::uint32_t(p.A) << 24);
+    return std::uint32_t(p.B) | (std::uint32_t(p.G) << 8) | (std::uint32_t(p.R) << 16) |
+           (std::uint32_t(p.A) << 24);
 }
 
 int TFixtureSkin::AddImage(TBitmap pixels, const TImageSpec& spec)

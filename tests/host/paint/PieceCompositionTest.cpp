@@ -41,8 +41,9 @@ std::uint32_t At(const std::vector<TBGRA>& pixels, TSize size, int x, int y)
 TEST(TScaledPieceCache, ReusesAPieceUntilItsPixelsChange)
 {
     // A 2 x 2 image over its 2 x 2 mask, stretched to 4 x 2.
-    TBitmap image = Pixels(2, 4, {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004,
-                                  0xFF101010, 0xFF202020, 0xFF303030, 0xFF404040});
+    TBitmap image = Pixels(
+        2, 4,
+        {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004, 0xFF101010, 0xFF202020, 0xFF303030, 0xFF404040});
     TScaledPieceCache cache;
     const TScaledPieceCache::TPiece* first = &cache.Scaled(image, {0, 0, 2, 2}, 2, {4, 2}, NearestPixels);
     // 2 -> 4 columns: (i * 2 + 0) div 4 = 0 0 1 1.
@@ -63,7 +64,8 @@ TEST(TScaledPieceCache, KeepsAtMostItsCapacity)
     const TBitmap image = PixelsBy(8, 8, [](int x, int y) { return 0xFF000000u | std::uint32_t(x * 8 + y); });
     TScaledPieceCache cache(2);
     for (int width = 3; width < 9; ++width) {
-        const TScaledPieceCache::TPiece& piece = cache.Scaled(image, {0, 0, 2, 2}, 0, {width, 2}, NearestPixels);
+        const TScaledPieceCache::TPiece& piece = cache.Scaled(image, {0, 0, 2, 2}, 0, {width, 2},
+                                                              NearestPixels);
         EXPECT_EQ(piece.Size.Width, width);
         EXPECT_EQ(piece.Image.size(), std::size_t(width) * 2);
         EXPECT_TRUE(piece.Mask.empty());

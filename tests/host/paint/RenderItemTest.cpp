@@ -14,10 +14,16 @@ namespace {
 
 constexpr std::uint32_t Untouched = 0x11223344;
 
-TBitmap Target(int width, int height) { return PixelsBy(width, height, [](int, int) { return Untouched; }); }
+TBitmap Target(int width, int height)
+{
+    return PixelsBy(width, height, [](int, int) { return Untouched; });
+}
 
 // 0xAARRGGBB of a colour value, opaque.
-std::uint32_t Opaque(TColor c) { return 0xFF000000u | (std::uint32_t(RedOf(c)) << 16) | (GreenOf(c) << 8) | BlueOf(c); }
+std::uint32_t Opaque(TColor c)
+{
+    return 0xFF000000u | (std::uint32_t(RedOf(c)) << 16) | (GreenOf(c) << 8) | BlueOf(c);
+}
 
 BackdropInfo ColourBehind(TColor c)
 {
@@ -38,8 +44,9 @@ TsItemBinding Binding(TFixtureSkin& fixture, int section, int border = -1)
 // Three 3 x 3 states, each one colour, with 1-pixel borders and no centre.
 int ThreeStateBorder(TFixtureSkin& fixture, int drawMode = 0)
 {
-    return fixture.AddImage(PixelsBy(9, 3, [](int x, int) { return 0xFF0000AAu + 0x11u * std::uint32_t(x / 3); }),
-                            {.Frames = 3, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = drawMode});
+    return fixture.AddImage(
+        PixelsBy(9, 3, [](int x, int) { return 0xFF0000AAu + 0x11u * std::uint32_t(x / 3); }),
+        {.Frames = 3, .Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .DrawMode = drawMode});
 }
 
 TEST(RenderItem, AStateBeyondTheSectionFallsBackToItsLastStateWithTheHotProperties)
@@ -80,7 +87,8 @@ TEST(RenderItem, FullTransparencyWithoutBorderIsExactlyTheParentBehind)
     TFixtureSkin fixture;
     TsGeneralData& section = fixture.AddSection("PANEL", MakeColor(1, 2, 3), MakeColor(4, 5, 6));
     section.Props[0].Transparency = section.Props[1].Transparency = 100;
-    const TBitmap parent = PixelsBy(12, 10, [](int x, int y) { return 0xFF000000u | std::uint32_t(x * 20 + y * 3) << 8; });
+    const TBitmap parent = PixelsBy(
+        12, 10, [](int x, int y) { return 0xFF000000u | std::uint32_t(x * 20 + y * 3) << 8; });
     TsItemBinding binding = Binding(fixture, 0);
     binding.HueOffset = 90; // skipped: the item is its parent
     binding.Saturation = 50;
@@ -101,7 +109,8 @@ TEST(RenderItem, TransparencyFortyOverAParentColourMixesFortyPercentOfIt)
     TsGeneralData& section = fixture.AddSection("PANEL", MakeColor(60, 100, 250), MakeColor(0, 0, 0));
     section.Props[0].Transparency = 40;
     TBitmap target = Target(3, 3);
-    RenderItem(Binding(fixture, 0), ColourBehind(MakeColor(200, 0, 50)), true, target, {0, 0}, target.Bounds(), 0);
+    RenderItem(Binding(fixture, 0), ColourBehind(MakeColor(200, 0, 50)), true, target, {0, 0},
+               target.Bounds(), 0);
     // 0.4 * parent + 0.6 * section: red 80 + 36, green 0 + 60, blue 20 + 150.
     EXPECT_EQ(At(target, 1, 1), Opaque(MakeColor(116, 60, 170)));
 }
@@ -153,7 +162,9 @@ TEST(RenderItem, ATopStripTextureCoversOneImageHighAndTheRestIsTheColour)
     TFixtureSkin fixture;
     TsGeneralData& section = fixture.AddSection("PANEL", MakeColor(9, 9, 9), 0);
     section.Props[0].ImagePercent = 100;
-    const auto tile = [](int x, int y) { return 0xFF000000u | std::uint32_t(x + 1) << 16 | std::uint32_t(y + 1) << 8; };
+    const auto tile = [](int x, int y) {
+        return 0xFF000000u | std::uint32_t(x + 1) << 16 | std::uint32_t(y + 1) << 8;
+    };
     const int texture = fixture.AddImage(PixelsBy(3, 2, tile), {.DrawMode = 2});
     TsItemBinding binding = Binding(fixture, 0);
     binding.PatternIndex = texture;

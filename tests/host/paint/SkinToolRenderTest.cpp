@@ -23,7 +23,8 @@ protected:
         tool_ = fs::path(PP_BINARY_DIR) / "tools" / "skintool" / "skintool";
         if (!fs::exists(tool_))
             GTEST_SKIP() << "skintool is not built";
-        dir_ = fs::path(PP_BINARY_DIR) / "skintool-render-test" / testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = fs::path(PP_BINARY_DIR) / "skintool-render-test" /
+               testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         skin_ = std::string(PP_SOURCE_DIR) + "/skins/Beijing";
@@ -31,7 +32,8 @@ protected:
 
     int Run(const std::string& args)
     {
-        const std::string command = tool_.string() + " render " + args + " >" + Path("out.txt") + " 2>" + Path("err.txt");
+        const std::string command = tool_.string() + " render " + args + " >" + Path("out.txt") + " 2>" +
+                                    Path("err.txt");
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -75,7 +77,8 @@ TEST_F(SkinToolRender, PaintsTheButtonOverTheBackdropItIsGiven)
     for (int i = 0; i < 80 * 30; ++i)
         rgba.insert(rgba.end(), {0x10, 0x80, 0x30, 0xFF});
     WriteFileBytes(Path("behind.png"), pptest::EncodeRgbaPng(80, 30, rgba));
-    ASSERT_EQ(Run(skin_ + " BUTTON 75x25 " + Path("item.png") + " --backdrop " + Path("behind.png")), 0) << Errors();
+    ASSERT_EQ(Run(skin_ + " BUTTON 75x25 " + Path("item.png") + " --backdrop " + Path("behind.png")), 0)
+        << Errors();
     EXPECT_EQ(At(Rendered(), 74, 0), 0xFF108030u);
 }
 

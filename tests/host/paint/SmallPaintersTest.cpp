@@ -61,13 +61,10 @@ TEST(FitTextWithEllipsis, CutsWholeCharactersUntilTheTextAndDotsFit)
         int Width;
         const char* Expected;
     } cases[] = {
-        {"Read", 16, "Read"},
-        {"Abort", 18, "A..."},
-        {"Abort", 5, "..."},   // narrower than "...": the dots alone
-        {"Abort", -1, "..."},
-        {"Порты", 16, "П..."}, // two-byte characters go whole
-        {"Порты", 15, "..."},
-        {"", 0, ""},
+        {"Read", 16, "Read"}, {"Abort", 18, "A..."},
+        {"Abort", 5, "..."},                         // narrower than "...": the dots alone
+        {"Abort", -1, "..."}, {"Порты", 16, "П..."}, // two-byte characters go whole
+        {"Порты", 15, "..."}, {"", 0, ""},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(FitTextWithEllipsis(c.Text, c.Width, Measure), c.Expected) << c.Text << " in " << c.Width;

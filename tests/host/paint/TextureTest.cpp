@@ -18,9 +18,15 @@ namespace {
 
 constexpr std::uint32_t Untouched = 0x11223344;
 
-TBitmap Target(int width, int height) { return PixelsBy(width, height, [](int, int) { return Untouched; }); }
+TBitmap Target(int width, int height)
+{
+    return PixelsBy(width, height, [](int, int) { return Untouched; });
+}
 
-std::uint32_t Tile(int x, int y) { return 0xFF000000u | std::uint32_t(x + 1) << 16 | std::uint32_t(y + 1) << 8; }
+std::uint32_t Tile(int x, int y)
+{
+    return 0xFF000000u | std::uint32_t(x + 1) << 16 | std::uint32_t(y + 1) << 8;
+}
 
 // Nearest-pixel stretch of the texture: 3 -> 7 columns and 2 -> 5 rows grow
 // by (i * s + (s - 1) div 2) div d.
@@ -52,11 +58,13 @@ TEST(DrawTexture, EveryPlacementCoversItsPartAndReportsTheRest)
         TFixtureSkin fixture;
         const int texture = fixture.AddImage(PixelsBy(3, 2, Tile), {.DrawMode = c.Placement});
         TBitmap target = Target(7, 5);
-        const std::optional<TRect> uncovered = DrawTexture(target, target.Bounds(), fixture.Image(texture), BackdropInfo{});
+        const std::optional<TRect> uncovered = DrawTexture(target, target.Bounds(), fixture.Image(texture),
+                                                           BackdropInfo{});
         EXPECT_EQ(uncovered, c.Uncovered) << "placement " << c.Placement;
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 7; ++x)
-                ASSERT_EQ(At(target, x, y), c.Expected(x, y)) << "placement " << c.Placement << " at " << x << "," << y;
+                ASSERT_EQ(At(target, x, y), c.Expected(x, y))
+                    << "placement " << c.Placement << " at " << x << "," << y;
     }
 }
 
@@ -73,13 +81,20 @@ constexpr std::uint32_t Composed = 0xFFAF7D64;
 
 TEST(DrawTexture, MaskedTilesComposeThroughTheMaskAndShowTheBackdropAtKeyPixels)
 {
-    const TBitmap parent = PixelsBy(9, 9, [](int x, int y) { return 0x80000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8; });
+    const TBitmap parent = PixelsBy(
+        9, 9, [](int x, int y) { return 0x80000000u | std::uint32_t(x) << 16 | std::uint32_t(y) << 8; });
     struct TCase {
         const char* Name;
         BackdropInfo Backdrop;
         std::uint32_t KeyPixel; // target (1, 0)
     } cases[] = {
-        {"colour", [] { BackdropInfo b; b.BackColor = MakeColor(1, 2, 3); return b; }(), 0xFF010203},
+        {"colour",
+         [] {
+             BackdropInfo b;
+             b.BackColor = MakeColor(1, 2, 3);
+             return b;
+         }(),
+         0xFF010203},
         // No colour: the parent's pixel at (1, 0) plus offsets (2, 3), opaque.
         {"image", BackdropFromBitmap(&parent, 2, 3), 0xFF030300},
     };
@@ -135,7 +150,8 @@ TEST(RenderItem, TakesASeparateTextureFileWhenTheSectionHasNoTextureImage)
     TsGeneralData& section = fixture.AddSection("FORM", MakeColor(9, 9, 9), 0);
     section.Props[0].ImagePercent = 100;
     TsPatternData pattern;
-    pattern.Img = std::make_unique<TBitmap>(PixelsBy(2, 1, [](int x, int) { return x ? 0xFF0000B0u : 0xFF0000A0u; }));
+    pattern.Img = std::make_unique<TBitmap>(
+        PixelsBy(2, 1, [](int x, int) { return x ? 0xFF0000B0u : 0xFF0000A0u; }));
     pattern.SectionName = "FORM";
     pattern.KeyName = "PATTERN";
     fixture.Raw().AddPattern(std::move(pattern));

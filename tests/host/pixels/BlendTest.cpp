@@ -17,12 +17,11 @@ TEST(BlendRectangle, MixesWithTheWeightOfWhatWasThere)
         int Weight;
         std::uint8_t D, S, Expected;
     } cases[] = {
-        {128, 100, 200, 150}, {128, 200, 100, 150},
-        {0, 17, 230, 230},    // weight 0 takes the new pixel exactly
-        {255, 255, 0, 254},   // 255 keeps nearly all of the old one
-        {255, 0, 1, 0},       // D - S negative: (-255 + 256) >> 8
-        {1, 0, 255, 254},     // (-255 + 65280) >> 8
-        {128, 0, 3, 1},       // 1.5 rounds down
+        {128, 100, 200, 150}, {128, 200, 100, 150}, {0, 17, 230, 230}, // weight 0 takes the new pixel exactly
+        {255, 255, 0, 254},                                            // 255 keeps nearly all of the old one
+        {255, 0, 1, 0},                                                // D - S negative: (-255 + 256) >> 8
+        {1, 0, 255, 254},                                              // (-255 + 65280) >> 8
+        {128, 0, 3, 1},                                                // 1.5 rounds down
     };
     for (const Case& c : cases) {
         TBitmap d = test::Filled32(1, 1, 0x7F000000u | c.D);
@@ -69,8 +68,8 @@ TEST(BlendRectangle, MatchesTheReferenceWhereverItIsClipped)
                 TBitmap fast = d0, slow = d0;
                 BlendRectangle(fast, s, w, at, r);
                 ReferenceBlend(slow, s, w, at, r);
-                ASSERT_TRUE(test::SamePixels(fast, slow)) << at.X << "," << at.Y << " rect " << r.Left << ","
-                                                          << r.Top << " w " << w;
+                ASSERT_TRUE(test::SamePixels(fast, slow))
+                    << at.X << "," << at.Y << " rect " << r.Left << "," << r.Top << " w " << w;
             }
 }
 
@@ -127,12 +126,10 @@ TEST(MixChannel255, NearestOfTheWeightedMixAndFullWeightExact)
         int A, B, Weight;
         std::uint8_t Expected;
     } cases[] = {
-        {200, 100, 255, 200},  // full weight: a exactly
-        {255, 0, 255, 255},
-        {200, 100, 0, 100},
-        {255, 0, 128, 128},    // 128.0
-        {10, 0, 191, 7},       // 7.49
-        {0, 10, 191, 3},       // 10 - 7.49 = 2.51
+        {200, 100, 255, 200},                                         // full weight: a exactly
+        {255, 0, 255, 255},   {200, 100, 0, 100}, {255, 0, 128, 128}, // 128.0
+        {10, 0, 191, 7},                                              // 7.49
+        {0, 10, 191, 3},                                              // 10 - 7.49 = 2.51
     };
     for (const Case& c : cases)
         EXPECT_EQ(MixChannel255(c.A, c.B, c.Weight), c.Expected) << c.A << " " << c.B << " " << c.Weight;

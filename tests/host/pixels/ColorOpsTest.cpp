@@ -26,11 +26,10 @@ TEST(AdjustSaturation, MovesChannelsAroundTheirMean)
         int Amount;
         std::uint32_t Color, Expected;
     } cases[] = {
-        {0, 0xAB0A143C, 0xAB0A143C},
-        {-100, 0xAB0A143C, 0xAB1E1E1E}, // mean 30
-        {100, 0xAB0A143C, 0xAB000A5A},  // 2b - m, clamped at 0
-        {-50, 0x00000003, 0x00000002},  // m = 1: 0 -> 0.5 -> 0, 3 -> 2
-        {400, 0x0000FF00, 0x0000FF00},  // clamps both ways
+        {0, 0xAB0A143C, 0xAB0A143C},   {-100, 0xAB0A143C, 0xAB1E1E1E}, // mean 30
+        {100, 0xAB0A143C, 0xAB000A5A},                                 // 2b - m, clamped at 0
+        {-50, 0x00000003, 0x00000002},                                 // m = 1: 0 -> 0.5 -> 0, 3 -> 2
+        {400, 0x0000FF00, 0x0000FF00},                                 // clamps both ways
     };
     for (const Case& c : cases)
         EXPECT_EQ(AdjustSaturation(c.Amount, c.Color), c.Expected) << c.Amount;
@@ -47,10 +46,8 @@ TEST(RotateHue, TurnsPrimariesAndSparesGreysAndWholeTurns)
         {-120, 0x00FF0000, 0x000000FF}, // negative turns wrap
         {60, 0x7FFF0000, 0x7FFFFF00},   // red -> yellow, top byte kept
         {360, 0x00FF6400, 0x00FF6400},  // hue 23.5 would round; a whole turn must not
-        {720, 0x00FF6400, 0x00FF6400},
-        {90, 0x00808080, 0x00808080},
-        {0, 0x12345678, 0x12345678},
-        {180, 0x00000000, 0x00000000},
+        {720, 0x00FF6400, 0x00FF6400},  {90, 0x00808080, 0x00808080},
+        {0, 0x12345678, 0x12345678},    {180, 0x00000000, 0x00000000},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RotateHue(c.Degrees, c.Pixel), c.Expected) << c.Degrees << " " << std::hex << c.Pixel;
@@ -99,8 +96,14 @@ struct TFraction {
         Num = n / g;
         Den = d / g;
     }
-    friend TFraction operator+(TFraction a, TFraction b) { return {a.Num * b.Den + b.Num * a.Den, a.Den * b.Den}; }
-    friend TFraction operator-(TFraction a, TFraction b) { return {a.Num * b.Den - b.Num * a.Den, a.Den * b.Den}; }
+    friend TFraction operator+(TFraction a, TFraction b)
+    {
+        return {a.Num * b.Den + b.Num * a.Den, a.Den * b.Den};
+    }
+    friend TFraction operator-(TFraction a, TFraction b)
+    {
+        return {a.Num * b.Den - b.Num * a.Den, a.Den * b.Den};
+    }
     friend TFraction operator*(TFraction a, TFraction b) { return {a.Num * b.Num, a.Den * b.Den}; }
     friend TFraction operator/(TFraction a, TFraction b) { return {a.Num * b.Den, a.Den * b.Num}; }
     long long Floor() const { return Num >= 0 ? Num / Den : -((-Num + Den - 1) / Den); }
@@ -134,7 +137,8 @@ std::uint32_t ExactRotateHue(int degrees, std::uint32_t c)
     const long long i = h.Floor();
     const TFraction f = h - TFraction(i), one(1), V(v);
     const auto byte = [](TFraction x) { return std::uint32_t(std::clamp<long long>(x.Nearest(), 0, 255)); };
-    const std::uint32_t p = byte(V * (one - s)), q = byte(V * (one - f * s)), t = byte(V * (one - (one - f) * s));
+    const std::uint32_t p = byte(V * (one - s)), q = byte(V * (one - f * s)),
+                        t = byte(V * (one - (one - f) * s));
     const std::uint32_t vv = std::uint32_t(v);
     const std::uint32_t rgb[6][3] = {{vv, t, p}, {q, vv, p}, {p, vv, t}, {p, q, vv}, {t, p, vv}, {vv, p, q}};
     const auto& o = rgb[std::min<long long>(i, 5)];
@@ -151,7 +155,8 @@ TEST(RotateHue, AgreesWithExactArithmeticOnRandomColours)
         const int d = degrees(rng);
         const std::uint32_t expected = ExactRotateHue(d, c);
         if (RotateHue(d, c) != expected && ++mismatches <= 5)
-            ADD_FAILURE() << d << " on " << std::hex << c << " gives " << RotateHue(d, c) << ", exact " << expected;
+            ADD_FAILURE() << d << " on " << std::hex << c << " gives " << RotateHue(d, c) << ", exact "
+                          << expected;
     }
     EXPECT_EQ(mismatches, 0);
 }

@@ -146,8 +146,8 @@ TEST(CompositeAlphaEx, ReflectionHangsBelowTheDestinationRectangleAndMirrorsTheS
     struct Case {
         const char* Name;
         TRect Source, Dest;
-        int FirstRow;                // the row just below the destination rectangle
-        std::uint8_t Reds[3];        // rows FirstRow .. FirstRow + 2
+        int FirstRow;         // the row just below the destination rectangle
+        std::uint8_t Reds[3]; // rows FirstRow .. FirstRow + 2
     } cases[] = {
         // Source rows 2..9, taller than the destination (5 rows): the
         // reflection mirrors rows 8 (red 200) and 7 (175), not the drawn block's.

@@ -41,7 +41,8 @@ TEST(DoubleArithmetic, TintImageRoundsTheDoubleResult)
         TBitmap bitmap = test::Filled32(1, 1, 0xFF000000u | (c.Channel * 0x010101u));
         TintImage(bitmap, c.Colour * 0x010101u, c.Keep);
         const TBGRA p = bitmap.Pixel32(0, 0);
-        EXPECT_EQ((std::vector<int>{p.B, p.G, p.R, p.A}), (std::vector<int>{c.Expected, c.Expected, c.Expected, 255}))
+        EXPECT_EQ((std::vector<int>{p.B, p.G, p.R, p.A}),
+                  (std::vector<int>{c.Expected, c.Expected, c.Expected, 255}))
             << "keep " << c.Keep << ", colour " << int(c.Colour) << ", channel " << int(c.Channel);
     }
 }
@@ -55,7 +56,8 @@ TEST(DoubleArithmetic, TintImageRoundsTheDoubleResult)
 TEST(DoubleArithmetic, BlendColorsRoundsTheDoubleResult)
 {
     const TColor blended = BlendColors(0x004F4F4F, 0x00040404, 0.14);
-    EXPECT_EQ((std::vector<int>{RedOf(blended), GreenOf(blended), BlueOf(blended)}), (std::vector<int>{14, 14, 14}));
+    EXPECT_EQ((std::vector<int>{RedOf(blended), GreenOf(blended), BlueOf(blended)}),
+              (std::vector<int>{14, 14, 14}));
 }
 
 } // namespace

@@ -76,12 +76,13 @@ TEST(FillFrame32, FillsTheFourStripsOnly)
 {
     TBitmap b = test::Filled32(7, 6, 0);
     FillFrame32(b, {1, 0, 7, 6}, /*left*/ 1, 0x00FF00, /*bottom*/ 2, /*right*/ 2, /*top*/ 1);
-    EXPECT_EQ(Painted(b), ".######\n"
-                          ".#...##\n"
-                          ".#...##\n"
-                          ".#...##\n"
-                          ".######\n"
-                          ".######\n");
+    EXPECT_EQ(Painted(b),
+              ".######\n"
+              ".#...##\n"
+              ".#...##\n"
+              ".#...##\n"
+              ".######\n"
+              ".######\n");
     EXPECT_EQ(At(b, 1, 0), 0xFF00FF00u);
 }
 
@@ -145,8 +146,9 @@ TEST(PremultiplyPixels, ScalesByAlphaAndClearsTransparentWhite)
 
 TEST(CopyImageWithKey, CopiesOpaqueExceptKeyPixelsAndClips)
 {
-    const TBitmap src = test::Bitmap32(3, 2, {0x10FF00FF, 0x10000001, 0x10000002,   //
-                                              0x10000003, 0x10FF00FF, 0x10000004});
+    const TBitmap src = test::Bitmap32(3, 2,
+                                       {0x10FF00FF, 0x10000001, 0x10000002, //
+                                        0x10000003, 0x10FF00FF, 0x10000004});
     TBitmap dest = test::Filled32(3, 3, 0x0000AAAA);
     CopyImageWithKey(dest, src, -1, 1, clKeyColor);
     EXPECT_EQ(At(dest, 0, 1), 0xFF000001u);

@@ -112,8 +112,7 @@ TEST(DrawGradientFill, RunningValuesAreThirtyTwoBitFloats)
 TEST(DrawGradientFill, VerticalSegmentsShareTheirBoundaryRow)
 {
     TBitmap b(2, 10);
-    DrawGradientFill(b, b.Bounds(),
-                     {{0x10, 0x10, 40, gmVertical}, {0x20, 0x20, 40, 0}, {0x30, 0x30, 0, 0}});
+    DrawGradientFill(b, b.Bounds(), {{0x10, 0x10, 40, gmVertical}, {0x20, 0x20, 40, 0}, {0x30, 0x30, 0, 0}});
     EXPECT_EQ(RedColumn(b), (std::vector<int>{0x10, 0x10, 0x10, 0x10, 0x20, 0x20, 0x20, 0x20, 0x30, 0x30}));
 }
 
@@ -194,8 +193,11 @@ TEST(DrawGradientFill, TrianglesInterpolateBetweenTheVertexColours)
     // Vertices: top-left red, centre green, top-right blue, bottom-right black,
     // bottom-left white.
     DrawGradientFill(b, b.Bounds(),
-                     {{0x0000FF, 0, 0, gmTriangles}, {0x00FF00, 0, 0, 0}, {0xFF0000, 0, 0, 0},
-                      {0x000000, 0, 0, 0}, {0xFFFFFF, 0, 0, 0}});
+                     {{0x0000FF, 0, 0, gmTriangles},
+                      {0x00FF00, 0, 0, 0},
+                      {0xFF0000, 0, 0, 0},
+                      {0x000000, 0, 0, 0},
+                      {0xFFFFFF, 0, 0, 0}});
     EXPECT_EQ(At(b, 0, 0), 0xFFFF0000u);
     EXPECT_EQ(At(b, 50, 50), 0xFF00FF00u);
     // Halfway along the top edge: red and blue each 127.5, rounded to even.
@@ -216,7 +218,8 @@ TEST(DrawTexturedGradient, MixesATiledTextureIntoTheGradient)
         EXPECT_EQ(At(b, x, 1), x % 2 ? 0xFF969696u : 0xFF323232u) << x;
 
     TBitmap one(3, 1);
-    DrawTexturedGradient(one, one.Bounds(), {{0xFFFFFF, 0xFFFFFF, 100, gmHorizontal}}, 1, {1, 0, 2, 1}, texture);
+    DrawTexturedGradient(one, one.Bounds(), {{0xFFFFFF, 0xFFFFFF, 100, gmHorizontal}}, 1, {1, 0, 2, 1},
+                         texture);
     // Only the texture's second column tiles; weight 1 barely moves off white.
     EXPECT_EQ(At(one, 2, 0), 0xFFFEFEFEu);
     TBitmap weightless(3, 1);

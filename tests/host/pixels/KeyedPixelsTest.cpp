@@ -11,8 +11,9 @@ using test::At;
 
 TEST(RestoreKeyedPixels, ReplacesKeyColouredTargetPixelsFromTheSource)
 {
-    TBitmap target = test::Bitmap32(3, 2, {0xFFFF00FF, 0x00FF00FF, 0x00000001,   //
-                                           0x00FF00FF, 0x00000002, 0x00FF00FF});
+    TBitmap target = test::Bitmap32(3, 2,
+                                    {0xFFFF00FF, 0x00FF00FF, 0x00000001, //
+                                     0x00FF00FF, 0x00000002, 0x00FF00FF});
     const TBitmap source = test::Bitmap32(3, 2, {0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F});
     // A 2 x 2 block from target (1, 0), source from (1, 0): the source holds
     // only two columns there, so the block stays 2 wide.
@@ -49,8 +50,11 @@ TEST(KeyCornerOrigin, PicksTheCornerOfTheFirstState)
     const struct {
         int Corner;
         TPoint Expected;
-    } cases[] = {{kcTopLeft, {10, 20}}, {kcTopRight, {35, 20}}, {kcBottomLeft, {10, 54}},
-                 {kcBottomRight, {35, 54}}, {99, {10, 20}}};
+    } cases[] = {{kcTopLeft, {10, 20}},
+                 {kcTopRight, {35, 20}},
+                 {kcBottomLeft, {10, 54}},
+                 {kcBottomRight, {35, 54}},
+                 {99, {10, 20}}};
     for (const auto& c : cases)
         EXPECT_EQ(KeyCornerOrigin(mask, c.Corner), c.Expected) << c.Corner;
 }

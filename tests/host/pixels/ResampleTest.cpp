@@ -60,8 +60,9 @@ TEST(ResampleBitmap, BoxFromFourToTwoColumnsAveragesPairs)
         EXPECT_EQ(column[0].Weight, 32768);
         EXPECT_EQ(column[1].Weight, 32768);
     }
-    const TBitmap src = test::Bitmap32(4, 2, {0xFF000000, 0xFF000064, 0xFF0000C8, 0xFF000028,   //
-                                              0xFF000000, 0xFF000064, 0xFF0000C8, 0xFF000028});
+    const TBitmap src = test::Bitmap32(4, 2,
+                                       {0xFF000000, 0xFF000064, 0xFF0000C8, 0xFF000028, //
+                                        0xFF000000, 0xFF000064, 0xFF0000C8, 0xFF000028});
     TBitmap dest;
     ResampleBitmap(src, dest, 2, rfBox, 2);
     // Destination column i is centred on source column 2i: column 0 takes
@@ -140,8 +141,8 @@ TEST(ResampleBitmap, KeepsAFlatImageFlatWithEveryKernel)
             for (int y = 0; y < size.Height; ++y)
                 for (int x = 0; x < size.Width; ++x) {
                     const TBGRA p = dest.Pixel32(x, y);
-                    ASSERT_NEAR(p.R, 0xC8, 2) << filter << " " << size.Width << "x" << size.Height << " " << x
-                                              << "," << y;
+                    ASSERT_NEAR(p.R, 0xC8, 2)
+                        << filter << " " << size.Width << "x" << size.Height << " " << x << "," << y;
                     ASSERT_NEAR(p.A, 0x80, 2) << filter;
                 }
         }
@@ -150,8 +151,9 @@ TEST(ResampleBitmap, KeepsAFlatImageFlatWithEveryKernel)
 TEST(ResampleBitmap, ClampsOvershootInsteadOfWrapping)
 {
     // A hard edge through the windowed sine overshoots on both sides.
-    const TBitmap src = test::Bitmap32(4, 2, {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF,   //
-                                              0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF});
+    const TBitmap src = test::Bitmap32(4, 2,
+                                       {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, //
+                                        0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF});
     TBitmap dest;
     ResampleBitmap(src, dest, 16, rfWindowedSine, 2);
     for (int x = 0; x < 16; ++x) {
@@ -211,9 +213,9 @@ TEST(FilterKernel, MatchesItsDefiningPoints)
         int Filter;
         double X, Expected;
     } cases[] = {
-        {rfBox, 0.5, 1.0},         {rfBox, -0.5, 0.0},        {rfTriangle, 0.25, 0.75},
-        {rfHermite, 0.5, 0.5},     {rfBell, 1.0, 0.125},      {rfBSpline, 0.0, 2.0 / 3.0},
-        {rfBSpline, 1.5, 1.0 / 48}, {rfWindowedSine, 0.0, 1.0}, {rfWindowedSine, 1.0, 0.0},
+        {rfBox, 0.5, 1.0},          {rfBox, -0.5, 0.0},          {rfTriangle, 0.25, 0.75},
+        {rfHermite, 0.5, 0.5},      {rfBell, 1.0, 0.125},        {rfBSpline, 0.0, 2.0 / 3.0},
+        {rfBSpline, 1.5, 1.0 / 48}, {rfWindowedSine, 0.0, 1.0},  {rfWindowedSine, 1.0, 0.0},
         {rfMitchell, 0.0, 8.0 / 9}, {rfMitchell, 1.0, 1.0 / 18}, {rfMitchell, 2.0, 0.0},
     };
     for (const Case& c : cases)

@@ -47,11 +47,12 @@ TEST(RotateBitmap90, TurnsBothWays)
 
 TEST(AlphaFromMaskedImage, TakesAlphaFromTheMaskHalf)
 {
-    const TBitmap image = test::Bitmap32(3, 5, {0, 0, 0,                       //
-                                                0, 0x00ABCDEF, 0x00112233,     //
-                                                0, 0x00300000, 0x00200000,     //
-                                                0, 0x00000000, 0x00404040,     //
-                                                0, 0x00FF0000, 0x00200000});
+    const TBitmap image = test::Bitmap32(3, 5,
+                                         {0, 0, 0,                   //
+                                          0, 0x00ABCDEF, 0x00112233, //
+                                          0, 0x00300000, 0x00200000, //
+                                          0, 0x00000000, 0x00404040, //
+                                          0, 0x00FF0000, 0x00200000});
     const auto result = AlphaFromMaskedImage(image, {1, 1, 3, 5});
     ASSERT_TRUE(result);
     EXPECT_EQ(result->Size(), (TSize{2, 2}));
@@ -65,8 +66,9 @@ TEST(AlphaFromMaskedImage, TakesAlphaFromTheMaskHalf)
 
 TEST(KeyColorRuns, CollectsRunsOfTransparentKeyPixels)
 {
-    const TBitmap b = test::Bitmap32(5, 2, {0x00FF00FF, 0x00FF00FF, 0xFFFF00FF, 0x00FF00FF, 0,   //
-                                            0, 0, 0, 0, 0x00FF00FF});
+    const TBitmap b = test::Bitmap32(5, 2,
+                                     {0x00FF00FF, 0x00FF00FF, 0xFFFF00FF, 0x00FF00FF, 0, //
+                                      0, 0, 0, 0, 0x00FF00FF});
     EXPECT_EQ(KeyColorRuns(b, clKeyColor), (TAOR{{0, 0, 2, 1}, {3, 0, 4, 1}, {4, 1, 5, 2}}));
     EXPECT_TRUE(KeyColorRuns(test::Filled32(4, 4, 0xFF00FF00), clKeyColor).empty());
 }
@@ -75,9 +77,9 @@ TEST(CornerCutouts, FindsKeyPixelsInTheTwoCornersOfTheBorderBand)
 {
     // One state 6 x 4: top band 2 rows, bottom band 1 row; corners 2 wide.
     const std::uint32_t K = 0x00FF00FF;
-    const TBitmap image = test::Bitmap32(6, 4, {K, K, K, 0, K, K,   //
-                                                K, 0, 0, 0, 0, K,   //
-                                                0, 0, 0, 0, 0, 0,   //
+    const TBitmap image = test::Bitmap32(6, 4, {K, K, K, 0, K, K, //
+                                                K, 0, 0, 0, 0, K, //
+                                                0, 0, 0, 0, 0, 0, //
                                                 K, 0, 0, 0, K, 0});
     TMaskImageView mask;
     mask.Image = &image;

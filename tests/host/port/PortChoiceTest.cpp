@@ -16,11 +16,11 @@ TEST(PortChoiceTest, SettingsTable)
         bool understood;
     };
     const Case cases[] = {
-        {"", K::Automatic, -1, true},      {"driver", K::Driver, -1, true},
-        {"sim", K::Simulated, -1, true},   {"sim:0", K::Simulated, 0, true},
+        {"", K::Automatic, -1, true},         {"driver", K::Driver, -1, true},
+        {"sim", K::Simulated, -1, true},      {"sim:0", K::Simulated, 0, true},
         {"sim:255", K::Simulated, 255, true}, {"sim:256", K::Automatic, -1, false},
-        {"sim:", K::Automatic, -1, false}, {"sim:-1", K::Automatic, -1, false},
-        {"SIM", K::Automatic, -1, false},  {"sim:12x", K::Automatic, -1, false},
+        {"sim:", K::Automatic, -1, false},    {"sim:-1", K::Automatic, -1, false},
+        {"SIM", K::Automatic, -1, false},     {"sim:12x", K::Automatic, -1, false},
     };
     for (const Case& c : cases) {
         const TPortChoice choice = ParsePortChoice(c.setting);

@@ -26,9 +26,9 @@ struct TBmpFile {
     int Height = 1; // negative: top-down
     int BitCount = 24;
     std::uint32_t Compression = 0;
-    std::vector<std::uint32_t> Masks;   // after a 40-byte header (BITFIELDS)
-    std::vector<std::uint8_t> Palette;  // B G R x entries (B G R for the core header)
-    std::vector<std::uint8_t> Pixels;   // as stored, rows padded
+    std::vector<std::uint32_t> Masks;  // after a 40-byte header (BITFIELDS)
+    std::vector<std::uint8_t> Palette; // B G R x entries (B G R for the core header)
+    std::vector<std::uint8_t> Pixels;  // as stored, rows padded
     bool CoreHeader = false;
 
     std::vector<std::uint8_t> Build() const
@@ -132,13 +132,17 @@ TEST(BmpDecoder, PaletteDepthsKeepTheirIndexesAndPalette)
     for (const auto& c : cases) {
         for (const bool core : {false, true}) {
             const int n = 1 << c.bits;
-            TBmpFile file{.Width = 5, .Height = 1, .BitCount = c.bits, .Palette = GreyPalette(n, core),
-                          .Pixels = c.row, .CoreHeader = core};
+            TBmpFile file{.Width = 5,
+                          .Height = 1,
+                          .BitCount = c.bits,
+                          .Palette = GreyPalette(n, core),
+                          .Pixels = c.row,
+                          .CoreHeader = core};
             const TBitmap b = Decode(file.Build());
             ASSERT_EQ(b.Format(), c.format) << c.bits;
             for (int x = 0; x < 5; ++x)
-                EXPECT_EQ(b.PixelColor(x, 0), GreyEntry(c.indexes[x], n)) << c.bits << " bits, x " << x
-                                                                         << (core ? " core header" : "");
+                EXPECT_EQ(b.PixelColor(x, 0), GreyEntry(c.indexes[x], n))
+                    << c.bits << " bits, x " << x << (core ? " core header" : "");
         }
     }
 }
@@ -146,7 +150,8 @@ TEST(BmpDecoder, PaletteDepthsKeepTheirIndexesAndPalette)
 TEST(BmpDecoder, SixteenAndThirtyTwoBitsThroughTheirMasks)
 {
     // 5-5-5 by default: 0x7FFF white, 0x7C00 red, 0x001F blue.
-    TBmpFile plain16{.Width = 3, .Height = 1, .BitCount = 16, .Pixels = {0xFF, 0x7F, 0x00, 0x7C, 0x1F, 0x00, 0, 0}};
+    TBmpFile plain16{
+        .Width = 3, .Height = 1, .BitCount = 16, .Pixels = {0xFF, 0x7F, 0x00, 0x7C, 0x1F, 0x00, 0, 0}};
     const TBitmap a = Decode(plain16.Build());
     ASSERT_EQ(a.Format(), TPixelFormat::pf24bit);
     EXPECT_EQ(a.PixelColor(0, 0), clWhite);
@@ -155,8 +160,12 @@ TEST(BmpDecoder, SixteenAndThirtyTwoBitsThroughTheirMasks)
 
     // 5-6-5 with BITFIELDS: 0x07E0 is full green; 0x0400 is green 100000,
     // widened by repeating its bits to 10000010.
-    TBmpFile fields16{.Width = 2, .Height = 1, .BitCount = 16, .Compression = 3,
-                      .Masks = {0xF800, 0x07E0, 0x001F}, .Pixels = {0xE0, 0x07, 0x00, 0x04}};
+    TBmpFile fields16{.Width = 2,
+                      .Height = 1,
+                      .BitCount = 16,
+                      .Compression = 3,
+                      .Masks = {0xF800, 0x07E0, 0x001F},
+                      .Pixels = {0xE0, 0x07, 0x00, 0x04}};
     const TBitmap b = Decode(fields16.Build());
     EXPECT_EQ(b.PixelColor(0, 0), MakeColor(0, 255, 0));
     EXPECT_EQ(b.PixelColor(1, 0), MakeColor(0, 0b10000010, 0));
@@ -164,15 +173,23 @@ TEST(BmpDecoder, SixteenAndThirtyTwoBitsThroughTheirMasks)
     // 32 bits keep their fourth byte as alpha; BITFIELDS may reorder channels.
     TBmpFile plain32{.Width = 1, .Height = 1, .BitCount = 32, .Pixels = {10, 20, 30, 40}};
     EXPECT_EQ(Decode(plain32.Build()).Pixel32(0, 0), (TBGRA{10, 20, 30, 40}));
-    TBmpFile fields32{.Width = 1, .Height = 1, .BitCount = 32, .Compression = 3,
-                      .Masks = {0x000000FF, 0x0000FF00, 0x00FF0000}, .Pixels = {10, 20, 30, 40}};
+    TBmpFile fields32{.Width = 1,
+                      .Height = 1,
+                      .BitCount = 32,
+                      .Compression = 3,
+                      .Masks = {0x000000FF, 0x0000FF00, 0x00FF0000},
+                      .Pixels = {10, 20, 30, 40}};
     EXPECT_EQ(Decode(fields32.Build()).Pixel32(0, 0), (TBGRA{30, 20, 10, 40}));
 }
 
 TEST(BmpDecoder, RunLengthEncodingWithDeltasAndAbsoluteRuns)
 {
     // 6 x 3 RLE8: bottom row "5 5 5 9 8 7", a delta to (2, 2), then "1 1".
-    TBmpFile rle8{.Width = 6, .Height = 3, .BitCount = 8, .Compression = 1, .Palette = GreyPalette(256),
+    TBmpFile rle8{.Width = 6,
+                  .Height = 3,
+                  .BitCount = 8,
+                  .Compression = 1,
+                  .Palette = GreyPalette(256),
                   .Pixels = {3, 5, 0, 3, 9, 8, 7, 0, 0, 0, 0, 2, 2, 1, 2, 1, 0, 1}};
     const TBitmap b = Decode(rle8.Build());
     ASSERT_EQ(b.Format(), TPixelFormat::pf8bit);
@@ -182,7 +199,11 @@ TEST(BmpDecoder, RunLengthEncodingWithDeltasAndAbsoluteRuns)
             EXPECT_EQ(b.ScanLine(y)[x], expected[y][x]) << x << "," << y;
 
     // RLE4: a run of 5 alternating 1 and 2, then absolute 3 4 5.
-    TBmpFile rle4{.Width = 8, .Height = 1, .BitCount = 4, .Compression = 2, .Palette = GreyPalette(16),
+    TBmpFile rle4{.Width = 8,
+                  .Height = 1,
+                  .BitCount = 4,
+                  .Compression = 2,
+                  .Palette = GreyPalette(16),
                   .Pixels = {5, 0x12, 0, 3, 0x34, 0x50, 0, 1}};
     const TBitmap c = Decode(rle4.Build());
     ASSERT_EQ(c.Format(), TPixelFormat::pf4bit);
@@ -196,7 +217,11 @@ TEST(BmpDecoder, HostileRunsAndDeltasStayInsideTheImage)
     std::vector<std::uint8_t> codes;
     for (int i = 0; i < 2000; ++i)
         codes.insert(codes.end(), {255, 7, 0, 2, 255, 255, 0, 0, 0, 40});
-    TBmpFile rle8{.Width = 3, .Height = 2, .BitCount = 8, .Compression = 1, .Palette = GreyPalette(256),
+    TBmpFile rle8{.Width = 3,
+                  .Height = 2,
+                  .BitCount = 8,
+                  .Compression = 1,
+                  .Palette = GreyPalette(256),
                   .Pixels = codes};
     EXPECT_EQ(Decode(rle8.Build()).ScanLine(1)[0], 7);
 }
@@ -214,18 +239,43 @@ TEST(BmpDecoder, BadFilesFailWithTheirMessages)
         std::vector<std::uint8_t> file;
         std::string message;
     } cases[] = {
-        {"magic", [&] { auto b = good.Build(); b[0] = 'X'; return b; }(), InvalidFormat},
+        {"magic",
+         [&] {
+             auto b = good.Build();
+             b[0] = 'X';
+             return b;
+         }(),
+         InvalidFormat},
         {"too short", {'B', 'M', 0}, InvalidFormat},
         {"zero width", with([](auto& f) { f.Width = 0; }), InvalidFormat},
         {"seven bits", with([](auto& f) { f.BitCount = 7; }), InvalidFormat},
         {"RLE8 at 24 bits", with([](auto& f) { f.Compression = 1; }), InvalidFormat},
-        {"top-down RLE", with([](auto& f) { f.BitCount = 8; f.Compression = 1; f.Height = -2; }), InvalidFormat},
+        {"top-down RLE", with([](auto& f) {
+             f.BitCount = 8;
+             f.Compression = 1;
+             f.Height = -2;
+         }),
+         InvalidFormat},
         {"embedded JPEG", with([](auto& f) { f.Compression = 4; }),
          "Cannot load image. The compression scheme is not supported for BMP files."},
         {"rows missing", with([](auto& f) { f.Pixels.resize(10); }), "Stream read error"},
-        {"header cut short", [&] { auto b = good.Build(); b.resize(30); return b; }(), "Stream read error"},
-        {"large image, no rows", with([](auto& f) { f.Width = 8000; f.Height = 8000; }), "Stream read error"},
-        {"absurd size", with([](auto& f) { f.Width = 60000; f.Height = 60000; }), "Image size 60000 x 60000 is out of range"},
+        {"header cut short",
+         [&] {
+             auto b = good.Build();
+             b.resize(30);
+             return b;
+         }(),
+         "Stream read error"},
+        {"large image, no rows", with([](auto& f) {
+             f.Width = 8000;
+             f.Height = 8000;
+         }),
+         "Stream read error"},
+        {"absurd size", with([](auto& f) {
+             f.Width = 60000;
+             f.Height = 60000;
+         }),
+         "Image size 60000 x 60000 is out of range"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecodeError(c.file), c.message) << c.what;

@@ -1,5 +1,5 @@
-#include "core/Error.h"
 #include "skin/loading/ImageFormat.h"
+#include "core/Error.h"
 #include "support/Bytes.h"
 #include "support/ErrorText.h"
 #include "support/PngWriter.h"
@@ -18,9 +18,9 @@ TEST(ImageFormat, ChosenFromTheNameInCapitalsBmpFirst)
         {"SKIN\\BTN.PNG", TImageFormat::Png},
         {"SKY.JPG", TImageFormat::Jpeg},
         {"SKY.JPEG", TImageFormat::Jpeg},
-        {"A.PNG.BMP", TImageFormat::Bmp},  // BMP wins wherever it stands
+        {"A.PNG.BMP", TImageFormat::Bmp}, // BMP wins wherever it stands
         {"A.JPG.PNG", TImageFormat::Png},
-        {"btn.png", std::nullopt},         // the extension test is exact
+        {"btn.png", std::nullopt}, // the extension test is exact
         {"BTN.Png", std::nullopt},
         {"BTN.GIF", std::nullopt},
         {"BMP", std::nullopt},

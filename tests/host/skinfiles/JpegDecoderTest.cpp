@@ -49,7 +49,8 @@ TEST(JpegDecoder, HuffmanTablesTheDecoderWouldOverrunAreRefused)
 {
     const auto good = SolidJpeg(16, 16, 9, 99, 199);
     ASSERT_EQ(ErrorOf(good), "no error");
-    const std::string refused = "Cannot load image. Invalid or unexpected JPEG image format. (bad Huffman table)";
+    const std::string refused =
+        "Cannot load image. Invalid or unexpected JPEG image format. (bad Huffman table)";
 
     // A table declaring 16 x 255 codes; the decoder's arrays hold 256.
     auto tooMany = good;
@@ -87,14 +88,16 @@ TEST(JpegDecoder, DamagedDataFailsWithAMessage)
     for (const auto& bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF},
                               std::vector<std::uint8_t>(good.begin(), good.begin() + 40),
                               // A table segment whose code counts lie past the end of the file.
-                              std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                        0xC4, 0xFF, 0xFF, 0xFF, 0x84}}) {
+                              std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xC4,
+                                                        0xFF, 0xFF, 0xFF, 0x84}}) {
         TMemoryStream stream(bytes);
         try {
             LoadJpegFromStream(stream);
             ADD_FAILURE() << "accepted " << bytes.size() << " bytes";
         } catch (const EInvalidGraphic& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Cannot load image. Invalid or unexpected JPEG image format.", 0), 0u)
+            EXPECT_EQ(
+                std::string(e.what()).rfind("Cannot load image. Invalid or unexpected JPEG image format.", 0),
+                0u)
                 << e.what();
         }
     }

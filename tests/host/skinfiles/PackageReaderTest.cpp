@@ -75,8 +75,8 @@ TEST(PackageReader, OptionsEntryIsFoundInAnyLetterCaseAndTheLastOneWins)
         ASSERT_TRUE(reader->OptionsStream) << name;
         EXPECT_EQ(reader->ItemCount, 1) << name;
     }
-    const auto twice =
-        Read(TSkinPackageWriter().Add("Options.dat", "first").Add("OPTIONS.DAT", "second").Bytes());
+    const auto twice = Read(
+        TSkinPackageWriter().Add("Options.dat", "first").Add("OPTIONS.DAT", "second").Bytes());
     EXPECT_EQ(Text(*twice->OptionsStream), "second");
     EXPECT_EQ(twice->ItemCount, 0);
 }
@@ -125,7 +125,8 @@ TEST(PackageReader, FindItemIgnoresCaseAndTheEarlierEntryWins)
 
 TEST(PackageReader, ZeroSizeEntryIsAnEmptyStream)
 {
-    const auto reader = Read(TSkinPackageWriter().Add("empty.png", std::vector<std::uint8_t>{}).Add("b.png", "b").Bytes());
+    const auto reader = Read(
+        TSkinPackageWriter().Add("empty.png", std::vector<std::uint8_t>{}).Add("b.png", "b").Bytes());
     ASSERT_EQ(reader->ItemCount, 2);
     EXPECT_EQ(reader->Items[0].Stream.Size(), 0);
     EXPECT_EQ(Text(reader->Items[1].Stream), "b");
@@ -160,11 +161,13 @@ TEST(PackageReader, TruncatedPackagesFailWithStreamReadError)
     // Cut in the first entry's data, in the second one's name, size and trailer.
     for (const std::size_t keep : {first.size() / 2, first.size() + 6, first.size() + 11, whole.size() - 2}) {
         const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + keep);
-        EXPECT_EQ(ReadError(cut), "Stream read error") << "kept " << keep << " of " << whole.size() << " bytes";
+        EXPECT_EQ(ReadError(cut), "Stream read error")
+            << "kept " << keep << " of " << whole.size() << " bytes";
     }
     // A stream that ends before producing the stored size.
-    EXPECT_EQ(ReadError(TSkinPackageWriter().AddRaw({5, "a.png", 100, ZlibCompress(BytesOf("short"))}).Bytes()),
-              "Stream read error");
+    EXPECT_EQ(
+        ReadError(TSkinPackageWriter().AddRaw({5, "a.png", 100, ZlibCompress(BytesOf("short"))}).Bytes()),
+        "Stream read error");
 }
 
 TEST(PackageReader, DamagedCountsLengthsAndSizesFailBeforeAnyInflating)
@@ -194,8 +197,8 @@ TEST(PackageReader, DamagedCountsLengthsAndSizesFailBeforeAnyInflating)
          "The packed skin file is damaged: an entry name length of 1025 is out of range"},
         {"negative size", TSkinPackageWriter().AddRaw({5, "a.png", -1, data}).Bytes(),
          "The packed skin file is damaged: entry \"a.png\" claims -1 bytes"},
-        {"size no stream in the rest can inflate to", TSkinPackageWriter().AddRaw({5, "a.png", 0x7FFFFFFF, data}).Bytes(),
-         "Stream read error"},
+        {"size no stream in the rest can inflate to",
+         TSkinPackageWriter().AddRaw({5, "a.png", 0x7FFFFFFF, data}).Bytes(), "Stream read error"},
         {"size beyond the largest entry",
          TSkinPackageWriter().AddRaw({7, "big.png", 0x10000001, plentyOfBytes}).Bytes(),
          "The packed skin file is damaged: entry \"big.png\" claims 268435457 bytes"},
@@ -230,7 +233,8 @@ protected:
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes)
     {
         const auto path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path;
     }
     std::filesystem::path dir_;
@@ -250,7 +254,8 @@ TEST_F(PackedFileTest, MissingFileLeavesTheReaderUntouched)
 
 TEST_F(PackedFileTest, ReusesTheReaderAndReleasesTheRawBytesOnRequest)
 {
-    const auto path = Write("skin.lvz", TSkinPackageWriter().Add("Options.dat", "o").Add("new.png", "n").Bytes());
+    const auto path = Write("skin.lvz",
+                            TSkinPackageWriter().Add("Options.dat", "o").Add("new.png", "n").Bytes());
     auto reader = Read(TSkinPackageWriter().Add("old.png", "x").Bytes());
     TacSkinConvertor* const before = reader.get();
     OpenPackedFile(reader, path, true);

@@ -10,12 +10,13 @@ using namespace pptest;
 
 TEST(PackageWriter, FieldsStandLittleEndianInTheirOrder)
 {
-    const std::vector<std::uint8_t> expected = {
-        'L', 'V', 'z', 'f', 2,    0,    0, 0,                      // magic, count
-        2,   0,   0,   0,   'a',  'b',                             // name length, name
-        7,   0,   0,   0,   0xAA, 0xBB,                            // size, stream as given
-        0,   0,   0,   0,   0xF9, 0xFF, 0xFF, 0xFF, 0x01, 0x02};   // empty name, size -7
-    EXPECT_EQ(TSkinPackageWriter().AddRaw({2, "ab", 7, {0xAA, 0xBB}}).AddRaw({0, "", -7, {1, 2}}).Bytes(), expected);
+    const std::vector<std::uint8_t> expected = {'L',  'V', 'z', 'f', 2,    0,    0,    0, // magic, count
+                                                2,    0,   0,   0,   'a',  'b',           // name length, name
+                                                7,    0,   0,   0,   0xAA, 0xBB, // size, stream as given
+                                                0,    0,   0,   0,   0xF9, 0xFF, 0xFF, 0xFF,
+                                                0x01, 0x02}; // empty name, size -7
+    EXPECT_EQ(TSkinPackageWriter().AddRaw({2, "ab", 7, {0xAA, 0xBB}}).AddRaw({0, "", -7, {1, 2}}).Bytes(),
+              expected);
     EXPECT_EQ(TSkinPackageWriter().RawMagic("LVzX").RawCount(-2).Bytes(),
               (std::vector<std::uint8_t>{'L', 'V', 'z', 'X', 0xFE, 0xFF, 0xFF, 0xFF}));
 }

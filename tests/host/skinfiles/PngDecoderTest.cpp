@@ -63,11 +63,11 @@ TEST(PngDecoder, ResultFormatFollowsColourTypeAndDepth)
         int colorType, depth;
         TPixelFormat format;
     } cases[] = {
-        {0, 1, TPixelFormat::pf1bit},  {0, 2, TPixelFormat::pf4bit},  {0, 4, TPixelFormat::pf4bit},
-        {0, 8, TPixelFormat::pf8bit},  {0, 16, TPixelFormat::pf8bit}, {2, 8, TPixelFormat::pf24bit},
-        {2, 16, TPixelFormat::pf24bit}, {3, 1, TPixelFormat::pf1bit}, {3, 2, TPixelFormat::pf4bit},
-        {3, 4, TPixelFormat::pf4bit},  {3, 8, TPixelFormat::pf8bit},  {4, 8, TPixelFormat::pf8bit},
-        {4, 16, TPixelFormat::pf8bit}, {6, 8, TPixelFormat::pf32bit}, {6, 16, TPixelFormat::pf32bit},
+        {0, 1, TPixelFormat::pf1bit},   {0, 2, TPixelFormat::pf4bit},  {0, 4, TPixelFormat::pf4bit},
+        {0, 8, TPixelFormat::pf8bit},   {0, 16, TPixelFormat::pf8bit}, {2, 8, TPixelFormat::pf24bit},
+        {2, 16, TPixelFormat::pf24bit}, {3, 1, TPixelFormat::pf1bit},  {3, 2, TPixelFormat::pf4bit},
+        {3, 4, TPixelFormat::pf4bit},   {3, 8, TPixelFormat::pf8bit},  {4, 8, TPixelFormat::pf8bit},
+        {4, 16, TPixelFormat::pf8bit},  {6, 8, TPixelFormat::pf32bit}, {6, 16, TPixelFormat::pf32bit},
     };
     for (const auto& c : cases) {
         TPngSpec spec = Spec(5, 3, c.colorType, c.depth);
@@ -117,7 +117,8 @@ TEST(PngDecoder, TwoBitIndexedKeepsItsColoursInAFourBitImage)
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 7; ++x) {
             const int i = expected[y][x];
-            EXPECT_EQ(png.Bitmap().PixelColor(x, y), MakeColor(palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]))
+            EXPECT_EQ(png.Bitmap().PixelColor(x, y),
+                      MakeColor(palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]))
                 << x << "," << y;
         }
 }
@@ -125,7 +126,8 @@ TEST(PngDecoder, TwoBitIndexedKeepsItsColoursInAFourBitImage)
 TEST(PngDecoder, InterlacedGivesTheSamePixelsAsItsTwin)
 {
     for (const auto& [w, h] : {std::pair{1, 1}, std::pair{13, 7}, std::pair{9, 17}, std::pair{33, 2}}) {
-        for (const auto& [type, depth] : {std::pair{6, 8}, std::pair{0, 1}, std::pair{3, 4}, std::pair{2, 16}}) {
+        for (const auto& [type, depth] :
+             {std::pair{6, 8}, std::pair{0, 1}, std::pair{3, 4}, std::pair{2, 16}}) {
             TPngSpec spec = Spec(w, h, type, depth, w * 31 + h);
             if (type == 3)
                 spec.BeforeData.push_back({"PLTE", Palette(16)});
@@ -163,7 +165,9 @@ TEST(PngDecoder, GammaMapsColourSamplesButNotAlpha)
     spec.BeforeData.push_back({"gAMA", {0, 0x01, 0x86, 0xA0}}); // 100000: file gamma 1.0
     const TPNGGraphic png = Decode(EncodePng(spec));
     EXPECT_DOUBLE_EQ(png.Header().FileGamma, 1.0);
-    auto mapped = [](int v) { return static_cast<std::uint8_t>(std::lround(255.0 * std::pow(v / 255.0, 1 / 2.2))); };
+    auto mapped = [](int v) {
+        return static_cast<std::uint8_t>(std::lround(255.0 * std::pow(v / 255.0, 1 / 2.2)));
+    };
     const TBGRA p = png.Bitmap().Pixel32(0, 0);
     EXPECT_EQ(p, (TBGRA{mapped(128), mapped(64), mapped(0), 100}));
     EXPECT_EQ(png.Bitmap().Pixel32(1, 0).A, 50);
@@ -249,36 +253,64 @@ TEST(PngDecoder, BadFilesFailWithTheirMessages)
         {"signature", bytes([](auto& b) { b[1] = 'p'; }), InvalidFormat},
         {"empty file", {}, InvalidFormat},
         {"first chunk not IHDR", bytes([](auto& b) { b[12] = 'X'; }), InvalidFormat},
-        {"zero width", with([](auto& s) { s.Width = 0; s.Rows.clear(); }), InvalidFormat},
+        {"zero width", with([](auto& s) {
+             s.Width = 0;
+             s.Rows.clear();
+         }),
+         InvalidFormat},
         {"compression method", with([](auto& s) { s.CompressionMethod = 1; }),
          "Cannot load image. The compression scheme is not supported for PNG files."},
         {"header CRC", bytes([](auto& b) { b[29] ^= 1; }), "Cannot load image. CRC error found in PNG file."},
         {"image data CRC", bytes([](auto& b) { b[b.size() - 13] ^= 1; }),
          "Cannot load image. CRC error found in PNG file."},
-        {"palette length", with([](auto& s) { s.BeforeData.push_back({"PLTE", {1, 2, 3, 4}}); }),
+        {"palette length", with([](auto& s) {
+             s.BeforeData.push_back({"PLTE", {1, 2, 3, 4}});
+         }),
          "Cannot load image. Palette in PNG file is invalid."},
-        {"indexed without palette", [] { TPngSpec s = Spec(2, 2, 3, 8); return EncodePng(s); }(),
+        {"indexed without palette",
+         [] {
+             TPngSpec s = Spec(2, 2, 3, 8);
+             return EncodePng(s);
+         }(),
          "Cannot load image. Palette in PNG file is invalid."},
-        {"private critical chunk", with([](auto& s) { s.BeforeData.push_back({"PRVt", {1}}); }),
+        {"private critical chunk", with([](auto& s) {
+             s.BeforeData.push_back({"PRVt", {1}});
+         }),
          "Cannot load PNG image. Unexpected but critical chunk detected."},
-        {"colour type 3 at 16 bits", [] { TPngSpec s = Spec(2, 2, 3, 16); return EncodePng(s); }(),
+        {"colour type 3 at 16 bits",
+         [] {
+             TPngSpec s = Spec(2, 2, 3, 16);
+             return EncodePng(s);
+         }(),
          "Invalid color format in PNG file."},
-        {"colour type 2 at 4 bits", [] { TPngSpec s = Spec(2, 2, 2, 4); return EncodePng(s); }(),
+        {"colour type 2 at 4 bits",
+         [] {
+             TPngSpec s = Spec(2, 2, 2, 4);
+             return EncodePng(s);
+         }(),
          "Invalid color format in PNG file."},
-        {"colour type 5", [] { TPngSpec s = Spec(2, 2, 5, 8); return EncodePng(s); }(),
+        {"colour type 5",
+         [] {
+             TPngSpec s = Spec(2, 2, 5, 8);
+             return EncodePng(s);
+         }(),
          "Invalid color format in PNG file."},
-        {"data after the last row", with([](auto& s) { s.ExtraData = {0, 1, 2}; }),
+        {"data after the last row", with([](auto& s) {
+             s.ExtraData = {0, 1, 2};
+         }),
          "Cannot load image. Extra compressed data found in PNG file."},
         {"data ends early", with([](auto& s) { s.RowsWritten = 2; }),
          "Cannot load image. Compression error found in PNG file."},
         {"unknown filter", with([](auto& s) { s.Filter = 5; }), InvalidFormat},
-        {"no image data", [] {
+        {"no image data",
+         [] {
              auto b = EncodePng(Spec(2, 2, 6, 8));
              std::vector<std::uint8_t> head(b.begin(), b.begin() + 33);
              const auto iend = PngChunk({"IEND", {}});
              head.insert(head.end(), iend.begin(), iend.end());
              return head;
-         }(), InvalidFormat},
+         }(),
+         InvalidFormat},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecodeError(c.file), c.message) << c.what;

@@ -106,7 +106,8 @@ TEST_F(SkinToolTest, PackWritesEachDamageTheReaderReportsInItsOwnWords)
         EXPECT_EQ(ErrorText([&] { OpenPackedFile(reader, Path("d.lvz"), true); }), c.message) << c.damage;
     }
     EXPECT_EQ(Run("pack " + Path("skin") + " " + Path("d.lvz") + " --damage frayed"), 1);
-    EXPECT_NE(Slurp(dir_ / "err.txt").find("Unknown damage \"frayed\""), std::string::npos) << Slurp(dir_ / "err.txt");
+    EXPECT_NE(Slurp(dir_ / "err.txt").find("Unknown damage \"frayed\""), std::string::npos)
+        << Slurp(dir_ / "err.txt");
 }
 
 TEST_F(SkinToolTest, UnpackRefusesNamesThatLeaveTheFolder)
@@ -116,7 +117,8 @@ TEST_F(SkinToolTest, UnpackRefusesNamesThatLeaveTheFolder)
         EXPECT_EQ(Run("unpack " + Path("bad.lvz") + " " + Path("out")), 1) << name;
         EXPECT_NE(Slurp(dir_ / "err.txt").find("is not a plain file name"), std::string::npos) << name;
         EXPECT_FALSE(fs::exists(dir_ / "evil.png")) << name;
-        EXPECT_FALSE(fs::exists(dir_ / "out" / "good.png")) << "nothing is written before the check: " << name;
+        EXPECT_FALSE(fs::exists(dir_ / "out" / "good.png"))
+            << "nothing is written before the check: " << name;
     }
 }
 
@@ -124,9 +126,11 @@ TEST_F(SkinToolTest, DecodeAppliesTheSkinAlphaTreatment)
 {
     // One pixel red 200 at alpha 128, one fully transparent white.
     Put(dir_ / "img.png", EncodeRgbaPng(2, 1, {200, 0, 0, 128, 255, 255, 255, 0}));
-    for (const auto& [args, red] : {std::pair{std::string(""), 200}, std::pair{std::string(" --skin-version 7.0"), 200},
-                                    std::pair{std::string(" --skin-version 8"), 100}}) {
-        ASSERT_EQ(Run("decode " + Path("img.png") + " " + Path("out.png") + args), 0) << Slurp(dir_ / "err.txt");
+    for (const auto& [args, red] :
+         {std::pair{std::string(""), 200}, std::pair{std::string(" --skin-version 7.0"), 200},
+          std::pair{std::string(" --skin-version 8"), 100}}) {
+        ASSERT_EQ(Run("decode " + Path("img.png") + " " + Path("out.png") + args), 0)
+            << Slurp(dir_ / "err.txt");
         TFileStream out(Path("out.png"), TFileMode::OpenRead);
         TPNGGraphic png;
         png.LoadFromStream(out);
@@ -150,12 +154,14 @@ TEST_F(SkinToolTest, BadInputGivesAMessageAndAFailingExitCode)
         {"list " + Path("missing.lvz"), 1, "Cannot open file"},
         {"pack " + Path("no-such-folder") + " " + Path("x.lvz"), 1, "is not a folder"},
         {"decode " + Path("bad.png") + " " + Path("x.png"), 1, "Invalid or unexpected PNG image format"},
-        {"decode " + Path("bad.png") + " " + Path("x.png") + " --skin-version abc", 1, "not a valid skin version"},
+        {"decode " + Path("bad.png") + " " + Path("x.png") + " --skin-version abc", 1,
+         "not a valid skin version"},
         {"frobnicate", 2, "usage:"},
         {"", 2, "usage:"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args), c.code) << c.args;
-        EXPECT_NE(Slurp(dir_ / "err.txt").find(c.message), std::string::npos) << c.args << ": " << Slurp(dir_ / "err.txt");
+        EXPECT_NE(Slurp(dir_ / "err.txt").find(c.message), std::string::npos)
+            << c.args << ": " << Slurp(dir_ / "err.txt");
     }
 }

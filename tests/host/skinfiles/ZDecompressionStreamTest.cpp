@@ -1,5 +1,5 @@
-#include "skin/loading/ZCompression.h"
 #include "skin/loading/ZDecompressionStream.h"
+#include "skin/loading/ZCompression.h"
 #include "support/Bytes.h"
 #include "support/ErrorText.h"
 #include "support/PngWriter.h"
@@ -66,10 +66,10 @@ TEST(ZDecompressionStream, SeekRules)
     ASSERT_EQ(z.Read(&byte, 1), 1u);
     EXPECT_EQ(byte, source.payload[20000]);
 
-    for (const auto& [offset, origin] : {std::pair{std::int64_t(-1), TSeekOrigin::Current},
-                                         std::pair{std::int64_t(5), TSeekOrigin::Beginning},
-                                         std::pair{std::int64_t(-3), TSeekOrigin::End},
-                                         std::pair{std::int64_t(1), TSeekOrigin::End}})
+    for (const auto& [offset, origin] :
+         {std::pair{std::int64_t(-1), TSeekOrigin::Current},
+          std::pair{std::int64_t(5), TSeekOrigin::Beginning}, std::pair{std::int64_t(-3), TSeekOrigin::End},
+          std::pair{std::int64_t(1), TSeekOrigin::End}})
         EXPECT_EQ(ErrorText([&] { z.Seek(offset, origin); }), "Invalid ZStream operation!")
             << offset << " from " << static_cast<int>(origin);
 

@@ -34,7 +34,9 @@ TEST(BmpReference, VariantsWrittenByImageMagickMatchItsOwnDecoding)
     const std::string source = (dir / "source.png").string();
     // An odd-sized picture with colour, a transparent corner and a key-colour block.
     ASSERT_EQ(Convert("-size 37x23 plasma:red-blue -seed 7 -fill '#FF00FF' -draw 'rectangle 3,3 9,8' "
-                      "-alpha set -fill none -draw 'rectangle 30,0 36,5' " + source), 0);
+                      "-alpha set -fill none -draw 'rectangle 30,0 36,5' " +
+                      source),
+              0);
     const struct {
         const char* name;
         const char* options;

@@ -100,7 +100,8 @@ public:
     explicit TExpected(const TReference& ref) : ref_(ref)
     {
         for (int i = 0; i < 256; ++i)
-            gamma_[i] = ref.gamma ? static_cast<std::uint8_t>(std::lround(255.0 * std::pow(i / 255.0, 1.0 / (*ref.gamma * 2.2))))
+            gamma_[i] = ref.gamma ? static_cast<std::uint8_t>(
+                                        std::lround(255.0 * std::pow(i / 255.0, 1.0 / (*ref.gamma * 2.2))))
                                   : static_cast<std::uint8_t>(i);
     }
     // A raw sample as the decoder's 8-bit result, gamma included.
@@ -137,7 +138,8 @@ public:
     }
     std::optional<TColor> TransparentColor() const
     {
-        if (!ref_.hasTrns || ref_.colorType == PNG_COLOR_TYPE_PALETTE || (ref_.colorType & PNG_COLOR_MASK_ALPHA))
+        if (!ref_.hasTrns || ref_.colorType == PNG_COLOR_TYPE_PALETTE ||
+            (ref_.colorType & PNG_COLOR_MASK_ALPHA))
             return std::nullopt;
         if (ref_.colorType == PNG_COLOR_TYPE_GRAY)
             return MakeColor(Level(ref_.trns.gray), Level(ref_.trns.gray), Level(ref_.trns.gray));
@@ -173,7 +175,10 @@ std::string Compare(const std::vector<std::uint8_t>& file)
     return "";
 }
 
-std::vector<std::uint8_t> Be16(unsigned v) { return {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)}; }
+std::vector<std::uint8_t> Be16(unsigned v)
+{
+    return {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+}
 
 // tRNS and bKGD bodies for a colour type, in range for the depth.
 std::vector<std::uint8_t> ColorChunk(int colorType, int depth, unsigned seed)
@@ -212,8 +217,9 @@ TEST(PngReference, GeneratedSetMatchesLibpng)
                     spec.Interlaced = interlaced;
                     spec.Rows = RandomBytes(PngRowBytes(spec, w) * h, ++seed);
                     if (extras == 1) // gamma 0.45455, the common one; and 1.0 for grey
-                        spec.BeforeData.push_back({"gAMA", type == 0 ? std::vector<std::uint8_t>{0, 1, 0x86, 0xA0}
-                                                                     : std::vector<std::uint8_t>{0, 0, 0xB1, 0x8F}});
+                        spec.BeforeData.push_back(
+                            {"gAMA", type == 0 ? std::vector<std::uint8_t>{0, 1, 0x86, 0xA0}
+                                               : std::vector<std::uint8_t>{0, 0, 0xB1, 0x8F}});
                     if (type == 3) {
                         const auto palette = RandomBytes(3 * (1u << depth), seed);
                         spec.BeforeData.push_back({"PLTE", palette});
@@ -224,8 +230,9 @@ TEST(PngReference, GeneratedSetMatchesLibpng)
                             spec.BeforeData.push_back({"tRNS", ColorChunk(type, depth, seed + 1)});
                     }
                     const auto file = EncodePng(spec);
-                    EXPECT_EQ(Compare(file), "") << "type " << type << " depth " << depth << " " << w << "x" << h
-                                                 << (interlaced ? " interlaced" : "") << " extras " << extras;
+                    EXPECT_EQ(Compare(file), "")
+                        << "type " << type << " depth " << depth << " " << w << "x" << h
+                        << (interlaced ? " interlaced" : "") << " extras " << extras;
                     ++compared;
                 }
     EXPECT_EQ(compared, 15 * 5 * 2 * 3);
@@ -233,7 +240,8 @@ TEST(PngReference, GeneratedSetMatchesLibpng)
 
 TEST(PngReference, FilesFromAnotherWriterMatchLibpng)
 {
-    const std::filesystem::path dir = std::filesystem::path(PP_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "png";
+    const std::filesystem::path dir = std::filesystem::path(PP_SOURCE_DIR) / "tests" / "fuzz" / "corpus" /
+                                      "png";
     int compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         std::ifstream in(entry.path(), std::ios::binary);

@@ -43,7 +43,8 @@ TFileMap PackageFiles(TacSkinConvertor& package)
     std::size_t image = 0;
     for (const TacEntryInfo& entry : package.Directory) {
         const bool options = AsciiUpperCase(entry.Name) == "OPTIONS.DAT";
-        files[entry.Name] = options ? package.OptionsStream->Bytes() : package.Items.at(image++).Stream.Bytes();
+        files[entry.Name] = options ? package.OptionsStream->Bytes()
+                                    : package.Items.at(image++).Stream.Bytes();
     }
     return files;
 }
@@ -68,7 +69,8 @@ TEST(BeijingSkinTest, PackagesHoldExactlyTheSkinFolder)
     const TFileMap folder = FolderFiles(SkinFolder);
     ASSERT_GT(folder.size(), 5u);
     const std::vector<std::uint8_t> committed = ReadFileBytes(CommittedPackage);
-    EXPECT_EQ(PackageFiles(committed), folder) << "run the update-beijing-package target after changing the skin";
+    EXPECT_EQ(PackageFiles(committed), folder)
+        << "run the update-beijing-package target after changing the skin";
     EXPECT_EQ(std::vector<std::uint8_t>(DefaultSkinPackage().begin(), DefaultSkinPackage().end()), committed);
     if (FileExists(BuiltPackage)) {
         EXPECT_EQ(PackageFiles(ReadFileBytes(BuiltPackage)), folder);
@@ -93,9 +95,9 @@ TEST_F(BeijingContentTest, IsACurrentSkinWithEverySectionTheWindowsUse)
     EXPECT_GE(skin.SkinData.Version, 7.0);
     EXPECT_LE(skin.SkinData.Version, 8.99);
     for (const char* section :
-         {"GLOBALINFO", "FORM", "FORMTITLE", "CAPTION", "MENULINE", "MAINMENU", "MENUITEM", "MENUCAPTION",
-          "SELECTION", "BUTTON", "BUTTON_HUGE", "GAUGE", "PROGRESSH", "PROGRESSV", "HINT", "DIALOG", "DIALOGTITLE",
-          "EDIT", "STATUSBAR", "TITLEBUTTON"})
+         {"GLOBALINFO",  "FORM",      "FORMTITLE",   "CAPTION",     "MENULINE",  "MAINMENU",   "MENUITEM",
+          "MENUCAPTION", "SELECTION", "BUTTON",      "BUTTON_HUGE", "GAUGE",     "PROGRESSH",  "PROGRESSV",
+          "HINT",        "DIALOG",    "DIALOGTITLE", "EDIT",        "STATUSBAR", "TITLEBUTTON"})
         EXPECT_GE(skin.GetSkinIndex(section), 0) << section;
     EXPECT_FALSE(skin.MasterBitmap.Empty());
 }
@@ -103,12 +105,14 @@ TEST_F(BeijingContentTest, IsACurrentSkinWithEverySectionTheWindowsUse)
 TEST_F(BeijingContentTest, HasTheImagesThePaintersLookUp)
 {
     const int global = skin.GetSkinIndex("GLOBALINFO");
-    for (const char* key : {"BICONCLOSE", "BICONMIN", "BICONMAX", "BICONNORM", "BICONHELP", "SICONCLOSE", "SICONMIN",
-                            "SICONMAX", "SICONNORM", "SICONHELP", "EXBORDER"})
+    for (const char* key : {"BICONCLOSE", "BICONMIN", "BICONMAX", "BICONNORM", "BICONHELP", "SICONCLOSE",
+                            "SICONMIN", "SICONMAX", "SICONNORM", "SICONHELP", "EXBORDER"})
         EXPECT_TRUE(skin.IsValidImgIndex(skin.GetMaskIndex(global, "GLOBALINFO", key))) << key;
-    for (const char* section : {"FORM", "FORMTITLE", "BUTTON", "BUTTON_HUGE", "GAUGE", "PROGRESSH", "PROGRESSV",
-                                "HINT", "EDIT", "STATUSBAR", "MENUITEM", "SELECTION", "TITLEBUTTON"})
-        EXPECT_TRUE(skin.IsValidImgIndex(skin.GetMaskIndex(skin.GetSkinIndex(section), section, "BORDERSMASK")))
+    for (const char* section :
+         {"FORM", "FORMTITLE", "BUTTON", "BUTTON_HUGE", "GAUGE", "PROGRESSH", "PROGRESSV", "HINT", "EDIT",
+          "STATUSBAR", "MENUITEM", "SELECTION", "TITLEBUTTON"})
+        EXPECT_TRUE(
+            skin.IsValidImgIndex(skin.GetMaskIndex(skin.GetSkinIndex(section), section, "BORDERSMASK")))
             << section;
 
     const int button = skin.GetSkinIndex("BUTTON");
@@ -131,9 +135,9 @@ TEST_F(BeijingContentTest, UsesEveryImageValueFormAndAJpegTexture)
             forms.insert(ClassifyImageValue(entry.Value));
             jpeg = jpeg || AsciiUpperCase(entry.Value).find(".JPG") != std::string::npos;
         }
-    for (TImageValueForm form : {TImageValueForm::ExternalFile, TImageValueForm::MasterPlain,
-                                 TImageValueForm::MasterBordered, TImageValueForm::MasterTexture,
-                                 TImageValueForm::MasterRect, TImageValueForm::NamedBitmap})
+    for (TImageValueForm form :
+         {TImageValueForm::ExternalFile, TImageValueForm::MasterPlain, TImageValueForm::MasterBordered,
+          TImageValueForm::MasterTexture, TImageValueForm::MasterRect, TImageValueForm::NamedBitmap})
         EXPECT_TRUE(forms.count(form)) << static_cast<int>(form);
     EXPECT_TRUE(jpeg);
 }
@@ -160,8 +164,8 @@ TEST(BeijingArtTest, GeneratorRedrawsTheCommittedImages)
         GTEST_SKIP() << "python3 or ImageMagick missing";
     const std::string out = std::string(PP_BINARY_DIR) + "/beijing-art";
     fs::remove_all(PathFromUtf8(out));
-    const std::string command =
-        "python3 '" + std::string(PP_SOURCE_DIR) + "/tools/skin-art/make_beijing.py' '" + out + "'";
+    const std::string command = "python3 '" + std::string(PP_SOURCE_DIR) +
+                                "/tools/skin-art/make_beijing.py' '" + out + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     TFileMap drawn = FolderFiles(out);
     TFileMap committed = FolderFiles(SkinFolder);

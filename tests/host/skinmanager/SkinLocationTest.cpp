@@ -14,9 +14,15 @@ struct TNameCase {
 TEST(SkinLocationTest, PackageExtensionIsCutInAnyCaseButNeverTheWholeName)
 {
     const TNameCase cases[] = {
-        {"Beijing.lvz", "Beijing"}, {"Beijing.LVZ", "Beijing"}, {"Beijing.LvZ", "Beijing"},
-        {"x.lvz", "x"},             {".lvz", ".lvz"},           {"Beijing", "Beijing"},
-        {"Beijing.lvz.bak", "Beijing.lvz.bak"}, {"lvz", "lvz"}, {"", ""},
+        {"Beijing.lvz", "Beijing"},
+        {"Beijing.LVZ", "Beijing"},
+        {"Beijing.LvZ", "Beijing"},
+        {"x.lvz", "x"},
+        {".lvz", ".lvz"},
+        {"Beijing", "Beijing"},
+        {"Beijing.lvz.bak", "Beijing.lvz.bak"},
+        {"lvz", "lvz"},
+        {"", ""},
     };
     for (const TNameCase& c : cases)
         EXPECT_EQ(StripPackageExtension(c.Given), c.Expected) << c.Given;
@@ -39,12 +45,9 @@ TEST(SkinLocationTest, RelativeDirectoriesAreTakenFromTheProgramFolder)
 {
     const std::string program = "C:\\Tools\\Pindrel\\";
     const TNameCase cases[] = {
-        {"..\\Skins", "C:\\Tools\\Skins"},
-        {".\\Skins", "C:\\Tools\\Pindrel\\Skins"},
-        {"./Skins", "C:\\Tools\\Pindrel\\Skins"},
-        {".", "C:\\Tools\\Pindrel\\"},
-        {"Skins", "C:\\Tools\\Pindrel\\Skins"},
-        {"c:\\Skins", "c:\\Skins"},
+        {"..\\Skins", "C:\\Tools\\Skins"},          {".\\Skins", "C:\\Tools\\Pindrel\\Skins"},
+        {"./Skins", "C:\\Tools\\Pindrel\\Skins"},   {".", "C:\\Tools\\Pindrel\\"},
+        {"Skins", "C:\\Tools\\Pindrel\\Skins"},     {"c:\\Skins", "c:\\Skins"},
         {"\\\\server\\Skins", "\\\\server\\Skins"},
     };
     for (const TNameCase& c : cases)

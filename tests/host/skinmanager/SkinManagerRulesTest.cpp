@@ -1,6 +1,6 @@
 // Version notices, the foreign-control class lists and the skins on offer.
-#include "core/Utf8Path.h"
 #include "core/Stream.h"
+#include "core/Utf8Path.h"
 #include "skin/loading/SkinManagerOptions.h"
 #include "skin/loading/SkinNames.h"
 #include "skin/loading/SkinVersionNotice.h"
@@ -85,8 +85,8 @@ protected:
         std::filesystem::remove_all(root);
         for (const char* folder : {"Jade", ".Hidden", "NoOptions", "Ivory"})
             std::filesystem::create_directories(root / folder);
-        for (const char* file : {"Jade/Options.dat", ".Hidden/Options.dat", "Ivory/Options.dat", "pagoda.v2.lvz",
-                                 "Upper.LVZ", "readme.txt", ".dot.lvz"})
+        for (const char* file : {"Jade/Options.dat", ".Hidden/Options.dat", "Ivory/Options.dat",
+                                 "pagoda.v2.lvz", "Upper.LVZ", "readme.txt", ".dot.lvz"})
             WriteFileBytes(Utf8FromPath(root / file), {'x'});
     }
     std::string Directory() const { return Utf8FromPath(root); }

@@ -21,8 +21,8 @@ int PaethPredict(int a, int b, int c)
 }
 
 // Appends the filter byte and the filtered row.
-void FilterRow(int filter, const std::uint8_t* row, const std::uint8_t* above, std::size_t n,
-               std::size_t bpp, std::vector<std::uint8_t>& out)
+void FilterRow(int filter, const std::uint8_t* row, const std::uint8_t* above, std::size_t n, std::size_t bpp,
+               std::vector<std::uint8_t>& out)
 {
     out.push_back(static_cast<std::uint8_t>(filter));
     for (std::size_t i = 0; i < n; ++i) {
@@ -58,8 +58,7 @@ constexpr TPassSpec Adam7[7] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0,
                                 {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
 
 // The raw (filtered) data of one pass: rows of the pixels the pass holds.
-void AppendPass(const TPngSpec& spec, const TPassSpec& pass, int& rowCounter,
-                std::vector<std::uint8_t>& out)
+void AppendPass(const TPngSpec& spec, const TPassSpec& pass, int& rowCounter, std::vector<std::uint8_t>& out)
 {
     const int width = spec.Width > pass.x0 ? (spec.Width - pass.x0 + pass.dx - 1) / pass.dx : 0;
     int height = spec.Height > pass.y0 ? (spec.Height - pass.y0 + pass.dy - 1) / pass.dy : 0;
@@ -74,7 +73,8 @@ void AppendPass(const TPngSpec& spec, const TPassSpec& pass, int& rowCounter,
         std::fill(row.begin(), row.end(), 0);
         const std::uint8_t* source = spec.Rows.data() + full * (pass.y0 + j * pass.dy);
         for (int i = 0; i < width; ++i)
-            CopyPixel(source, std::size_t(pass.x0 + i * pass.dx) * bpp, row.data(), std::size_t(i) * bpp, bpp);
+            CopyPixel(source, std::size_t(pass.x0 + i * pass.dx) * bpp, row.data(), std::size_t(i) * bpp,
+                      bpp);
         const int filter = spec.Filter >= 0 ? spec.Filter : rowCounter % 5;
         ++rowCounter;
         FilterRow(filter, row.data(), above.data(), n, std::max(1, bpp / 8), out);
@@ -144,8 +144,9 @@ std::vector<std::uint8_t> EncodePng(const TPngSpec& spec)
         append(c);
     const std::size_t step = spec.IdatChunkSize ? spec.IdatChunkSize : compressed.size();
     for (std::size_t at = 0; at < compressed.size(); at += step)
-        append({"IDAT", std::vector<std::uint8_t>(compressed.begin() + at,
-                                                  compressed.begin() + std::min(compressed.size(), at + step))});
+        append(
+            {"IDAT", std::vector<std::uint8_t>(compressed.begin() + at,
+                                               compressed.begin() + std::min(compressed.size(), at + step))});
     for (const auto& c : spec.AfterData)
         append(c);
     append({"IEND", {}});

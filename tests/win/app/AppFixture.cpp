@@ -50,8 +50,8 @@ std::vector<TTimedPortAccess> AppFixture::TakeTimedTrace()
             entry += std::to_string(value);
         all.push_back({micros, entry});
     }
-    std::vector<TTimedPortAccess> fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(traceRead_, all.size())),
-                                        all.end());
+    std::vector<TTimedPortAccess> fresh(
+        all.begin() + static_cast<std::ptrdiff_t>(std::min(traceRead_, all.size())), all.end());
     traceRead_ = all.size();
     return fresh;
 }

@@ -101,8 +101,8 @@ TEST_F(AppFixture, ComponentsInDescribedOrder)
     std::vector<std::string> expected = {"Label1", "sGauge1", "StatusBar1"};
     for (int number = 1; number <= 26; ++number)
         expected.push_back("Button" + std::to_string(number));
-    for (const char* name : {"sBitBtn1", "sBitBtn2", "Timer1", "Timer2", "Timer3", "MainMenu1", "sSkinManager1",
-                             "sHintManager1"})
+    for (const char* name : {"sBitBtn1", "sBitBtn2", "Timer1", "Timer2", "Timer3", "MainMenu1",
+                             "sSkinManager1", "sHintManager1"})
         expected.push_back(name);
     EXPECT_EQ(names, expected);
 }
@@ -114,7 +114,7 @@ TEST_F(AppFixture, LineButtonsChangeOnlyTheSlots)
         int byte;
     };
     const Step steps[] = {
-        {form->Button11, 32}, {form->Button11, 32}, {form->Button12, 0},  {form->Button1, 1},
+        {form->Button11, 32},  {form->Button11, 32},  {form->Button12, 0},  {form->Button1, 1},
         {form->Button15, 129}, {form->sBitBtn1, 255}, {form->Button2, 254}, {form->sBitBtn2, 0},
     };
     for (const Step& s : steps) {
@@ -136,10 +136,12 @@ TEST_F(AppFixture, EveryLineButtonSetsOrClearsItsOwnLine)
     // Button(2k+1) sets Dk (weight 2^k), Button(2k+2) clears it; each is
     // clicked with the other lines in the opposite state.
     const Case cases[] = {
-        {1, Start::AllLow, 1},    {2, Start::AllHigh, 254}, {3, Start::AllLow, 2},    {4, Start::AllHigh, 253},
-        {5, Start::AllLow, 4},    {6, Start::AllHigh, 251}, {7, Start::AllLow, 8},    {8, Start::AllHigh, 247},
-        {9, Start::AllLow, 16},   {10, Start::AllHigh, 239}, {11, Start::AllLow, 32}, {12, Start::AllHigh, 223},
-        {13, Start::AllLow, 64},  {14, Start::AllHigh, 191}, {15, Start::AllLow, 128}, {16, Start::AllHigh, 127},
+        {1, Start::AllLow, 1},     {2, Start::AllHigh, 254},  {3, Start::AllLow, 2},
+        {4, Start::AllHigh, 253},  {5, Start::AllLow, 4},     {6, Start::AllHigh, 251},
+        {7, Start::AllLow, 8},     {8, Start::AllHigh, 247},  {9, Start::AllLow, 16},
+        {10, Start::AllHigh, 239}, {11, Start::AllLow, 32},   {12, Start::AllHigh, 223},
+        {13, Start::AllLow, 64},   {14, Start::AllHigh, 191}, {15, Start::AllLow, 128},
+        {16, Start::AllHigh, 127},
     };
     for (const Case& c : cases) {
         Click(c.From == Start::AllHigh ? form->sBitBtn1 : form->sBitBtn2);
@@ -252,7 +254,8 @@ TEST_F(AppFixture, RunningLightWritesOnlyItsSequence)
     const Trace cycle = {"W1", "W2", "W4", "W8", "W16", "W32", "W64", "W128"};
     ASSERT_GE(trace.size(), 3u);
     for (std::size_t i = 0; i < trace.size(); ++i)
-        EXPECT_EQ(trace[i], cycle[i % cycle.size()]) << "entry " << i << ": no refresh writes or reads between";
+        EXPECT_EQ(trace[i], cycle[i % cycle.size()])
+            << "entry " << i << ": no refresh writes or reads between";
 
     Click(form->Button26);
     EXPECT_TRUE(form->Timer1->Enabled());
@@ -317,7 +320,8 @@ TEST_F(AppFixture, FlasherTimerSwitchesAllLinesAtItsInterval)
 TEST_F(AppFixture, ZeroIntervalFreezesTheRunningLightWithoutStoppingIt)
 {
     Click(form->Button26);
-    ASSERT_TRUE(test::PumpMessagesUntil([] { return OutputByte() != 0; })) << "the running light never lit a line";
+    ASSERT_TRUE(test::PumpMessagesUntil([] { return OutputByte() != 0; }))
+        << "the running light never lit a line";
     EnterInterval(form->N5, "0");
     EXPECT_EQ(form->Timer3->Interval(), 0u);
     EXPECT_TRUE(form->Timer3->Enabled());
@@ -331,7 +335,8 @@ TEST_F(AppFixture, ZeroIntervalFreezesTheRunningLightWithoutStoppingIt)
     EnterInterval(form->N5, "100");
     EXPECT_EQ(form->Timer3->Interval(), 100u);
     TakeTrace();
-    EXPECT_TRUE(test::PumpMessagesUntil([&] { return !TakeTrace().empty(); }, 2s)) << "no step after a new interval";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return !TakeTrace().empty(); }, 2s))
+        << "no step after a new interval";
 
     // Silent again, the button still stops it, and the refresh tick takes
     // over the line it left lit.
@@ -362,7 +367,8 @@ TEST_F(AppFixture, ZeroIntervalKeepsTheFlasherSilentWhileItsButtonToggles)
     const Trace trace = TakeTrace();
     ASSERT_GE(trace.size(), 4u) << "the refresh tick runs on";
     for (std::size_t i = 0; i < trace.size(); ++i)
-        EXPECT_EQ(trace[i], i % 2 == 0 ? "W0" : "R") << "entry " << i << ": only refresh ticks, no flasher step";
+        EXPECT_EQ(trace[i], i % 2 == 0 ? "W0" : "R")
+            << "entry " << i << ": only refresh ticks, no flasher step";
     Click(form->Button25);
     EXPECT_FALSE(form->Timer2->Enabled());
 }
@@ -372,7 +378,8 @@ TEST_F(AppFixture, WritesContinueWhileDialogsAreOpen)
     WithModal<TMessageForm>([&] { Click(form->Button17); }, [&](TMessageForm& box) { Click(box.OkButton); },
                             300ms);
     EXPECT_GE(TakeTrace().size(), 6u) << "the Read message";
-    WithModal<TInputForm>([&] { MenuCommand(form->N3); }, [&](TInputForm& box) { Click(box.CancelButton); }, 300ms);
+    WithModal<TInputForm>([&] { MenuCommand(form->N3); }, [&](TInputForm& box) { Click(box.CancelButton); },
+                          300ms);
     EXPECT_GE(TakeTrace().size(), 6u) << "the input box";
 }
 

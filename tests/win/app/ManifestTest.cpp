@@ -2,8 +2,8 @@
 // the same one, so that the controls in the tests are the ones users get.
 #include "win/Text.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <iterator>
 #include <string>
@@ -25,7 +25,8 @@ std::string ManifestOf(HMODULE module)
 std::string ManifestOfProgram()
 {
     const std::wstring path = WideFromUtf8(std::string(PP_BINARY_DIR) + "/src/app/Pindrel_Port.exe");
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (!module)
         return {};
     std::string manifest = ManifestOf(module);

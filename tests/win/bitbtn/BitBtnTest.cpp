@@ -1,7 +1,7 @@
+#include "toolkit/BitBtn.h"
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/sBitBtn.h"
 #include "toolkit/Application.h"
-#include "toolkit/BitBtn.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
 
@@ -73,7 +73,8 @@ TEST(BitBtnLayoutTest, LeftJustifiedCaptionIsCutAtTheMargin)
 
     input.Client = {5, 7, 45, 32};
     const TBitBtnLayoutResult moved = LayoutBitBtn(input);
-    EXPECT_EQ(moved.GlyphPos, (TPoint{r.GlyphPos.X + 5, r.GlyphPos.Y + 7})) << "offset by the client rectangle";
+    EXPECT_EQ(moved.GlyphPos, (TPoint{r.GlyphPos.X + 5, r.GlyphPos.Y + 7}))
+        << "offset by the client rectangle";
 }
 
 class BitBtnTest : public ::testing::Test {
@@ -138,8 +139,10 @@ std::unique_ptr<TImageList> BlueGreenList()
 void ExpectHalfway(TColor drawn, TColor face, TColor ink, const char* name)
 {
     for (int shift : {0, 8, 16}) {
-        const int half = (static_cast<int>((face >> shift) & 0xFF) + static_cast<int>((ink >> shift) & 0xFF)) / 2;
-        EXPECT_LE(std::abs(static_cast<int>((drawn >> shift) & 0xFF) - half), 1) << name << ", bits " << shift;
+        const int half =
+            (static_cast<int>((face >> shift) & 0xFF) + static_cast<int>((ink >> shift) & 0xFF)) / 2;
+        EXPECT_LE(std::abs(static_cast<int>((drawn >> shift) & 0xFF) - half), 1)
+            << name << ", bits " << shift;
     }
 }
 
@@ -261,8 +264,8 @@ TEST_F(BitBtnTest, AllKindDrawsItsFirstGlyphImage)
     const TBitmap& glyph = button->Glyph();
     ASSERT_EQ(glyph.Width(), 36);
     ASSERT_EQ(glyph.Height(), 19);
-    for (TButtonPaintState state : {TButtonPaintState::Normal, TButtonPaintState::Hot, TButtonPaintState::Pressed,
-                                    TButtonPaintState::Default})
+    for (TButtonPaintState state : {TButtonPaintState::Normal, TButtonPaintState::Hot,
+                                    TButtonPaintState::Pressed, TButtonPaintState::Default})
         EXPECT_EQ(button->GlyphImageIndex(state), 0);
 
     const TBitmap image = Paint();
@@ -276,7 +279,8 @@ TEST_F(BitBtnTest, AllKindDrawsItsFirstGlyphImage)
             const TColor wanted = glyph.PixelColor(x, y);
             if (wanted == key)
                 continue;
-            EXPECT_EQ(image.PixelColor(layout.GlyphPos.X + x, layout.GlyphPos.Y + y) & 0xFFFFFF, wanted & 0xFFFFFF)
+            EXPECT_EQ(image.PixelColor(layout.GlyphPos.X + x, layout.GlyphPos.Y + y) & 0xFFFFFF,
+                      wanted & 0xFFFFFF)
                 << x << "," << y;
             ++compared;
         }

@@ -5,9 +5,9 @@
 namespace pp {
 namespace {
 
-constexpr TColor Key = 0x008080;    // olive: the glyph's bottom-left colour
-constexpr TColor Ink = 0x0000FF;    // red
-constexpr TColor Under = 0xFFFFFF;  // what the glyph is drawn over
+constexpr TColor Key = 0x008080;   // olive: the glyph's bottom-left colour
+constexpr TColor Ink = 0x0000FF;   // red
+constexpr TColor Under = 0xFFFFFF; // what the glyph is drawn over
 
 // Two 2 x 2 images side by side: image 0 is ink with the key at its
 // bottom-left, image 1 is all ink.

@@ -32,7 +32,8 @@ TEST(DCGuardsTest, SavedStateComesBackWhenTheDrawingThrows)
 
 TEST(DCGuardsTest, APaintThatThrowsStillValidatesTheWindow)
 {
-    TWindowHandle window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr));
+    TWindowHandle window(
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr));
     ShowWindow(window.Get(), SW_SHOWNOACTIVATE);
     InvalidateRect(window.Get(), nullptr, FALSE);
     ASSERT_TRUE(GetUpdateRect(window.Get(), nullptr, FALSE));

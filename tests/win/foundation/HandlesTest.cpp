@@ -14,10 +14,12 @@ namespace pp::test {
 namespace {
 
 // A top-level window of the platform's static class, for owners that need one.
-HWND MakeWindow() { return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr); }
+HWND MakeWindow()
+{
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+}
 
-template <class Owner, class Handle>
-std::shared_ptr<void> Hold(Handle handle)
+template <class Owner, class Handle> std::shared_ptr<void> Hold(Handle handle)
 {
     return std::make_shared<Owner>(handle);
 }
@@ -42,16 +44,24 @@ TEST(HandlesTest, EachOwnerCountsItsKindWhileItHoldsAHandle)
              InvalidateRect(window.Get(), nullptr, FALSE);
              return std::make_shared<TPaintDC>(window.Get());
          }},
-        {"bitmap", THandleKind::Bitmap, [] { return Hold<TBitmapHandle>(CreateBitmap(2, 2, 1, 32, nullptr)); }},
-        {"font", THandleKind::Font, [] { return Hold<TFontHandle>(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial")); }},
+        {"bitmap", THandleKind::Bitmap,
+         [] { return Hold<TBitmapHandle>(CreateBitmap(2, 2, 1, 32, nullptr)); }},
+        {"font", THandleKind::Font,
+         [] {
+             return Hold<TFontHandle>(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
+         }},
         {"brush", THandleKind::Brush, [] { return Hold<TBrushHandle>(CreateSolidBrush(RGB(1, 2, 3))); }},
         {"pen", THandleKind::Pen, [] { return Hold<TPenHandle>(CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); }},
         {"region", THandleKind::Region, [] { return Hold<TRegionHandle>(CreateRectRgn(0, 0, 4, 4)); }},
         {"menu", THandleKind::Menu, [] { return Hold<TMenuHandle>(CreatePopupMenu()); }},
         {"window", THandleKind::Window, [] { return Hold<TWindowHandle>(MakeWindow()); }},
         {"icon", THandleKind::Icon,
-         [] { return Hold<TIconHandle>(CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)))); }},
-        {"module", THandleKind::Module, [] { return std::make_shared<TModuleHandle>(LoadModule(L"msimg32.dll")); }},
+         [] {
+             return Hold<TIconHandle>(
+                 CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+         }},
+        {"module", THandleKind::Module,
+         [] { return std::make_shared<TModuleHandle>(LoadModule(L"msimg32.dll")); }},
     };
     for (const TOwnerCase& c : cases) {
         const long before = LiveHandleCount(c.Kind);

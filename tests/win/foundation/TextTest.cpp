@@ -16,9 +16,9 @@ TEST(TextTest, ConvertsBothWaysWithoutLosingACharacter)
     const TCase cases[] = {
         {"", L""},
         {"LPT 888", L"LPT 888"},
-        {"\xD0\x9F\xD0\xBE\xD1\x80\xD1\x82 888", L"\x041F\x043E\x0440\x0442 888"},  // Порт 888: two bytes each
-        {"\xE2\x82\xAC", L"\x20AC"},                                                // three bytes, one unit
-        {"\xF0\x9F\x98\x80!", L"\xD83D\xDE00!"},                                    // four bytes, a surrogate pair
+        {"\xD0\x9F\xD0\xBE\xD1\x80\xD1\x82 888", L"\x041F\x043E\x0440\x0442 888"}, // Порт 888: two bytes each
+        {"\xE2\x82\xAC", L"\x20AC"},                                               // three bytes, one unit
+        {"\xF0\x9F\x98\x80!", L"\xD83D\xDE00!"}, // four bytes, a surrogate pair
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(WideFromUtf8(c.Utf8), c.Utf16) << c.Utf8;

@@ -4,8 +4,8 @@
 #include "skin/paint/NearestStretch.h"
 #include "toolkit/Canvas.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <random>
 
@@ -18,7 +18,8 @@ TBitmap RandomPixels(int width, int height, std::mt19937& rng)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = rng();
-            b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+            b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
+                                    std::uint8_t(v >> 24)};
         }
     return b;
 }
@@ -75,7 +76,7 @@ TEST(NearestStretchAgainstStretchBlt, SkinPiecesInsideLargerImages)
         TRect Source;
         TSize Dest;
     } pieces[] = {
-        {{42, 0, 66, 6}, {63, 6}},    {{36, 6, 42, 20}, {6, 13}},   {{42, 6, 66, 20}, {63, 13}},
+        {{42, 0, 66, 6}, {63, 6}},     {{36, 6, 42, 20}, {6, 13}},  {{42, 6, 66, 20}, {63, 13}},
         {{42, 6, 66, 20}, {381, 180}}, {{78, 20, 102, 26}, {5, 6}}, {{0, 0, 108, 52}, {17, 9}},
     };
     for (const auto& piece : pieces)

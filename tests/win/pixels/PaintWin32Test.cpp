@@ -7,8 +7,8 @@
 #include "skin/pixels/PlatformPaintApiWin32.h"
 #include "skin/pixels/TextGlowWin32.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
@@ -182,8 +182,8 @@ TEST(DrawGlowMaskText, DrawsPlainBlackTextEvenWithASmoothingFont)
 {
     for (const BYTE quality : {BYTE(ANTIALIASED_QUALITY), BYTE(CLEARTYPE_QUALITY)}) {
         const TFontHandle font(CreateFontW(-22, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality,
-                                           DEFAULT_PITCH, L"Tahoma"));
+                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH,
+                                           L"Tahoma"));
         ASSERT_TRUE(font);
         TBitmap mask(140, 40, TPixelFormat::pfMask8);
         mask.Fill(TBGRA{0, 0, 0, 0xFF});
@@ -192,7 +192,8 @@ TEST(DrawGlowMaskText, DrawsPlainBlackTextEvenWithASmoothingFont)
         for (int y = 0; y < mask.Height(); ++y)
             for (int x = 0; x < mask.Width(); ++x) {
                 const int m = mask.ScanLine(y)[x];
-                ASSERT_TRUE(m == 0 || m == 255) << "quality " << int(quality) << " at " << x << "," << y << ": " << m;
+                ASSERT_TRUE(m == 0 || m == 255)
+                    << "quality " << int(quality) << " at " << x << "," << y << ": " << m;
                 black += m == 0;
             }
         EXPECT_GT(black, 100) << "quality " << int(quality);

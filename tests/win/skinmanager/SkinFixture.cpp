@@ -21,10 +21,7 @@ std::string TempFolder()
 
 } // namespace
 
-TBytes BytesOf(const std::string& text)
-{
-    return TBytes(text.begin(), text.end());
-}
+TBytes BytesOf(const std::string& text) { return TBytes(text.begin(), text.end()); }
 
 std::string OptionsText(const std::string& version, const std::string& marker)
 {
@@ -48,7 +45,8 @@ TBytes PackSkin(const TSkinFiles& files)
 TSkinDirectory::TSkinDirectory()
 {
     static std::atomic<int> counter{0};
-    path_ = TempFolder() + "pp-skins-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    path_ = TempFolder() + "pp-skins-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
     fs::create_directories(PathFromUtf8(path_));
 }
 

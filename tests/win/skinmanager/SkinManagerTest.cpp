@@ -33,8 +33,10 @@ public:
     TBoxRecorder()
         : watcher_([this](HWND window) {
               TBoxSeen box;
-              if (!CloseMessageBox(window, &box.Caption, &box.Text)) return false;
-              if (OnBox) OnBox();
+              if (!CloseMessageBox(window, &box.Caption, &box.Text))
+                  return false;
+              if (OnBox)
+                  OnBox();
               boxes_.push_back(box);
               return true;
           })
@@ -155,7 +157,8 @@ TEST_F(SkinManagerTest, RelativeDirectoryFindsThePackageBesideTheProgram)
 {
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::string programFolder = Utf8FromWide(program).substr(0, Utf8FromWide(program).find_last_of('\\') + 1);
+    const std::string programFolder = Utf8FromWide(program).substr(
+        0, Utf8FromWide(program).find_last_of('\\') + 1);
     const std::string relative = "pp-relative-skins-" + std::to_string(GetCurrentProcessId());
     std::filesystem::create_directories(PathFromUtf8(programFolder + relative));
     // The tests run in another folder than the program's.
@@ -211,7 +214,8 @@ TEST_F(SkinManagerTest, TooNewSkinWarnsOncePerVersionCheckAndStillLoads)
     EXPECT_TRUE(manager->SkinData().Active);
     EXPECT_EQ(manager->SkinInfo(), "9");
     // The warning itself is not skinned; afterwards the rules are as before.
-    EXPECT_EQ(rulesDuringBoxes, (std::vector<unsigned>{srStdForms | srThirdParty, srStdForms | srThirdParty}));
+    EXPECT_EQ(rulesDuringBoxes,
+              (std::vector<unsigned>{srStdForms | srThirdParty, srStdForms | srThirdParty}));
     EXPECT_EQ(manager->SkinningRules, AllSkinningRules);
 }
 
@@ -326,7 +330,8 @@ TEST_F(SkinManagerTest, FailedLoadLeavesIsPackedDescribingTheSkinThatStays)
 {
     // A strict integer that is not a number fails the load after the source
     // has been chosen.
-    const TSkinFiles broken = {{"Options.dat", BytesOf("[GLOBALINFO]\r\nVERSION=8\r\nSHADOW1OFFSET=abc\r\n")}};
+    const TSkinFiles broken = {
+        {"Options.dat", BytesOf("[GLOBALINFO]\r\nVERSION=8\r\nSHADOW1OFFSET=abc\r\n")}};
     skins.WriteFolder("GoodFolder", SkinWithVersion("8", "folder"));
     skins.WritePackage("GoodPackage.lvz", PackSkin(SkinWithVersion("8", "package")));
     skins.WriteFolder("BrokenFolder", broken);

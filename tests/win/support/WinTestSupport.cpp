@@ -12,11 +12,14 @@ bool PumpMessagesUntil(const std::function<bool()>& predicate, std::chrono::mill
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         Application->ProcessMessages();
-        if (predicate()) return true;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left.count(), 50)),
-                                  QS_ALLINPUT);
+        if (predicate())
+            return true;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<long long>(left.count(), 50)), QS_ALLINPUT);
     }
 }
 
@@ -30,7 +33,8 @@ TModalWatcher* activeWatcher = nullptr;
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
 {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
 } // namespace
@@ -50,11 +54,13 @@ TModalWatcher::~TModalWatcher()
 void CALLBACK TModalWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     TModalWatcher* watcher = activeWatcher;
-    if (!watcher) return;
+    if (!watcher)
+        return;
     std::vector<HWND> windows;
     EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
     for (HWND window : windows)
-        if (watcher->handle_(window)) ++watcher->handled_;
+        if (watcher->handle_(window))
+            ++watcher->handled_;
 }
 
 std::wstring WindowClassName(HWND window)
@@ -78,13 +84,16 @@ HWND FindChildOfClass(HWND parent, const wchar_t* className)
 
 bool CloseMessageBox(HWND window, std::wstring* caption, std::wstring* text)
 {
-    if (WindowClassName(window) != L"#32770") return false;
-    if (caption) *caption = WindowText(window);
+    if (WindowClassName(window) != L"#32770")
+        return false;
+    if (caption)
+        *caption = WindowText(window);
     if (text) {
         // The message is the static control that is not the icon.
         for (HWND child = FindWindowExW(window, nullptr, L"Static", nullptr); child;
              child = FindWindowExW(window, child, L"Static", nullptr))
-            if (GetWindowTextLengthW(child) > 0) *text = WindowText(child);
+            if (GetWindowTextLengthW(child) > 0)
+                *text = WindowText(child);
     }
     PostMessageW(window, WM_COMMAND, IDOK, 0);
     return true;

@@ -1,8 +1,8 @@
 // The application title, the top-level error handler and its message box.
+#include "toolkit/Application.h"
 #include "TestForm.h"
 #include "core/Error.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/Application.h"
 #include "win/Text.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,8 @@ TEST(ApplicationTest, TitleComesFromTheExecutableName)
         {"C:\\dir\\ПОРТ.exe", "Порт"},
         {"C:\\dir\\.hidden.exe", ""},
     };
-    for (const TCase& c : cases) EXPECT_EQ(ApplicationTitleFromPath(c.Path), c.Title) << c.Path;
+    for (const TCase& c : cases)
+        EXPECT_EQ(ApplicationTitleFromPath(c.Path), c.Title) << c.Path;
     EXPECT_EQ(Application->Title(), "win_toolkit");
 }
 
@@ -40,12 +41,13 @@ TEST(ApplicationTest, ErrorTextGetsAFullStopWhenItsLastCharacterSortsAfterIt)
         {"Not enough timers available", "Not enough timers available."},
         {"Done.", "Done."},
         {"Really?", "Really?."},
-        {"Stop!", "Stop!"},        // '!' sorts before '.'
-        {"range 1-", "range 1-"},  // so does '-'
+        {"Stop!", "Stop!"},       // '!' sorts before '.'
+        {"range 1-", "range 1-"}, // so does '-'
         {"Ошибка", "Ошибка."},
         {"", ""},
     };
-    for (const TCase& c : cases) EXPECT_EQ(TApplication::ErrorBoxText(c.Message), c.Shown) << c.Message;
+    for (const TCase& c : cases)
+        EXPECT_EQ(TApplication::ErrorBoxText(c.Message), c.Shown) << c.Message;
 }
 
 TEST(ApplicationTest, AnErrorInAHandlerIsShownAndTheProgramCarriesOn)
@@ -77,12 +79,14 @@ TEST(ApplicationTest, TimersKeepTickingWhileTheErrorBoxIsOpen)
     form.Show();
     int ticksSeenWhileOpen = -1;
     TModalWatcher watcher([&](HWND w) {
-        if (WindowClassName(w) != L"#32770") return false;
+        if (WindowClassName(w) != L"#32770")
+            return false;
         if (ticksSeenWhileOpen < 0) {
             ticksSeenWhileOpen = form.Ticks;
             return false;
         }
-        if (form.Ticks <= ticksSeenWhileOpen + 2) return false;
+        if (form.Ticks <= ticksSeenWhileOpen + 2)
+            return false;
         // The main window takes no input while the box is up.
         EXPECT_FALSE(IsWindowEnabled(form.Handle()));
         return CloseMessageBox(w);
@@ -108,7 +112,8 @@ TEST(ApplicationTest, HooksSeeTheApplicationWindowsMessages)
     std::vector<UINT> seen;
     const int id = Application->HookMainWindow([&](TMessage& m) {
         seen.push_back(m.Msg);
-        if (m.Msg != WM_APP + 3) return false;
+        if (m.Msg != WM_APP + 3)
+            return false;
         m.Result = 7;
         return true;
     });

@@ -1,7 +1,7 @@
 // The bitmap button's kinds and its owner drawing.
+#include "toolkit/BitBtn.h"
 #include "MessageWatch.h"
 #include "support/WinTestSupport.h"
-#include "toolkit/BitBtn.h"
 #include "toolkit/Form.h"
 #include "toolkit/FormBuilder.h"
 
@@ -48,16 +48,19 @@ class TBitBtnForm : public TForm {
 public:
     explicit TBitBtnForm(TComponent* owner) : TForm(owner)
     {
-        LoadFormDescription<TBitBtnForm>(*this, {nullptr, {
-            Describe(&TBitBtnForm::Stored, "Stored", [](TBitBtn& b, TBitBtnForm&) {
-                b.SetCaption("Все");
-                b.SetKind(TBitBtnKind::bkAll);
-            }),
-            Describe(&TBitBtnForm::Plain, "Plain", [](TBitBtn& b, TBitBtnForm&) {
-                b.SetBounds(80, 0, 75, 25);
-                b.SetKind(TBitBtnKind::bkAbort);
-            }),
-        }});
+        LoadFormDescription<TBitBtnForm>(*this, {nullptr,
+                                                 {
+                                                     Describe(&TBitBtnForm::Stored, "Stored",
+                                                              [](TBitBtn& b, TBitBtnForm&) {
+                                                                  b.SetCaption("Все");
+                                                                  b.SetKind(TBitBtnKind::bkAll);
+                                                              }),
+                                                     Describe(&TBitBtnForm::Plain, "Plain",
+                                                              [](TBitBtn& b, TBitBtnForm&) {
+                                                                  b.SetBounds(80, 0, 75, 25);
+                                                                  b.SetKind(TBitBtnKind::bkAbort);
+                                                              }),
+                                                 }});
     }
     TBitBtn* Stored = nullptr;
     TBitBtn* Plain = nullptr;
@@ -90,7 +93,8 @@ TEST(BitBtnTest, ClickOnAModalFormEndsItWithTheButtonsResult)
 {
     TBitBtnForm form(nullptr);
     TModalWatcher watcher([&](HWND w) {
-        if (w != form.HandleValue()) return false;
+        if (w != form.HandleValue())
+            return false;
         PostMessageW(form.Plain->Handle(), BM_CLICK, 0, 0);
         return true;
     });

@@ -46,7 +46,8 @@ TEST(CanvasTest, FillRectAndTextLandInTheBitmapsPixels)
     EXPECT_EQ(ColorFromPixel(bitmap.Pixel32(6, 6)), clWhite);
     int dark = 0;
     for (int y = 0; y < 20; ++y)
-        for (int x = 10; x < 40; ++x) dark += ColorFromPixel(bitmap.Pixel32(x, y)) != clWhite;
+        for (int x = 10; x < 40; ++x)
+            dark += ColorFromPixel(bitmap.Pixel32(x, y)) != clWhite;
     EXPECT_GT(dark, 0) << "no text was drawn";
 }
 
@@ -59,7 +60,7 @@ TEST(CanvasTest, TransparentDrawLeavesTheKeyColourOut)
 {
     TBitmap source(4, 4, TPixelFormat::pf24bit);
     source.Fill(PixelFromColor(clKeyColor));
-    source.ScanLine(1)[3] = 0;  // pixel (1, 1): blue 0, green 0, red 0
+    source.ScanLine(1)[3] = 0; // pixel (1, 1): blue 0, green 0, red 0
     source.ScanLine(1)[4] = 0;
     source.ScanLine(1)[5] = 0;
     source.Transparent = true;

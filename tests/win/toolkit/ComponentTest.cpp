@@ -11,11 +11,12 @@ namespace {
 // Records its own end and the state it saw then.
 class TTracked : public TComponent {
 public:
-    TTracked(TComponent* owner, std::vector<std::string>& log) : TComponent(owner), log_(log) {}
+    TTracked(TComponent* owner, std::vector<std::string>& log) : TComponent(owner), log_(log) { }
     ~TTracked() override { log_.push_back(Name() + (IsDestroying() ? " destroying" : " alive")); }
     void Notification(TComponent* component, TOperation operation) override
     {
-        if (operation == TOperation::opRemove) log_.push_back(Name() + " heard " + component->Name());
+        if (operation == TOperation::opRemove)
+            log_.push_back(Name() + " heard " + component->Name());
         TComponent::Notification(component, operation);
     }
 
@@ -28,7 +29,8 @@ TEST(ComponentTest, OwnerFreesItsComponentsLastFirstAndMarksThemDestroying)
     std::vector<std::string> log;
     {
         TComponent owner(nullptr);
-        for (const char* name : {"a", "b", "c"}) (new TTracked(&owner, log))->SetName(name);
+        for (const char* name : {"a", "b", "c"})
+            (new TTracked(&owner, log))->SetName(name);
         EXPECT_EQ(owner.ComponentCount(), 3);
         EXPECT_EQ(owner.FindComponent("b")->Name(), "b");
         EXPECT_EQ(owner.FindComponent("x"), nullptr);

@@ -72,8 +72,10 @@ TEST(DialogTest, LayoutFormulaRoundsToNearest)
 bool AnswerInputBox(HWND window, const char* text, bool pressOk)
 {
     auto* form = dynamic_cast<TInputForm*>(TWinControl::FromHandle(window));
-    if (!form) return false;
-    if (text) form->Edit->SetText(text);
+    if (!form)
+        return false;
+    if (text)
+        form->Edit->SetText(text);
     PostMessageW((pressOk ? form->OkButton : form->CancelButton)->Handle(), BM_CLICK, 0, 0);
     return true;
 }
@@ -101,7 +103,8 @@ TEST(DialogTest, EscapeAndCloseBoxCancelTheInputBox)
 {
     std::string value = "1";
     TModalWatcher watcher([](HWND w) {
-        if (!dynamic_cast<TInputForm*>(TWinControl::FromHandle(w))) return false;
+        if (!dynamic_cast<TInputForm*>(TWinControl::FromHandle(w)))
+            return false;
         PostMessageW(w, WM_CLOSE, 0, 0);
         return true;
     });
@@ -117,11 +120,13 @@ TEST(DialogTest, ShowMessageIsATitledCentredMessageFormWithOneOkButton)
     std::string buttonCaption;
     TModalWatcher watcher([&](HWND w) {
         auto* form = dynamic_cast<TMessageForm*>(TWinControl::FromHandle(w));
-        if (!form) return false;
+        if (!form)
+            return false;
         className = WindowClassName(w);
         caption = WindowText(w);
         bounds = form->BoundsRect();
-        for (int i = 0; i < form->ControlCount(); ++i) buttons += dynamic_cast<TButton*>(form->Controls(i)) != nullptr;
+        for (int i = 0; i < form->ControlCount(); ++i)
+            buttons += dynamic_cast<TButton*>(form->Controls(i)) != nullptr;
         buttonCaption = form->OkButton->Caption();
         EXPECT_EQ(form->Message->Caption(), "8");
         PostMessageW(form->OkButton->Handle(), BM_CLICK, 0, 0);

@@ -32,13 +32,16 @@ TEST(FormTest, ComponentsAreCreatedAndLoadedInListedOrder)
 {
     TForm1 form(nullptr);
     std::vector<std::string> names;
-    for (int i = 0; i < form.ComponentCount(); ++i) names.push_back(form.Components(i)->Name());
-    EXPECT_EQ(names, (std::vector<std::string>{"Label1", "StatusBar1", "Button1", "Button2", "Timer1", "MainMenu1",
-                                               "N1", "N2"}));
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        names.push_back(form.Components(i)->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"Label1", "StatusBar1", "Button1", "Button2", "Timer1",
+                                               "MainMenu1", "N1", "N2"}));
     // Values were assigned while each component was loading and reading; after
     // the build none of them is.
-    for (unsigned state : form.StatesWhileAssigned) EXPECT_EQ(state & (csLoading | csReading), csLoading | csReading);
-    for (int i = 0; i < form.ComponentCount(); ++i) EXPECT_FALSE(form.Components(i)->IsLoading()) << names[i];
+    for (unsigned state : form.StatesWhileAssigned)
+        EXPECT_EQ(state & (csLoading | csReading), csLoading | csReading);
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        EXPECT_FALSE(form.Components(i)->IsLoading()) << names[i];
     EXPECT_FALSE(form.IsLoading());
     EXPECT_EQ(form.N1->Count(), 1);
     EXPECT_EQ(form.MainMenu1->Items().Items(0), form.N1);
@@ -143,15 +146,19 @@ TEST(FormCloseTest, CloseActionsHideOrFreeTheForm)
     form->Close();
     const int index = [&] {
         for (int i = 0; i < Screen->FormCount(); ++i)
-            if (Screen->Forms(i) == form) return i;
+            if (Screen->Forms(i) == form)
+                return i;
         return -1;
     }();
     ASSERT_GE(index, 0) << "freed before its handler returned";
-    EXPECT_TRUE(PumpMessagesUntil([&] {
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (Screen->Forms(i) == form) return false;
-        return true;
-    }, 2s));
+    EXPECT_TRUE(PumpMessagesUntil(
+        [&] {
+            for (int i = 0; i < Screen->FormCount(); ++i)
+                if (Screen->Forms(i) == form)
+                    return false;
+            return true;
+        },
+        2s));
 }
 
 TEST(FormCloseTest, CloseQueryCanRefuse)

@@ -33,7 +33,8 @@ protected:
     void SetUp() override
     {
         Application->HintPause = 20;
-        Application->SetHintWindowClass([this] { return std::make_unique<TRecordingHintWindow>(shown_, hintWindow_); });
+        Application->SetHintWindowClass(
+            [this] { return std::make_unique<TRecordingHintWindow>(shown_, hintWindow_); });
     }
     void TearDown() override
     {
@@ -49,7 +50,7 @@ protected:
         const TPoint screen = form.ClientToScreen(client);
         SetCursorPos(screen.X, screen.Y);
         HWND target = dynamic_cast<TWinControl*>(&control) ? dynamic_cast<TWinControl*>(&control)->Handle()
-                                                            : form.Handle();
+                                                           : form.Handle();
         POINT local{screen.X, screen.Y};
         ScreenToClient(target, &local);
         PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(local.x, local.y));
@@ -85,7 +86,8 @@ TEST_F(HintTest, TheShownHintIsTheWindowText)
     const std::wstring expected = L"Второй контакт";
     EXPECT_EQ(SendMessageW(hintWindow_, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(expected.size()));
     wchar_t buffer[64] = {};
-    const LRESULT copied = SendMessageW(hintWindow_, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
+    const LRESULT copied = SendMessageW(hintWindow_, WM_GETTEXT, std::size(buffer),
+                                        reinterpret_cast<LPARAM>(buffer));
     EXPECT_EQ(std::wstring(buffer, static_cast<size_t>(copied)), expected);
 
     // A buffer too small gets the start of the text, terminated.

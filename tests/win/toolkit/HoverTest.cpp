@@ -26,7 +26,8 @@ TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
     form.Label1->OnMouseLeave = [&](TObject*) { log.push_back("leave"); };
     std::vector<LPARAM> parentHeard;
     TMessageWatch watch(form, [&](const TMessage& m) {
-        if (m.Msg == CM_MOUSEENTER && m.LParam) parentHeard.push_back(m.LParam);
+        if (m.Msg == CM_MOUSEENTER && m.LParam)
+            parentHeard.push_back(m.LParam);
     });
 
     MoveMouseTo(form, {form.Label1->Left() + 2, form.Label1->Top() + 2});

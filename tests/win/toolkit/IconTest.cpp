@@ -1,6 +1,6 @@
 // Icons from the bytes of an .ico file embedded in the program.
-#include "core/Error.h"
 #include "toolkit/Icon.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +27,15 @@ std::vector<std::uint8_t> TinyIcon()
     std::vector<std::uint8_t> image;
     Put32(image, 40);
     Put32(image, 2);
-    Put32(image, 4);  // colour rows and mask rows
+    Put32(image, 4); // colour rows and mask rows
     Put16(image, 1);
     Put16(image, 32);
-    for (int i = 0; i < 6; ++i) Put32(image, 0);
-    for (int i = 0; i < 4; ++i) Put32(image, 0xFF0000FF);
-    for (int i = 0; i < 2; ++i) Put32(image, 0);
+    for (int i = 0; i < 6; ++i)
+        Put32(image, 0);
+    for (int i = 0; i < 4; ++i)
+        Put32(image, 0xFF0000FF);
+    for (int i = 0; i < 2; ++i)
+        Put32(image, 0);
     std::vector<std::uint8_t> file;
     Put16(file, 0);
     Put16(file, 1);

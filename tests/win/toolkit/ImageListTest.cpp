@@ -1,7 +1,7 @@
 // The plain image list: same-size entries, drawn over their background, and
 // the change links of the controls that show them.
-#include "toolkit/Errors.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/Errors.h"
 
 #include <gtest/gtest.h>
 

@@ -15,11 +15,12 @@ TEST(KeyboardTest, AccessKeysAreTheCharactersMarkedWithAnAmpersand)
         bool Matches;
     };
     const TCase cases[] = {
-        {L'a', "&All", true},   {L'A', "&All", true},      {L'l', "&All", false},
-        {L'b', "Abort", false}, {L'x', "Save && e&xit", true}, {L'&', "Save && exit", false},
-        {L'п', "&Параметры", true}, {L'р', "&Параметры", false}, {L'a', "trailing&", false},
+        {L'a', "&All", true},       {L'A', "&All", true},          {L'l', "&All", false},
+        {L'b', "Abort", false},     {L'x', "Save && e&xit", true}, {L'&', "Save && exit", false},
+        {L'п', "&Параметры", true}, {L'р', "&Параметры", false},   {L'a', "trailing&", false},
     };
-    for (const TCase& c : cases) EXPECT_EQ(IsAccelerator(c.Key, c.Caption), c.Matches) << c.Caption;
+    for (const TCase& c : cases)
+        EXPECT_EQ(IsAccelerator(c.Key, c.Caption), c.Matches) << c.Caption;
 }
 
 TEST(KeyboardTest, AltAndTheMarkedLetterClicksTheButton)

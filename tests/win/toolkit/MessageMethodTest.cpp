@@ -14,7 +14,7 @@ constexpr UINT TestMessage = WM_APP + 17;
 // A label that logs what its own message handling sees.
 class TLoggingLabel : public TLabel {
 public:
-    TLoggingLabel(TComponent* owner, std::vector<std::string>& log) : TLabel(owner), log_(log) {}
+    TLoggingLabel(TComponent* owner, std::vector<std::string>& log) : TLabel(owner), log_(log) { }
     void WndProc(TMessage& m) override
     {
         if (m.Msg == TestMessage) {
@@ -37,7 +37,8 @@ TEST(MessageMethodTest, PerformOnAWindowlessControlReachesTheReplacementThenTheS
     label->SetParent(&form);
     {
         TMessageWatch spy(*label, [&](const TMessage& m) {
-            if (m.Msg == TestMessage) log.push_back("spy");
+            if (m.Msg == TestMessage)
+                log.push_back("spy");
         });
         EXPECT_EQ(label->Perform(TestMessage), 42);
         EXPECT_EQ(log, (std::vector<std::string>{"spy", "own"}));
@@ -73,7 +74,8 @@ TEST(MessageMethodTest, NotificationsReachTheMessageMethod)
     form.Label1->Font().SetStyle(fsBold);
     const std::vector<UINT> expected{CM_ENABLEDCHANGED, CM_VISIBLECHANGED, CM_TEXTCHANGED, CM_COLORCHANGED,
                                      CM_FONTCHANGED};
-    for (UINT msg : expected) EXPECT_NE(std::find(seen.begin(), seen.end(), msg), seen.end()) << std::hex << msg;
+    for (UINT msg : expected)
+        EXPECT_NE(std::find(seen.begin(), seen.end(), msg), seen.end()) << std::hex << msg;
 }
 
 TEST(MessageMethodTest, ParentFontAndColourAreFollowedUntilSetOnTheControl)

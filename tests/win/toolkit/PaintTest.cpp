@@ -52,7 +52,8 @@ TEST(PaintTest, APaintEventThatThrowsStillEndsThePaint)
     EXPECT_EQ(painter->ContextsWhilePainting, contexts + 1);
     EXPECT_EQ(LiveHandleCount(THandleKind::DC), contexts);
     EXPECT_FALSE(GetUpdateRect(form.Handle(), nullptr, FALSE));
-    EXPECT_FALSE(painter->Canvas().HandleAllocated()) << "the canvas still holds the finished paint's context";
+    EXPECT_FALSE(painter->Canvas().HandleAllocated())
+        << "the canvas still holds the finished paint's context";
     Application->OnException = nullptr;
 }
 

@@ -31,7 +31,8 @@ TEST(StatusBarTest, PanelsTakeTheirWidthsInOrder)
 {
     TForm1 form(nullptr);
     int edges[4] = {};
-    const LRESULT parts = SendMessageW(form.StatusBar1->Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+    const LRESULT parts = SendMessageW(form.StatusBar1->Handle(), SB_GETPARTS, 4,
+                                       reinterpret_cast<LPARAM>(edges));
     ASSERT_EQ(parts, 2);
     EXPECT_EQ(edges[0], 80);
     wchar_t text[32] = {};

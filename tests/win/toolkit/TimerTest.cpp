@@ -1,8 +1,8 @@
 // The timer's enabled and interval rules, against a recording stand-in for
 // the platform's timer calls.
+#include "toolkit/Timer.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Errors.h"
-#include "toolkit/Timer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,8 @@ protected:
     {
         calls = {};
         previous_ = SetTimerService({[](HWND, UINT_PTR id, UINT interval) -> UINT_PTR {
-                                         if (calls.Refuse) return 0;
+                                         if (calls.Refuse)
+                                             return 0;
                                          ++calls.Starts;
                                          calls.LastInterval = interval;
                                          return id;
