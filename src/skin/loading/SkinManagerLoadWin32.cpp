@@ -8,6 +8,7 @@
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinLocation.h"
+#include "skin/loading/SkinOptionsText.h"
 #include "skin/loading/SkinVersionNotice.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
@@ -20,21 +21,6 @@
 
 namespace pp {
 namespace {
-
-TMemIniFile OptionsFrom(TStream& stream)
-{
-    stream.SetPosition(0);
-    TStringList lines(true);
-    lines.LoadFromStream(stream);
-    return TMemIniFile(lines);
-}
-
-TMemIniFile PackageOptions(const std::unique_ptr<TacSkinConvertor>& package, const std::string& where)
-{
-    if (!package || !package->OptionsStream)
-        throw EInvalidData("The skin package " + where + " holds no Options.dat");
-    return OptionsFrom(*package->OptionsStream);
-}
 
 std::vector<std::string> ProgramArguments()
 {

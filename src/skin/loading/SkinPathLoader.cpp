@@ -2,23 +2,15 @@
 
 #include "core/Error.h"
 #include "core/Stream.h"
-#include "core/StringList.h"
 #include "core/Utf8Path.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinFileSource.h"
+#include "skin/loading/SkinOptionsText.h"
 
 #include <memory>
 
 namespace pp {
 namespace {
-
-TMemIniFile OptionsFrom(TStream& stream)
-{
-    stream.SetPosition(0);
-    TStringList lines(true);
-    lines.LoadFromStream(stream);
-    return TMemIniFile(lines);
-}
 
 TSkinFromPath LoadFolder(const std::string& folder, const TSkinLoadSettings& settings)
 {
@@ -39,10 +31,8 @@ TSkinFromPath LoadPackage(const std::string& file, const TSkinLoadSettings& sett
 {
     std::unique_ptr<TacSkinConvertor> package;
     OpenPackedFile(package, file, true);
-    if (!package || !package->OptionsStream)
-        throw EInvalidData("The skin package \"" + file + "\" has no Options.dat entry");
     TSkinFromPath loaded;
-    loaded.Options = OptionsFrom(*package->OptionsStream);
+    loaded.Options = PackageOptions(package, "\"" + file + "\"");
     loaded.Skin.SkinData.SkinFolder = Utf8FromPath(PathFromUtf8(file).parent_path()) + "/";
     LoadSkinContent(loaded.Options, TSkinPackageSource(*package), settings, loaded.Skin);
     return loaded;
