@@ -1,6 +1,7 @@
 // What a binding tells its children about the background behind them, and
 // what it asks its own parent.
 #include "skin/paint/BackdropParentWin32.h"
+#include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/ColorOps.h"
@@ -15,11 +16,6 @@ namespace {
 int ClampedState(const TsGeneralData& section, int state)
 {
     return std::max(0, std::min(state, section.States - 1));
-}
-
-bool HasCornerImages(const TsGeneralData& section)
-{
-    return section.ImgTL >= 0 || section.ImgTR >= 0 || section.ImgBL >= 0 || section.ImgBR >= 0;
 }
 
 // The parent's window for a windowed control that has no parent control.
@@ -94,21 +90,20 @@ void TsCommonData::AnswerBackdropRequest(BackdropRequest& request, int state, HW
     const TsGenState& block = section->Props[static_cast<std::size_t>(std::min(state, 1))];
     const TsLoadedSkin& skin = *Skin();
     const bool cacheFits = CacheBitmap && !CacheBitmap->Empty() && SurfaceControl() &&
-                           CacheBitmap->Size() == TSize{SurfaceControl()->Width(), SurfaceControl()->Height()};
+                           CacheBitmap->Size() ==
+                               TSize{SurfaceControl()->Width(), SurfaceControl()->Height()};
     if (block.Transparency == 0) {
         if (block.GradientPercent <= 0 && block.ImagePercent < 1 && !HasCornerImages(*section)) {
             request.Kind = bkColor;
             request.Color = EffectiveColor(state);
-            if (skin.IsValidImgIndex(BorderImageIndex)) {
+            if (BorderShownInNormalState(skin, BorderImageIndex)) {
                 const TsMaskData& border = skin.Masks()[static_cast<std::size_t>(BorderImageIndex)];
-                if (!(border.DrawFlags & 2)) {
-                    request.Image = CacheBitmap.get();
-                    request.OffsetX = request.OffsetY = 0;
-                    request.Margins[0] = MaskLeftBorder(border);
-                    request.Margins[1] = MaskTopBorder(border);
-                    request.Margins[2] = MaskRightBorder(border);
-                    request.Margins[3] = MaskBottomBorder(border);
-                }
+                request.Image = CacheBitmap.get();
+                request.OffsetX = request.OffsetY = 0;
+                request.Margins[0] = MaskLeftBorder(border);
+                request.Margins[1] = MaskTopBorder(border);
+                request.Margins[2] = MaskRightBorder(border);
+                request.Margins[3] = MaskBottomBorder(border);
             }
             if (request.PaintNow)
                 FillArea(request, request.Color);
@@ -181,7 +176,8 @@ TColor TsCommonData::ParentColor(HWND window)
     const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
     if (parentWindow) {
         // A window that does not know the message answers 0: no information.
-        const auto answer = static_cast<TColor>(SendSkinCommandToWindow(parentWindow, SkinMsgGetColor, clBtnFace));
+        const auto answer = static_cast<TColor>(
+            SendSkinCommandToWindow(parentWindow, SkinMsgGetColor, clBtnFace));
         return ColorToRGB(answer != 0 ? answer : clBtnFace);
     }
     return ColorToRGB(clBtnFace);
@@ -215,7 +211,8 @@ LRESULT TsCommonData::GetColor()
     const TColor parent = surface && surface->Parent() ? ParentColor(nullptr) : ColorToRGB(OwnerColor());
     if (transparency >= 100)
         return static_cast<LRESULT>(parent);
-    return static_cast<LRESULT>(BlendColors(parent, ColorToRGB(section->Props[0].Color), transparency / 100.0));
+    return static_cast<LRESULT>(
+        BlendColors(parent, ColorToRGB(section->Props[0].Color), transparency / 100.0));
 }
 
 } // namespace pp
