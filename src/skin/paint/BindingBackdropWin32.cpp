@@ -19,11 +19,7 @@ int ClampedState(const TsGeneralData& section, int state)
 }
 
 // The parent's window for a windowed control that has no parent control.
-HWND ParentWindowOf(const TControl* control)
-{
-    const HWND window = LiveWindowOf(control);
-    return window ? GetParent(window) : nullptr;
-}
+HWND ParentWindowOfControl(const TControl* control) { return ParentWindowOf(LiveWindowOf(control)); }
 
 void FillArea(const BackdropRequest& request, TColor color)
 {
@@ -54,7 +50,7 @@ BackdropInfo TsCommonData::ParentBackdrop()
     BackdropInfo info;
     const TControl* surface = SurfaceControl();
     TControl* parentControl = surface ? surface->Parent() : nullptr;
-    const HWND parentWindow = parentControl ? nullptr : ParentWindowOf(surface);
+    const HWND parentWindow = parentControl ? nullptr : ParentWindowOfControl(surface);
     if (!IsSkinned() || (!parentControl && !parentWindow)) {
         info.BackColor = ColorToRGB(EffectiveColor(0));
         return info;
@@ -154,7 +150,7 @@ void TsCommonData::PassRequestToParent(BackdropRequest& request, HWND window)
             AddRequesterPosition(request, {surface->Left(), surface->Top()});
         return;
     }
-    const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
+    const HWND parentWindow = window ? ParentWindowOf(window) : ParentWindowOfControl(surface);
     if (!parentWindow) {
         request.Kind = bkColor;
         request.Color = SkinManager()->GetGlobalColor();
@@ -173,7 +169,7 @@ TColor TsCommonData::ParentColor(HWND window)
             return ColorToRGB(static_cast<TColor>(SendSkinCommand(parent, SkinMsgGetColor, parent->Color())));
         return ColorToRGB(parent->Color());
     }
-    const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
+    const HWND parentWindow = window ? ParentWindowOf(window) : ParentWindowOfControl(surface);
     if (parentWindow) {
         // A window that does not know the message answers 0: no information.
         const auto answer = static_cast<TColor>(

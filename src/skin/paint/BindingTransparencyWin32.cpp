@@ -121,7 +121,7 @@ bool TsCommonData::MustWait(bool reset)
         if (parent)
             wait = QuerySkinCommand(parent, SkinMsgQueryStale) == 1;
         else if (const HWND window = LiveWindowOf(surface))
-            wait = IsSkinCommandTrue(GetParent(window), SkinMsgQueryStale);
+            wait = IsSkinCommandTrue(ParentWindowOf(window), SkinMsgQueryStale);
     }
     if (wait)
         PaintSuspended = true;

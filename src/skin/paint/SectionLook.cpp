@@ -8,7 +8,8 @@ constexpr int PaintsCentre = 4;
 
 int DrawMode(const TsLoadedSkin& skin, int imageIndex)
 {
-    return skin.IsValidImgIndex(imageIndex) ? skin.Masks()[static_cast<std::size_t>(imageIndex)].DrawFlags : -1;
+    return skin.IsValidImgIndex(imageIndex) ? skin.Masks()[static_cast<std::size_t>(imageIndex)].DrawFlags
+                                            : -1;
 }
 
 } // namespace

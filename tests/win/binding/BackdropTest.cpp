@@ -2,6 +2,9 @@
 // and what it gets from its own parent.
 #include "BindingFixture.h"
 
+#include "skin/paint/BackdropParentWin32.h"
+#include "win/Handles.h"
+
 namespace pp::test {
 namespace {
 
@@ -140,7 +143,8 @@ TEST_F(BindingTest, ThreeLevelChainGivesTheButtonExactlyTheContainersPixels)
     TBitmap& picture = *container->SkinData.CacheBitmap;
     for (int y = 0; y < picture.Height(); ++y)
         for (int x = 0; x < picture.Width(); ++x)
-            picture.Pixel32(x, y) = TBGRA{std::uint8_t(x * 7), std::uint8_t(y * 5), std::uint8_t(x + y), 0xFF};
+            picture.Pixel32(x, y) = TBGRA{std::uint8_t(x * 7), std::uint8_t(y * 5), std::uint8_t(x + y),
+                                          0xFF};
 
     for (TsCommonData* binding : {&windowed->SkinData, &windowless->SkinData}) {
         const TControl& button = *binding->HostControl;
@@ -178,6 +182,91 @@ TEST_F(BindingTest, NotReadyParentLeavesTheChildStaleWithNoBackdrop)
     EXPECT_EQ(info.BackColor, clKeyColor);
     child->SkinData.ComposeItem(0);
     EXPECT_TRUE(child->SkinData.BackgroundStale) << "composed again once the parent is ready";
+}
+
+// A 20 x 20 black bitmap with a memory context on it, for painting answers.
+class TTarget {
+public:
+    TTarget()
+        : bitmap_(20, 20), dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), bitmap_.NativeHandle())
+    {
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                bitmap_.Pixel32(x, y) = TBGRA{0, 0, 0, 0xFF};
+    }
+    HDC DC() const { return dc_.Get(); }
+    TColor At(int x, int y)
+    {
+        GdiFlush();
+        return PixelAt(bitmap_, x, y);
+    }
+
+private:
+    TBitmap bitmap_;
+    TMemoryDCHandle dc_;
+    TSelectObject selected_;
+};
+
+BackdropRequest PaintNowRequest(const TTarget& target, int offsetX, int offsetY)
+{
+    BackdropRequest request;
+    request.TargetDC = target.DC();
+    request.OffsetX = offsetX;
+    request.OffsetY = offsetY;
+    request.Area = {0, 0, 10, 10};
+    return request;
+}
+
+TEST_F(BindingTest, UnansweredPaintNowRequestHasTheParentPaintItselfIntoTheTarget)
+{
+    TPlainPanel* parent = PlainPanel(form, {0, 0, 100, 100});
+    parent->SetColor(0x00205080);
+    ShowForm();
+    TTarget target;
+    BackdropRequest request = PaintNowRequest(target, 5, 5);
+    RequestParentBackdrop(request, parent, nullptr, true);
+    EXPECT_EQ(request.Kind, bkNoAnswer);
+    EXPECT_EQ(target.At(0, 0), 0x00205080u);
+    EXPECT_EQ(target.At(9, 9), 0x00205080u);
+    EXPECT_EQ(target.At(15, 15), clBlack) << "outside the area";
+}
+
+TEST_F(BindingTest, UnansweredRequestFallsBackToTheParentsColour)
+{
+    TPlainPanel* parent = PlainPanel(form, {0, 0, 100, 100});
+    parent->SetColor(0x00205080);
+    TSkinnedGraphic* child = Graphic(parent, "CLEAR", {12, 8, 20, 20});
+    ShowForm();
+    const BackdropInfo info = child->SkinData.ParentBackdrop();
+    EXPECT_FALSE(info.HasImage);
+    EXPECT_EQ(info.BackColor, 0x00205080u);
+    EXPECT_EQ(info.OffsetX, 12);
+    EXPECT_EQ(info.OffsetY, 8);
+}
+
+TEST_F(BindingTest, PaintNowAnswersPaintTheColourOrTheCacheIntoTheTarget)
+{
+    ShowForm();
+    TSkinnedGraphic* opaque = Graphic(form, "BUTTON", {0, 0, 30, 30});
+    TTarget colourTarget;
+    BackdropRequest request = PaintNowRequest(colourTarget, 0, 0);
+    request.PaintNow = 1;
+    SendSkinCommand(opaque, SkinMsgGetBackground, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(request.Kind, bkColor);
+    EXPECT_EQ(colourTarget.At(5, 5), clWhite);
+    EXPECT_EQ(colourTarget.At(15, 15), clBlack);
+
+    TSkinnedPanel* gradient = Panel(form, "GRADIENT", {40, 0, 40, 40});
+    gradient->SkinData.ComposeItem(0);
+    TBitmap& cache = *gradient->SkinData.CacheBitmap;
+    cache.Pixel32(7, 6) = TBGRA{0x11, 0x22, 0x33, 0xFF};
+    TTarget imageTarget;
+    request = PaintNowRequest(imageTarget, 5, 4);
+    request.PaintNow = 1;
+    SendSkinCommand(gradient, SkinMsgGetBackground, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(request.Kind, bkImage);
+    EXPECT_EQ(request.Image, nullptr) << "painted, not described";
+    EXPECT_EQ(imageTarget.At(2, 2), 0x00112233u) << "cache pixel (7, 6) lands at (7 - 5, 6 - 4)";
 }
 
 } // namespace

@@ -101,7 +101,8 @@ bool HandleForTest(TControl& control, TsCommonData& binding, TMessage& message, 
     return binding.HandleControlMessage(message);
 }
 
-TSkinnedPanel::TSkinnedPanel(TComponent* owner, const std::string& section, TControlKind kind) : TWinControl(owner)
+TSkinnedPanel::TSkinnedPanel(TComponent* owner, const std::string& section, TControlKind kind)
+    : TWinControl(owner)
 {
     SkinData.ControlKind = kind;
     SkinData.SetSkinSection(section);

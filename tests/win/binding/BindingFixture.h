@@ -93,7 +93,8 @@ protected:
     int SectionIndex(const std::string& name) const { return manager->GetSkinIndex(name); }
     TsGeneralData& SectionRecord(const std::string& name);
     // A skinned windowed or windowless control in `parent`, owned by the form.
-    TSkinnedPanel* Panel(TWinControl* parent, const std::string& section, TPlace place, TControlKind kind = 51);
+    TSkinnedPanel* Panel(TWinControl* parent, const std::string& section, TPlace place,
+                         TControlKind kind = 51);
     TSkinnedGraphic* Graphic(TWinControl* parent, const std::string& section, TPlace place,
                              TControlKind kind = 0);
     TPlainPanel* PlainPanel(TWinControl* parent, TPlace place);

@@ -49,9 +49,9 @@ TEST_F(BindingTest, DefaultSectionComesFromTheKindElseFromTheClassName)
         const char* section;
     };
     const Case cases[] = {
-        {161, "GAUGE"},    {93, "BUTTON"},  {94, "BUTTON"},       {10, "EDIT"},   {2, "EDIT"},
-        {13, "COMBOBOX"},  {52, "PANEL_LOW"}, {226, "GROUPBOX"},  {151, "STATUSBAR"},
-        {0, "TBUTTON"},    {9, "TBUTTON"},  {999, "TBUTTON"},     {0x100 + 161, "TBUTTON"},
+        {161, "GAUGE"},   {93, "BUTTON"},    {94, "BUTTON"},           {10, "EDIT"},       {2, "EDIT"},
+        {13, "COMBOBOX"}, {52, "PANEL_LOW"}, {226, "GROUPBOX"},        {151, "STATUSBAR"}, {0, "TBUTTON"},
+        {9, "TBUTTON"},   {999, "TBUTTON"},  {0x100 + 161, "TBUTTON"},
     };
     for (const Case& c : cases) {
         auto* button = new TButton(form);

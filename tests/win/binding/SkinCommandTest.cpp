@@ -156,7 +156,8 @@ TEST_F(SkinCommandTest, EveryBindingSubCommandAnswersAndActs)
              EXPECT_TRUE(SkinEngine.NewSkinBroadcast);
              SkinEngine.NewSkinBroadcast = false;
          }},
-        {"SetSection", SkinMsgSetSection, 0, [&](TsCommonData&) { return reinterpret_cast<LPARAM>(&newSection); },
+        {"SetSection", SkinMsgSetSection, 0,
+         [&](TsCommonData&) { return reinterpret_cast<LPARAM>(&newSection); },
          [&](TsCommonData& b, LRESULT, bool) {
              EXPECT_EQ(b.SkinSection(), "GAUGE");
              EXPECT_EQ(b.SectionIndex, SectionIndex("GAUGE"));
@@ -180,15 +181,16 @@ TEST_F(SkinCommandTest, EveryBindingSubCommandAnswersAndActs)
              return LPARAM(0);
          },
          [](TsCommonData& b, LRESULT, bool) { EXPECT_FALSE(b.BackgroundStale); }},
-        {"GetSectionIndex", SkinMsgGetSectionIndex, 0, [&](TsCommonData&) {
-             return reinterpret_cast<LPARAM>(&sectionRecord); },
+        {"GetSectionIndex", SkinMsgGetSectionIndex, 0,
+         [&](TsCommonData&) { return reinterpret_cast<LPARAM>(&sectionRecord); },
          [&](TsCommonData&, LRESULT, bool) { EXPECT_EQ(sectionRecord, plain); }},
         {"DropCache", SkinMsgDropCache, 0, nullptr,
          [](TsCommonData& b, LRESULT, bool) {
              EXPECT_TRUE(b.CacheBitmap->Empty());
              EXPECT_TRUE(b.BackgroundStale);
          }},
-        {"GetBackground", SkinMsgGetBackground, 0, [&](TsCommonData&) { return reinterpret_cast<LPARAM>(&request); },
+        {"GetBackground", SkinMsgGetBackground, 0,
+         [&](TsCommonData&) { return reinterpret_cast<LPARAM>(&request); },
          [&](TsCommonData&, LRESULT, bool) {
              EXPECT_EQ(request.Kind, bkColor);
              EXPECT_EQ(request.Color, PlainColor);
@@ -204,7 +206,8 @@ TEST_F(SkinCommandTest, EveryBindingSubCommandAnswersAndActs)
          }},
         {"GetBinding", SkinMsgGetBinding, 0, nullptr,
          [](TsCommonData& b, LRESULT r, bool) { EXPECT_EQ(reinterpret_cast<TsCommonData*>(r), &b); }},
-        {"SetPrintTarget", SkinMsgSetPrintTarget, 0, [&](TsCommonData&) { return reinterpret_cast<LPARAM>(screen.Get()); },
+        {"SetPrintTarget", SkinMsgSetPrintTarget, 0,
+         [&](TsCommonData&) { return reinterpret_cast<LPARAM>(screen.Get()); },
          [&](TsCommonData& b, LRESULT, bool) {
              EXPECT_TRUE(b.PaintFlags & pfPrinting);
              EXPECT_EQ(b.PrintTarget, screen.Get());
