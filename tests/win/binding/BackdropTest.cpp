@@ -3,7 +3,6 @@
 #include "BindingFixture.h"
 
 #include "skin/paint/BackdropParentWin32.h"
-#include "win/Handles.h"
 
 namespace pp::test {
 namespace {
@@ -184,30 +183,7 @@ TEST_F(BindingTest, NotReadyParentLeavesTheChildStaleWithNoBackdrop)
     EXPECT_TRUE(child->SkinData.BackgroundStale) << "composed again once the parent is ready";
 }
 
-// A 20 x 20 black bitmap with a memory context on it, for painting answers.
-class TTarget {
-public:
-    TTarget()
-        : bitmap_(20, 20), dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), bitmap_.NativeHandle())
-    {
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x)
-                bitmap_.Pixel32(x, y) = TBGRA{0, 0, 0, 0xFF};
-    }
-    HDC DC() const { return dc_.Get(); }
-    TColor At(int x, int y)
-    {
-        GdiFlush();
-        return PixelAt(bitmap_, x, y);
-    }
-
-private:
-    TBitmap bitmap_;
-    TMemoryDCHandle dc_;
-    TSelectObject selected_;
-};
-
-BackdropRequest PaintNowRequest(const TTarget& target, int offsetX, int offsetY)
+BackdropRequest PaintNowRequest(const TPaintTarget& target, int offsetX, int offsetY)
 {
     BackdropRequest request;
     request.TargetDC = target.DC();
@@ -222,7 +198,7 @@ TEST_F(BindingTest, UnansweredPaintNowRequestHasTheParentPaintItselfIntoTheTarge
     TPlainPanel* parent = PlainPanel(form, {0, 0, 100, 100});
     parent->SetColor(0x00205080);
     ShowForm();
-    TTarget target;
+    TPaintTarget target;
     BackdropRequest request = PaintNowRequest(target, 5, 5);
     RequestParentBackdrop(request, parent, nullptr, true);
     EXPECT_EQ(request.Kind, bkNoAnswer);
@@ -248,7 +224,7 @@ TEST_F(BindingTest, PaintNowAnswersPaintTheColourOrTheCacheIntoTheTarget)
 {
     ShowForm();
     TSkinnedGraphic* opaque = Graphic(form, "BUTTON", {0, 0, 30, 30});
-    TTarget colourTarget;
+    TPaintTarget colourTarget;
     BackdropRequest request = PaintNowRequest(colourTarget, 0, 0);
     request.PaintNow = 1;
     SendSkinCommand(opaque, SkinMsgGetBackground, reinterpret_cast<LPARAM>(&request));
@@ -260,7 +236,7 @@ TEST_F(BindingTest, PaintNowAnswersPaintTheColourOrTheCacheIntoTheTarget)
     gradient->SkinData.ComposeItem(0);
     TBitmap& cache = *gradient->SkinData.CacheBitmap;
     cache.Pixel32(7, 6) = TBGRA{0x11, 0x22, 0x33, 0xFF};
-    TTarget imageTarget;
+    TPaintTarget imageTarget;
     request = PaintNowRequest(imageTarget, 5, 4);
     request.PaintNow = 1;
     SendSkinCommand(gradient, SkinMsgGetBackground, reinterpret_cast<LPARAM>(&request));

@@ -21,23 +21,35 @@ TsGeneralData Section(const std::string& name, TColor color, int transparency = 
     return section;
 }
 
-// A one-frame key-colour border image of 10 x 10 for "PLAIN": grey, with
-// its border widths set apart so that margins can be told apart.
-TsMaskData PlainBorder()
+// A one-frame grey border image without a mask band.
+TsMaskData GreyBorder(const std::string& section, int side, int left, int top, int right, int bottom)
 {
     TsMaskData mask;
-    mask.OwnBitmap = std::make_unique<TBitmap>(10, 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x)
+    mask.OwnBitmap = std::make_unique<TBitmap>(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
             mask.OwnBitmap->Pixel32(x, y) = TBGRA{0x80, 0x80, 0x80, 0xFF};
-    mask.SourceRect = {0, 0, 10, 10};
-    mask.SectionName = "PLAIN";
+    mask.SourceRect = {0, 0, side, side};
+    mask.SectionName = section;
     mask.KeyName = "BORDERSMASK";
     mask.FrameCount = 1;
-    mask.LeftWidth = BorderLeft;
-    mask.TopWidth = BorderTop;
-    mask.RightWidth = BorderRight;
-    mask.BottomWidth = BorderBottom;
+    mask.LeftWidth = left;
+    mask.TopWidth = top;
+    mask.RightWidth = right;
+    mask.BottomWidth = bottom;
+    return mask;
+}
+
+// "PLAIN"'s border: widths set apart so that margins can be told apart.
+TsMaskData PlainBorder() { return GreyBorder("PLAIN", 10, BorderLeft, BorderTop, BorderRight, BorderBottom); }
+
+// "ROUNDED"'s border: the outermost pixel of each corner is key colour
+// with alpha 0, the pixels a corner refresh restores.
+TsMaskData RoundedBorder()
+{
+    TsMaskData mask = GreyBorder("ROUNDED", 6, 2, 2, 2, 2);
+    for (const auto [x, y] : {std::pair{0, 0}, std::pair{5, 0}, std::pair{0, 5}, std::pair{5, 5}})
+        mask.OwnBitmap->Pixel32(x, y) = TBGRA{0xFF, 0x00, 0xFF, 0x00};
     return mask;
 }
 
@@ -64,6 +76,7 @@ TsGeneralDataArray FixtureSections()
     sections.push_back(Section("WEBBUTTON", clWhite));
     sections.push_back(Section("GAUGE", clWhite));
     sections.push_back(Section("BUTTON", clWhite));
+    sections.push_back(Section("ROUNDED", clWhite));
     return sections;
 }
 
@@ -144,6 +157,7 @@ void BindingTest::SetUp()
     ASSERT_EQ(SkinEngine.DefaultManager, manager.get());
     TsLoadedSkin& skin = manager->Skin();
     skin.AddMask(PlainBorder());
+    skin.AddMask(RoundedBorder());
     skin.SetSections(FixtureSections());
     skin.UpdateSectionImageIndexes();
     skin.Colors[scGlobalColor] = GlobalColor;
@@ -194,6 +208,20 @@ void BindingTest::ShowForm()
     form->Show();
     form->Update();
     Application->ProcessMessages();
+}
+
+TPaintTarget::TPaintTarget()
+    : bitmap_(20, 20), dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), bitmap_.NativeHandle())
+{
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            bitmap_.Pixel32(x, y) = TBGRA{0, 0, 0, 0xFF};
+}
+
+TColor TPaintTarget::At(int x, int y)
+{
+    GdiFlush();
+    return PixelAt(bitmap_, x, y);
 }
 
 TColor PixelAt(const TBitmap& bitmap, int x, int y) { return ColorFromPixel(bitmap.Pixel32(x, y)); }

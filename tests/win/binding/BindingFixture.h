@@ -7,6 +7,7 @@
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Form.h"
 #include "toolkit/WinControl.h"
+#include "win/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ struct TPlace {
 // "GRADIENT" (opaque, a gradient over both directions), "CLEAR"
 // (transparency 100), "HALF" (transparency 30, black), "HOTEDIT" (two
 // states with their own colours), "OWNFONT" (opaque, its own font),
-// "WEBBUTTON", "GAUGE" and "BUTTON" (opaque white).
+// "WEBBUTTON", "GAUGE" and "BUTTON" (opaque white), "ROUNDED" (opaque,
+// a grey border whose four outermost corner pixels are transparent key).
 class BindingTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -102,6 +104,21 @@ protected:
 
     std::unique_ptr<TsSkinManager> manager;
     TForm* form = nullptr;
+};
+
+// A 20 x 20 black bitmap with a memory context on it, for what is painted
+// into a device context.
+class TPaintTarget {
+public:
+    TPaintTarget();
+    HDC DC() const { return dc_.Get(); }
+    // After the platform finished drawing.
+    TColor At(int x, int y);
+
+private:
+    TBitmap bitmap_;
+    TMemoryDCHandle dc_;
+    TSelectObject selected_;
 };
 
 // The colour of a cache pixel (red in the low byte).

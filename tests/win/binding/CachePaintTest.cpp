@@ -62,6 +62,27 @@ TEST_F(BindingTest, CopyLeavesOutWindowlessChildren)
     EXPECT_EQ(PixelAt(target, 35, 35), clWhite);
 }
 
+TEST_F(BindingTest, CornerRefreshLetsTheParentsNewColourShowThroughTheBordersKeyCorners)
+{
+    TPlainPanel* parent = PlainPanel(form, {0, 0, 100, 100});
+    parent->SetColor(0x00010101);
+    TSkinnedGraphic* rounded = Graphic(parent, "ROUNDED", {10, 10, 20, 16});
+    ShowForm();
+    rounded->SkinData.ComposeItem(0);
+    const TBitmap& cache = *rounded->SkinData.CacheBitmap;
+    const TColor inside = PixelAt(cache, 1, 1);
+    parent->SetColor(0x00204060);
+
+    TPaintTarget target;
+    CopyCacheToWindow(*rounded, rounded->SkinData, {0, 0, 20, 16}, 0, 0, true, target.DC(), {0, 0, 20, 16});
+    for (const auto [x, y] : {std::pair{0, 0}, std::pair{19, 0}, std::pair{0, 15}, std::pair{19, 15}}) {
+        EXPECT_EQ(PixelAt(cache, x, y), 0x00204060u) << x << "," << y;
+        EXPECT_EQ(target.At(x, y), 0x00204060u) << x << "," << y;
+    }
+    EXPECT_EQ(PixelAt(cache, 1, 1), inside) << "only key pixels change";
+    EXPECT_EQ(PixelAt(cache, 1, 0), 0x00808080u);
+}
+
 TEST_F(BindingTest, PaintingAndSkinChangesKeepHandleCountsFlat)
 {
     TSkinnedPanel* windowed = Panel(form, "PLAIN", {10, 10, 40, 30});

@@ -101,6 +101,23 @@ TEST_F(BindingTest, HidingDropsTheCacheOfTheControlAndItsChildren)
     EXPECT_FALSE(container->SkinData.PaintSuspended);
 }
 
+TEST_F(BindingTest, ResizingAGradientContainerTellsItsChildren)
+{
+    struct Case {
+        const char* section;
+        int notified;
+    };
+    ShowForm();
+    for (const Case& c : {Case{"GRADIENT", 1}, Case{"PLAIN", 0}}) {
+        TSkinnedPanel* container = Panel(form, c.section, {0, 0, 80, 60});
+        TSkinnedGraphic* child = Graphic(container, "CLEAR", {5, 5, 10, 10});
+        container->SetBounds(0, 0, 90, 70);
+        EXPECT_EQ(child->Received.Count(SkinMsgParentChanged), c.notified) << c.section;
+        EXPECT_TRUE(container->SkinData.BackgroundStale);
+        delete container;
+    }
+}
+
 TEST_F(BindingTest, MovingATransparentControlTellsItsChildren)
 {
     ShowForm();

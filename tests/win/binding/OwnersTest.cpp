@@ -12,7 +12,9 @@ namespace {
 class TFakeProvider : public TComponent, public TsBindingFormHost {
 public:
     TFakeProvider(TWinControl& form, bool paintsItself)
-        : TComponent(nullptr), form_(form), paintsItself_(paintsItself) { }
+        : TComponent(nullptr), form_(form), paintsItself_(paintsItself)
+    {
+    }
     TWinControl& HostForm() const override { return form_; }
     bool FormPaintsItself() const override { return paintsItself_; }
 

@@ -302,6 +302,24 @@ TEST_F(SkinCommandTest, QueryTransparencyFollowsTransparentControlsUpToTheirPare
     EXPECT_EQ(QuerySkinCommand(clearOverPlain, SkinMsgQueryTransparency), 0);
 }
 
+TEST_F(SkinCommandTest, ContainersPassTransparencyModeAndRepaintAfterUpdateToTheirChildren)
+{
+    ShowForm();
+    TSkinnedPanel* container = Panel(form, "PLAIN", {0, 0, 80, 60});
+    TSkinnedGraphic* windowless = Graphic(container, "PLAIN", {5, 5, 10, 10});
+    TSkinnedPanel* windowed = Panel(container, "PLAIN", {20, 5, 10, 10});
+    SendSkinCommand(container, SkinMsgTransparencyMode, 1);
+    EXPECT_EQ(windowless->Received.Count(SkinMsgTransparencyMode), 1);
+    EXPECT_EQ(windowed->Received.Count(SkinMsgTransparencyMode), 1);
+
+    SendSkinCommand(container, SkinMsgRepaintAfterUpdate);
+    EXPECT_EQ(windowless->Received.Count(SkinMsgRepaintAfterUpdate), 0) << "nothing was waiting";
+    container->SkinData.PaintSuspended = true;
+    SendSkinCommand(container, SkinMsgRepaintAfterUpdate);
+    EXPECT_EQ(windowless->Received.Count(SkinMsgRepaintAfterUpdate), 1);
+    EXPECT_EQ(windowed->Received.Count(SkinMsgRepaintAfterUpdate), 1);
+}
+
 TEST_F(SkinCommandTest, ResumeSendsUpdateEndedOnlyWhenTheLastSuspensionEnds)
 {
     for (const bool windowed : {true, false}) {
