@@ -313,6 +313,7 @@ TsItemBinding TsCommonData::ItemBinding() const
         binding.CustomColor = ColorToRGB(OwnerColor());
     binding.HueOffset = hueOffset_;
     binding.Saturation = saturation_;
+    binding.ScaledPieces = &scaledPieces_;
     return binding;
 }
 

@@ -14,6 +14,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/ItemBinding.h"
 #include "skin/paint/ItemTextSource.h"
+#include "skin/paint/ScaledPieceCache.h"
 #include "skin/paint/SkinMessages.h"
 #include "toolkit/Control.h"
 
@@ -120,7 +121,8 @@ public:
     // parent that is itself transparent for its children.
     bool IsTransparentForChildren();
 
-    // What item painting reads: skin, indexes, custom colour, colour changes.
+    // What item painting reads: skin, indexes, custom colour, colour changes,
+    // and this control's store of stretched border pieces.
     TsItemBinding ItemBinding() const;
     // What the text painter reads for the owner's text, hot or not.
     TItemTextSource TextSource(bool hot);
@@ -182,6 +184,9 @@ private:
     bool customColor_ = false;
     TsSkinManager* skinManager_ = nullptr;
     TsBindingFormHost* const formHost_;
+    // Stretched border pieces kept between paints of this control; handed
+    // out with ItemBinding, which is const.
+    mutable TScaledPieceCache scaledPieces_;
 };
 
 // The binding of controls: adds the colour changes as published properties.
