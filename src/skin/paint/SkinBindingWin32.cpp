@@ -3,7 +3,7 @@
 #include "skin/paint/SkinBindingWin32.h"
 
 #include "skin/loading/SkinEngineState.h"
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 #include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/ColorOps.h"
