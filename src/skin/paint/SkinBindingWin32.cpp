@@ -80,20 +80,11 @@ bool TsCommonData::OwnerHas(unsigned componentState) const
 
 bool TsCommonData::OwnerBusy() const { return OwnerHas(csLoading | csReading | csDestroying); }
 
-void TsCommonData::SetCustomColor(bool on)
+void TsCommonData::SetColorFlag(bool& flag, bool on)
 {
-    if (on == customColor_)
+    if (on == flag)
         return;
-    customColor_ = on;
-    if (!OwnerHas(csLoading))
-        ApplySkinColors(true);
-}
-
-void TsCommonData::SetCustomFont(bool on)
-{
-    if (on == customFont_)
-        return;
-    customFont_ = on;
+    flag = on;
     if (!OwnerHas(csLoading))
         ApplySkinColors(true);
 }

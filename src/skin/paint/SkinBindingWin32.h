@@ -63,9 +63,9 @@ public:
 
     // Published properties.
     bool CustomColor() const { return customColor_; }
-    void SetCustomColor(bool on);
+    void SetCustomColor(bool on) { SetColorFlag(customColor_, on); }
     bool CustomFont() const { return customFont_; }
-    void SetCustomFont(bool on);
+    void SetCustomFont(bool on) { SetColorFlag(customFont_, on); }
     // The explicit manager, or the process's default one.
     TsSkinManager* SkinManager() const;
     // The default manager is stored as none.
@@ -152,6 +152,8 @@ protected:
     int saturation_ = 0;
 
 private:
+    // Custom colour and custom font: a change re-applies the skin colours.
+    void SetColorFlag(bool& flag, bool on);
     bool OwnerHas(unsigned componentState) const;
     bool OwnerBusy() const; // loading, reading or being destroyed
     void AnnounceSkinState(TsSkinManager* manager);
