@@ -17,7 +17,8 @@ TTextPasses SkinnedTextPasses(const TItemTextSource& source, bool enabled, bool 
     const TsGeneralData& section = source.Skin->Sections()[static_cast<std::size_t>(source.SectionIndex)];
     const TTextColorChange change{source.HueOffset, source.Saturation};
     if (!enabled)
-        return {DisabledTextPass(section.Props[0].FontColor[fcMain], source.Skin->Colors[scGlobalColor], change)};
+        return {
+            DisabledTextPass(section.Props[0].FontColor[fcMain], source.Skin->Colors[scGlobalColor], change)};
     return EnabledTextPasses(section.Props[hot ? 1 : 0].FontColor, true, change);
 }
 
@@ -31,8 +32,8 @@ UINT PassFormat(UINT format, const TTextPass& pass, bool skinnedEnabled)
 
 } // namespace
 
-void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TItemTextSource& source,
-                  UINT format, const TRect& r)
+void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool hot,
+                  const TItemTextSource& source, UINT format, const TRect& r)
 {
     HDC dc = canvas.Handle();
     if (text.empty() || !dc)
@@ -51,8 +52,8 @@ void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool h
         DrawBlockGlow(*source.GlowTarget, section.Props[hot ? 1 : 0], wide, r, format, font->Handle());
     }
     const TTextDrawingScope scope(dc, font->Handle(), &r);
-    const TTextPasses passes =
-        skinned ? SkinnedTextPasses(source, enabled, hot) : PlainTextPasses(font->Color(), enabled);
+    const TTextPasses passes = skinned ? SkinnedTextPasses(source, enabled, hot)
+                                       : PlainTextPasses(font->Color(), enabled);
     for (const TTextPass& pass : passes)
         DrawTextPass(dc, wide, r, PassFormat(format, pass, skinned && enabled), pass);
 }

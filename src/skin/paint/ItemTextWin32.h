@@ -24,7 +24,7 @@ namespace pp {
 //
 // Otherwise the platform's look: enabled text in the canvas font's colour,
 // disabled text embossed in the button highlight and shadow colours.
-void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TItemTextSource& source,
-                  UINT format, const TRect& r);
+void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool hot,
+                  const TItemTextSource& source, UINT format, const TRect& r);
 
 } // namespace pp

@@ -21,8 +21,8 @@ TTextPasses SectionTextPasses(const TsLoadedSkin* skin, int sectionIndex, bool e
 
 } // namespace
 
-void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsLoadedSkin* skin, bool hot,
-                     int sectionIndex, UINT format, const TRect& r)
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsLoadedSkin* skin,
+                     bool hot, int sectionIndex, UINT format, const TRect& r)
 {
     HDC dc = canvas.Handle();
     if (text.empty() || !dc)

@@ -18,7 +18,7 @@ namespace pp {
 // 60 percent of the section's normal colour. Without a skin or a valid
 // section the text is drawn once in the canvas font's colour. The canvas's
 // context is left as it was found.
-void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsLoadedSkin* skin, bool hot,
-                     int sectionIndex, UINT format, const TRect& r);
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsLoadedSkin* skin,
+                     bool hot, int sectionIndex, UINT format, const TRect& r);
 
 } // namespace pp

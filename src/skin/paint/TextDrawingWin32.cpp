@@ -24,8 +24,8 @@ void DrawTextPass(HDC dc, const std::wstring& text, const TRect& r, UINT format,
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &moved, safeFormat);
 }
 
-void DrawBlockGlow(TBitmap& target, const TsGenState& block, const std::wstring& text, const TRect& r, UINT format,
-                   HFONT font)
+void DrawBlockGlow(TBitmap& target, const TsGenState& block, const std::wstring& text, const TRect& r,
+                   UINT format, HFONT font)
 {
     if (block.GlowSize == 0 || text.empty())
         return;
@@ -33,8 +33,8 @@ void DrawBlockGlow(TBitmap& target, const TsGenState& block, const std::wstring&
     // the glow's pixels must not overtake.
     GdiFlush();
     TBitmap mask;
-    DrawTextGlow(target, text, r, mask, block.GlowColor, block.GlowSize, glowLeft | glowTop | glowRight | glowBottom,
-                 format & ~UINT(DT_MODIFYSTRING), font);
+    DrawTextGlow(target, text, r, mask, block.GlowColor, block.GlowSize,
+                 glowLeft | glowTop | glowRight | glowBottom, format & ~UINT(DT_MODIFYSTRING), font);
 }
 
 } // namespace pp

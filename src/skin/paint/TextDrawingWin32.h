@@ -33,7 +33,7 @@ void DrawTextPass(HDC dc, const std::wstring& text, const TRect& r, UINT format,
 // The glow of a section's look (its glow colour and size) on all four sides
 // of the text, drawn into `target` before the text itself; nothing when the
 // look has no glow.
-void DrawBlockGlow(TBitmap& target, const TsGenState& block, const std::wstring& text, const TRect& r, UINT format,
-                   HFONT font);
+void DrawBlockGlow(TBitmap& target, const TsGenState& block, const std::wstring& text, const TRect& r,
+                   UINT format, HFONT font);
 
 } // namespace pp

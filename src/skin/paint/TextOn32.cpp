@@ -7,7 +7,10 @@ namespace {
 
 // White where the platform drew nothing: it clears the alpha byte of what
 // it draws on, or leaves the 255 the scratch was filled with.
-bool IsUntouchedWhite(TBGRA p) { return p.B == 0xFF && p.G == 0xFF && p.R == 0xFF && (p.A == 0 || p.A == 0xFF); }
+bool IsUntouchedWhite(TBGRA p)
+{
+    return p.B == 0xFF && p.G == 0xFF && p.R == 0xFF && (p.A == 0 || p.A == 0xFF);
+}
 
 // With m at most 255 the sum color * 256 + (target - color) * m is at least
 // color, never negative: the shift is a plain division rounding down.

@@ -9,7 +9,8 @@
 namespace pp {
 namespace {
 
-TTextPasses TextOn32Passes(const TsLoadedSkin* skin, int sectionIndex, bool contour, bool hot, TColor fontColor)
+TTextPasses TextOn32Passes(const TsLoadedSkin* skin, int sectionIndex, bool contour, bool hot,
+                           TColor fontColor)
 {
     if (!skin || !skin->IsValidSkinIndex(sectionIndex))
         return {{ColorToRGB(fontColor), 0, 0, false}};
@@ -20,8 +21,8 @@ TTextPasses TextOn32Passes(const TsLoadedSkin* skin, int sectionIndex, bool cont
 
 // One pass drawn black on white into the scratch, which covers `visible`
 // of the target; `r` is where the text is laid out.
-void DrawPassOnScratch(TBitmap& scratch, HDC dc, const std::wstring& text, const TRect& r, const TRect& visible,
-                       UINT format, const TTextPass& pass)
+void DrawPassOnScratch(TBitmap& scratch, HDC dc, const std::wstring& text, const TRect& r,
+                       const TRect& visible, UINT format, const TTextPass& pass)
 {
     scratch.Fill(TBGRA{0xFF, 0xFF, 0xFF, 0xFF});
     DrawTextPass(dc, text, r.Offset(-visible.Left, -visible.Top), format, {clBlack, pass.DX, pass.DY, false});

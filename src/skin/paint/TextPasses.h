@@ -38,7 +38,8 @@ TColor ChangedTextColor(TColor color, const TTextColorChange& change);
 // Enabled text in a section's colours: with `withContour`, the left, top,
 // right and bottom contours moved by (-1, 0), (0, -1), (+1, 0), (0, +1),
 // each skipped when its colour is -1; then the font colour in place.
-TTextPasses EnabledTextPasses(const TsFontColors& colors, bool withContour, const TTextColorChange& change = {});
+TTextPasses EnabledTextPasses(const TsFontColors& colors, bool withContour,
+                              const TTextColorChange& change = {});
 
 // Disabled text in a section's colours: drawn once in 40 percent of the
 // normal font colour and 60 percent of the background behind it.

@@ -22,12 +22,21 @@ TEST(EnabledTextPasses, ContoursLeftTopRightBottomThenTheTextSkippingNone)
         bool WithContour;
         TTextPasses Expected;
     } cases[] = {
-        {"top has none", Colors(Left, NoContourColor, Right, Bottom), true,
+        {"top has none",
+         Colors(Left, NoContourColor, Right, Bottom),
+         true,
          {{Left, -1, 0, true}, {Right, 1, 0, true}, {Bottom, 0, 1, true}, {Main, 0, 0, false}}},
-        {"all four", Colors(Left, 0x010203, Right, Bottom), true,
-         {{Left, -1, 0, true}, {0x010203, 0, -1, true}, {Right, 1, 0, true}, {Bottom, 0, 1, true},
+        {"all four",
+         Colors(Left, 0x010203, Right, Bottom),
+         true,
+         {{Left, -1, 0, true},
+          {0x010203, 0, -1, true},
+          {Right, 1, 0, true},
+          {Bottom, 0, 1, true},
           {Main, 0, 0, false}}},
-        {"no contour colours", Colors(NoContourColor, NoContourColor, NoContourColor, NoContourColor), true,
+        {"no contour colours",
+         Colors(NoContourColor, NoContourColor, NoContourColor, NoContourColor),
+         true,
          {{Main, 0, 0, false}}},
         {"contours not asked for", Colors(Left, Left, Left, Left), false, {{Main, 0, 0, false}}},
     };
@@ -40,8 +49,8 @@ TEST(EnabledTextPasses, EveryColourTakesTheHueAndSaturationChange)
     // Red turned by 120 degrees is green; saturation -100 then pulls green
     // (0, 255, 0) to its mean 85 on every channel. The font colour (51, 34,
     // 17) has hue 30, turned to 150: (17, 51, 34), whose mean is 34.
-    const TTextPasses passes = EnabledTextPasses(Colors(Left, NoContourColor, NoContourColor, NoContourColor), true,
-                                                 {120, -100});
+    const TTextPasses passes = EnabledTextPasses(Colors(Left, NoContourColor, NoContourColor, NoContourColor),
+                                                 true, {120, -100});
     const TTextPasses expected = {{0x555555, -1, 0, true}, {0x222222, 0, 0, false}};
     EXPECT_EQ(passes, expected);
     EXPECT_EQ(ChangedTextColor(MakeColor(255, 0, 0), {120, 0}), MakeColor(0, 255, 0));
