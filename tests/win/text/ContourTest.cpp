@@ -56,7 +56,8 @@ TBitmap SectionText(const TsLoadedSkin& skin, bool hot)
 TBitmap ItemText(const TsLoadedSkin& skin, bool hot)
 {
     const TItemTextSource source{&skin, 0};
-    return PaintedOnBlank([&](TCanvas& c) { DrawItemText(c, SampleText, true, hot, source, TextFormat, TextRect); });
+    return PaintedOnBlank(
+        [&](TCanvas& c) { DrawItemText(c, SampleText, true, hot, source, TextFormat, TextRect); });
 }
 
 TBitmap TextOn32(const TsLoadedSkin& skin, bool hot)
@@ -84,9 +85,10 @@ TEST(TextContours, EachSideLandsOnePixelBeyondTheGlyphsUnderTheText)
     for (const auto& painter : Painters)
         for (const bool hot : {false, true})
             for (const TSide& side : Sides) {
-                const std::string what = std::string(painter.Name) + (hot ? " hot, " : " normal, ") + side.Name;
-                const int contourPixels =
-                    ExpectDrawnWithContour(painter.Paint(ContourSkin(hot, side), hot), side, what);
+                const std::string what = std::string(painter.Name) + (hot ? " hot, " : " normal, ") +
+                                         side.Name;
+                const int contourPixels = ExpectDrawnWithContour(painter.Paint(ContourSkin(hot, side), hot),
+                                                                 side, what);
                 // "HOW" in a bold 16-pixel font has far more edge pixels.
                 EXPECT_GT(contourPixels, 20) << what;
             }
@@ -97,7 +99,7 @@ TEST(TextContours, SidesOfMinusOneDrawNothing)
     for (const auto& painter : Painters)
         for (const bool hot : {false, true})
             ExpectDrawnWithContour(painter.Paint(ContourSkin(hot, std::nullopt), hot), std::nullopt,
-                                          std::string(painter.Name) + (hot ? " hot" : " normal"));
+                                   std::string(painter.Name) + (hot ? " hot" : " normal"));
 }
 
 TEST(TextContours, DrawTextOn32DrawsThemOnlyWhenAsked)

@@ -43,8 +43,9 @@ TEST(DisabledText, OnceInFortyPercentFontColourOverWhatLiesBehind)
         TColor Expected;
     } cases[] = {
         // 0.4 * (0, 100, 200) + 0.6 * (250, 0, 50) = (150, 40, 110).
-        {"section text over the section colour",
-         PaintedOnBlank([&](TCanvas& c) { DrawSectionText(c, SampleText, false, &skin, true, 0, TextFormat, TextRect); }),
+        {"section text over the section colour", PaintedOnBlank([&](TCanvas& c) {
+             DrawSectionText(c, SampleText, false, &skin, true, 0, TextFormat, TextRect);
+         }),
          MakeColor(150, 40, 110)},
         // 0.4 * (0, 100, 200) + 0.6 * (100, 200, 0) = (60, 160, 80).
         {"control text over the global colour", itemText(0, 0), MakeColor(60, 160, 80)},
@@ -71,9 +72,11 @@ TEST(DisabledText, UnskinnedOrCustomFontIsEmbossedHighlightBelowRightShadowInPla
         TItemTextSource Source;
     } cases[] = {{"not skinned", {}}, {"skinned, custom font", customFont}, {"invalid section", {&skin, 3}}};
     for (const TCase& c : cases) {
-        const TBitmap drawing = PaintedOnBlank(
-            [&](TCanvas& canvas) { DrawItemText(canvas, SampleText, false, false, c.Source, TextFormat, TextRect); });
-        EXPECT_GT(ExpectDrawnAsPlainText(drawing, shadow, TShiftedInk{1, 1, highlight}, c.Name), 20) << c.Name;
+        const TBitmap drawing = PaintedOnBlank([&](TCanvas& canvas) {
+            DrawItemText(canvas, SampleText, false, false, c.Source, TextFormat, TextRect);
+        });
+        EXPECT_GT(ExpectDrawnAsPlainText(drawing, shadow, TShiftedInk{1, 1, highlight}, c.Name), 20)
+            << c.Name;
     }
 }
 

@@ -49,8 +49,9 @@ TEST(ItemText, GlowOfTheLookInUseGoesIntoTheGlowTargetFirst)
         TBitmap glow = BlankBitmap();
         TItemTextSource source{c.Skin, 0};
         source.GlowTarget = c.WithTarget ? &glow : nullptr;
-        const TBitmap text = PaintedOnBlank(
-            [&](TCanvas& canvas) { DrawItemText(canvas, SampleText, true, c.Hot, source, TextFormat, TextRect); });
+        const TBitmap text = PaintedOnBlank([&](TCanvas& canvas) {
+            DrawItemText(canvas, SampleText, true, c.Hot, source, TextFormat, TextRect);
+        });
         ExpectDrawnAsPlainText(text, c.Skin ? Ink : clBlack, std::nullopt, c.Name);
         if (!c.Glows) {
             EXPECT_EQ(ChangedPixels(glow), 0) << c.Name;

@@ -65,8 +65,8 @@ int ExpectDrawnAsPlainText(const TBitmap& drawing, TColor ink, const std::option
     for (int y = 0; y < drawing.Height(); ++y)
         for (int x = 0; x < drawing.Width(); ++x) {
             const TCoverage here = CoverageAt(plain, x, y, ink);
-            const TCoverage behind =
-                shifted ? CoverageAt(plain, x - shifted->DX, y - shifted->DY, ink) : TCoverage::None;
+            const TCoverage behind = shifted ? CoverageAt(plain, x - shifted->DX, y - shifted->DY, ink)
+                                             : TCoverage::None;
             std::optional<TColor> expected;
             if (here == TCoverage::Full)
                 expected = ink, ++fullPixels;
