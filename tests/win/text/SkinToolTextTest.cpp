@@ -82,12 +82,12 @@ protected:
     DWORD Render(const std::string& args)
     {
         const std::wstring tool = WideFromUtf8(std::string(PP_BINARY_DIR) + "/tools/skintool/skintool.exe");
-        std::wstring command = L"skintool.exe render \"" + WideFromUtf8(Path("Fixture")) + L"\" BUTTON 80x30 " +
-                               WideFromUtf8(args) + L" --backdrop 204060";
+        std::wstring command = L"skintool.exe render \"" + WideFromUtf8(Path("Fixture")) +
+                               L"\" BUTTON 80x30 " + WideFromUtf8(args) + L" --backdrop 204060";
         STARTUPINFOW startup{sizeof(startup)};
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(tool.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &process))
+        if (!CreateProcessW(tool.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process))
             return 0xFFFFFFFF;
         WaitForSingleObject(process.hProcess, 60000);
         DWORD code = 0xFFFFFFFE;

@@ -54,7 +54,8 @@ TEST(TextPainters, GiveBackEveryHandleTheyMake)
             }
     const TLiveCounts after = LiveCounts();
     for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(after[i], before[i]) << "live " << HandleKindName(static_cast<THandleKind>(i)) << " handles";
+        EXPECT_EQ(after[i], before[i])
+            << "live " << HandleKindName(static_cast<THandleKind>(i)) << " handles";
 }
 
 } // namespace

@@ -28,7 +28,8 @@ unsigned ByteSum(const TBitmap& b)
 
 TEST(TextOn32, TextPixelsBecomeOpaqueAndAllOthersKeepTheirAlpha)
 {
-    const TsLoadedSkin skin = SkinWith(LabelSection({0, {Ink, NoContourColor, NoContourColor, NoContourColor, NoContourColor}}, {}));
+    const TsLoadedSkin skin = SkinWith(
+        LabelSection({0, {Ink, NoContourColor, NoContourColor, NoContourColor, NoContourColor}}, {}));
     struct TCase {
         const char* Name;
         const TsLoadedSkin* Skin;
@@ -39,7 +40,8 @@ TEST(TextOn32, TextPixelsBecomeOpaqueAndAllOthersKeepTheirAlpha)
     } cases[] = {
         {"section colour", &skin, 0, clBlack, Ink, TextRect},
         {"no skin: the font's colour", nullptr, 0, Ink, Ink, TextRect},
-        {"invalid section: the font's colour", &skin, 5, MakeColor(9, 99, 199), MakeColor(9, 99, 199), TextRect},
+        {"invalid section: the font's colour", &skin, 5, MakeColor(9, 99, 199), MakeColor(9, 99, 199),
+         TextRect},
         // Half the rectangle lies left of the bitmap: the text is laid out
         // in all of it and shows where it falls on the bitmap.
         {"rectangle reaching past the left edge", &skin, 0, clBlack, Ink, {-40, 6, 40, 34}},
@@ -67,7 +69,9 @@ TEST(TextOn32, NothingIsDrawnForNoTextOtherFormatsOrRectanglesOffTheBitmap)
     const TBitmap blank = BlankBitmap(HalfAlpha);
     TFont font;
     UseTestFont(font);
-    const auto unchanged = [&](const TBitmap& b) { return std::memcmp(b.ScanLine(0), blank.ScanLine(0), blank.Stride() * BitmapHeight) == 0; };
+    const auto unchanged = [&](const TBitmap& b) {
+        return std::memcmp(b.ScanLine(0), blank.ScanLine(0), blank.Stride() * BitmapHeight) == 0;
+    };
 
     TBitmap bitmap = BlankBitmap(HalfAlpha);
     DrawTextOn32(bitmap, font, "", true, nullptr, false, 0, TextFormat, TextRect);
