@@ -33,7 +33,10 @@ THintWindowFactory FactoryForStyle(THintStyle style)
     }
 }
 
-bool StyleServesHints(THintStyle style) { return style != THintStyle::hsStandard && style != THintStyle::hsNone; }
+bool StyleServesHints(THintStyle style)
+{
+    return style != THintStyle::hsStandard && style != THintStyle::hsNone;
+}
 
 } // namespace
 
@@ -144,9 +147,6 @@ void TsHintManager::ShowHintHook(std::string& hintText, bool& canShow, THintInfo
     hintPosition_ = info.HintPos;
 }
 
-std::optional<TPoint> TsHintManager::TakeHintPosition()
-{
-    return std::exchange(hintPosition_, std::nullopt);
-}
+std::optional<TPoint> TsHintManager::TakeHintPosition() { return std::exchange(hintPosition_, std::nullopt); }
 
 } // namespace pp

@@ -47,8 +47,7 @@ TRect TsCustomHintWindow::CalcHintRect(int maxWidth, const std::string& text)
     TCanvas canvas(dc.Get());
     canvas.Font.Assign(kind.Font);
     TRect measured{0, 0, kind.MaxWidth, 0};
-    canvas.DrawText(text, measured,
-                    DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_VCENTER | DT_CENTER);
+    canvas.DrawText(text, measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_VCENTER | DT_CENTER);
     const THintSize size = HintWindowSize(TSize{measured.Width(), measured.Height()}, kind);
     extra_ = size.Extra;
     return {0, 0, size.Size.Width, size.Size.Height};
@@ -64,8 +63,8 @@ void TsCustomHintWindow::ActivateHint(const TRect& rect, const std::string& text
     SetWindowTextW(window, WideFromUtf8(text).c_str());
     const TPoint anchor = HintAnchor(*manager);
     const TsHintKind& kind = manager->HintKind();
-    const THintPlacement placed =
-        PlaceHint(TSize{rect.Width(), rect.Height()}, anchor, MonitorAround(anchor), kind.Style, manager->DefaultMousePos);
+    const THintPlacement placed = PlaceHint(TSize{rect.Width(), rect.Height()}, anchor, MonitorAround(anchor),
+                                            kind.Style, manager->DefaultMousePos);
     tail_ = placed.Tail;
     ComposeImages(*manager, {placed.Rect.Width(), placed.Rect.Height()});
     Present(*manager, placed.Rect);
@@ -99,8 +98,8 @@ void TsCustomHintWindow::DrawHintText(TsHintManager& manager, TBitmap& body)
     const TRect bodyRect = HintBodyRect(body.Size(), kind, tail_);
     const int dx = kind.MarginH + kind.BevelWidth + extra_.Width / 2;
     const int dy = kind.MarginV + kind.BevelWidth + extra_.Height / 2;
-    DrawTextOn32(body, kind.Font, text_, false, nullptr, false, -1,
-                 DT_CENTER | DT_WORDBREAK | DT_NOPREFIX, bodyRect.Inflate(-dx, -dy));
+    DrawTextOn32(body, kind.Font, text_, false, nullptr, false, -1, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX,
+                 bodyRect.Inflate(-dx, -dy));
 }
 
 void TsCustomHintWindow::Present(TsHintManager& manager, const TRect& rect)

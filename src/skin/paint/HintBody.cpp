@@ -2,11 +2,11 @@
 
 #include "skin/paint/HintShadow.h"
 #include "skin/paint/HintShape.h"
+#include "skin/paint/TileImage.h"
 #include "skin/pixels/Blend.h"
 #include "skin/pixels/Fills.h"
 #include "skin/pixels/Gradient.h"
 #include "skin/pixels/PixelMath.h"
-#include "skin/paint/TileImage.h"
 
 #include <exception>
 
@@ -36,7 +36,10 @@ void PaintGradientOrColor(TBitmap& target, const TsGradArray& gradient, TColor c
         DrawGradientFill(target, target.Bounds(), gradient);
 }
 
-bool SameSize(const TBitmap& a, const TBitmap& b) { return a.Width() == b.Width() && a.Height() == b.Height(); }
+bool SameSize(const TBitmap& a, const TBitmap& b)
+{
+    return a.Width() == b.Width() && a.Height() == b.Height();
+}
 
 bool HasTexture(const THintLook& look, const TBitmap* texture)
 {
@@ -108,7 +111,8 @@ namespace {
 
 void Resize(TBitmap& image, TSize size)
 {
-    if (image.Width() != size.Width || image.Height() != size.Height || image.Format() != TPixelFormat::pf32bit)
+    if (image.Width() != size.Width || image.Height() != size.Height ||
+        image.Format() != TPixelFormat::pf32bit)
         image = TBitmap(size.Width, size.Height);
 }
 

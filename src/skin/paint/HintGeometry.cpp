@@ -103,10 +103,7 @@ TPoint HintTailTip(TSize window, THintTail tail)
     return {IsLeftTail(tail) ? 3 : window.Width - 3, IsTopTail(tail) ? 3 : window.Height - 3};
 }
 
-int HintOpacity(int transparency)
-{
-    return RoundHalfEven((100 - std::clamp(transparency, 0, 100)) * 2.55);
-}
+int HintOpacity(int transparency) { return RoundHalfEven((100 - std::clamp(transparency, 0, 100)) * 2.55); }
 
 int HintFadeOpacity(int frame, int opacity)
 {

@@ -47,7 +47,8 @@ void FillTriangle(TBitmap& bitmap, TPoint a, TPoint b, TPoint c, TBGRA color)
         TBGRA* row = bitmap.Row32(y);
         for (int x = clip.Left; x < clip.Right; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            const double e1 = EdgeSide(a, b, px, py), e2 = EdgeSide(b, c, px, py), e3 = EdgeSide(c, a, px, py);
+            const double e1 = EdgeSide(a, b, px, py), e2 = EdgeSide(b, c, px, py),
+                         e3 = EdgeSide(c, a, px, py);
             const bool inside = clockwise ? (e1 >= 0 && e2 >= 0 && e3 >= 0) : (e1 <= 0 && e2 <= 0 && e3 <= 0);
             if (inside)
                 row[x] = color;
@@ -61,16 +62,12 @@ void PaintHintShape(TBitmap& bitmap, const THintShape& shape, TBGRA color)
     if (outline.IsEmpty())
         return;
     switch (shape.Style) {
-    case THintStyle::hsComics:
-        FillRoundRect(bitmap, outline, shape.Radius, shape.Radius, color);
-        break;
+    case THintStyle::hsComics: FillRoundRect(bitmap, outline, shape.Radius, shape.Radius, color); break;
     case THintStyle::hsEllipse:
     case THintStyle::hsBalloon:
         FillRoundRect(bitmap, outline, outline.Width(), outline.Height(), color);
         break;
-    default:
-        FillRoundRect(bitmap, shape.Body, 0, 0, color);
-        return;
+    default: FillRoundRect(bitmap, shape.Body, 0, 0, color); return;
     }
     if (shape.Style == THintStyle::hsBalloon) {
         PaintBalloonTail(bitmap, shape, color);
@@ -84,18 +81,15 @@ void PaintHintShape(TBitmap& bitmap, const THintShape& shape, TBGRA color)
 THintShape HintWindowShape(TSize window, const THintLook& look, THintTail tail)
 {
     const TRect body = HintBodyRect(window, look, tail);
-    return {look.Style,
-            body,
-            look.Radius,
-            HintTailTip(window, tail),
-            (body.Left + body.Right) / 2,
+    return {look.Style,      body, look.Radius, HintTailTip(window, tail), (body.Left + body.Right) / 2,
             body.Width() / 8};
 }
 
 void PaintHintMask(TBitmap& mask, const THintLook& look, THintTail tail, std::uint8_t shapeGrey)
 {
     FillRoundRect(mask, mask.Bounds(), 0, 0, TBGRA{255, 255, 255, 255});
-    PaintHintShape(mask, HintWindowShape(mask.Size(), look, tail), TBGRA{shapeGrey, shapeGrey, shapeGrey, 255});
+    PaintHintShape(mask, HintWindowShape(mask.Size(), look, tail),
+                   TBGRA{shapeGrey, shapeGrey, shapeGrey, 255});
 }
 
 } // namespace pp

@@ -138,7 +138,8 @@ bool PrintHintTextSize(const std::wstring& text, int width)
 int Usage()
 {
     std::fputs(
-        "usage: e2e_probe wait-window|wait-class|wait-gone|wait-hint|click|hover|text|close|close-class|rect|\n"
+        "usage: e2e_probe "
+        "wait-window|wait-class|wait-gone|wait-hint|click|hover|text|close|close-class|rect|\n"
         "pixels|hint-text-size ...\n",
         stderr);
     return 2;

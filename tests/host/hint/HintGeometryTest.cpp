@@ -55,22 +55,54 @@ TEST(PlaceHint, KeepsTheHintOnTheMonitorAndTurnsTheTail)
         TRect Expected;
         THintTail Tail;
     } cases[] = {
-        {"room everywhere", {100, 100}, THintStyle::hsComics, THintMousePos::mpLeftTop, {100, 100, 189, 160},
+        {"room everywhere",
+         {100, 100},
+         THintStyle::hsComics,
+         THintMousePos::mpLeftTop,
+         {100, 100, 189, 160},
          THintTail::TopLeft},
-        {"bottom edge, shaped: above the anchor", {100, 740}, THintStyle::hsComics, THintMousePos::mpLeftTop,
-         {100, 680, 189, 740}, THintTail::BottomLeft},
-        {"bottom edge, plain: against the edge", {100, 740}, THintStyle::hsSimply, THintMousePos::mpLeftTop,
-         {100, 708, 189, 768}, THintTail::BottomLeft},
-        {"right edge, shaped: left of the anchor", {1000, 100}, THintStyle::hsComics,
-         THintMousePos::mpLeftTop, {911, 100, 1000, 160}, THintTail::TopRight},
-        {"right edge, plain: against the edge", {1000, 100}, THintStyle::hsSimply, THintMousePos::mpLeftTop,
-         {935, 100, 1024, 160}, THintTail::TopRight},
-        {"corner: above, then against the right edge", {1000, 740}, THintStyle::hsComics,
-         THintMousePos::mpLeftTop, {935, 680, 1024, 740}, THintTail::BottomRight},
-        {"off the top left", {-50, -30}, THintStyle::hsEllipse, THintMousePos::mpLeftTop, {0, 0, 89, 60},
+        {"bottom edge, shaped: above the anchor",
+         {100, 740},
+         THintStyle::hsComics,
+         THintMousePos::mpLeftTop,
+         {100, 680, 189, 740},
+         THintTail::BottomLeft},
+        {"bottom edge, plain: against the edge",
+         {100, 740},
+         THintStyle::hsSimply,
+         THintMousePos::mpLeftTop,
+         {100, 708, 189, 768},
+         THintTail::BottomLeft},
+        {"right edge, shaped: left of the anchor",
+         {1000, 100},
+         THintStyle::hsComics,
+         THintMousePos::mpLeftTop,
+         {911, 100, 1000, 160},
+         THintTail::TopRight},
+        {"right edge, plain: against the edge",
+         {1000, 100},
+         THintStyle::hsSimply,
+         THintMousePos::mpLeftTop,
+         {935, 100, 1024, 160},
+         THintTail::TopRight},
+        {"corner: above, then against the right edge",
+         {1000, 740},
+         THintStyle::hsComics,
+         THintMousePos::mpLeftTop,
+         {935, 680, 1024, 740},
+         THintTail::BottomRight},
+        {"off the top left",
+         {-50, -30},
+         THintStyle::hsEllipse,
+         THintMousePos::mpLeftTop,
+         {0, 0, 89, 60},
          THintTail::TopLeft},
-        {"bottom-right corner at the mouse", {500, 400}, THintStyle::hsComics, THintMousePos::mpRightBottom,
-         {411, 340, 500, 400}, THintTail::BottomRight},
+        {"bottom-right corner at the mouse",
+         {500, 400},
+         THintStyle::hsComics,
+         THintMousePos::mpRightBottom,
+         {411, 340, 500, 400},
+         THintTail::BottomRight},
     };
     for (const Case& c : cases) {
         const THintPlacement placed = PlaceHint(size, c.Anchor, monitor, c.Style, c.Corner);
@@ -82,8 +114,8 @@ TEST(PlaceHint, KeepsTheHintOnTheMonitorAndTurnsTheTail)
 TEST(PlaceHint, MonitorAwayFromTheOrigin)
 {
     // A second monitor left of the first: its edges, not the first's, count.
-    const THintPlacement placed =
-        PlaceHint({89, 60}, {-20, 1000}, {-1280, 0, 0, 1024}, THintStyle::hsComics, THintMousePos::mpLeftTop);
+    const THintPlacement placed = PlaceHint({89, 60}, {-20, 1000}, {-1280, 0, 0, 1024}, THintStyle::hsComics,
+                                            THintMousePos::mpLeftTop);
     EXPECT_EQ(placed.Rect, (TRect{-89, 940, 0, 1000}));
     EXPECT_EQ(placed.Tail, THintTail::BottomRight);
 }

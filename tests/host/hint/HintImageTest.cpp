@@ -18,7 +18,7 @@ THintLook FixtureLook()
     look.Radius = 0;
     look.ExOffset = 10;
     look.BevelWidth = 1;
-    look.Color = 0x0000FF;                    // red: never seen under a gradient share of 100
+    look.Color = 0x0000FF;                     // red: never seen under a gradient share of 100
     look.GradientData = "65280;65280;100;0;0"; // green all the way
     look.GradientPercent = 100;
     look.ColorBorderTop = 0x000080;
