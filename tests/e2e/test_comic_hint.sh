@@ -23,8 +23,22 @@ read -r text_width text_height <<<"$(probe hint-text-size "$HINT_TEXT" 180)"
 # Let the fade-in finish, then look at it.
 sleep 0.6
 e2e_screenshot comic-hint
-# The body's gradient starts at 0xFFB424 at the top of the body: a blue-ish
-# opaque body shows at the hint's middle on screen.
+# Without a compositing manager the screen shows the opaque body as it is:
+# the body's gradient runs from light blue to white, so on the body's
+# middle row, just inside its outline, blue leads red; the black text
+# darkens some pixels in the middle of the body.
+body_top=24
+body_bottom=$((bottom - top - 7))
+middle=$(((body_top + body_bottom) / 2))
+edge=$(probe pixels "$HINT_TEXT" 3 "$middle" 1 1) || fail "cannot read the hint's pixels"
+red=$((16#${edge:0:2})) blue=$((16#${edge:4:2}))
+[ $((blue - red)) -gt 40 ] || fail "body pixel $edge is not the gradient's blue"
+text_dark=0
+while read -r pixel; do
+  [ $((16#${pixel:0:2})) -lt 96 ] && [ $((16#${pixel:4:2})) -lt 128 ] && text_dark=$((text_dark + 1))
+done < <(probe pixels "$HINT_TEXT" 16 $((body_top + 8)) $((right - left - 39)) $((body_bottom - body_top - 16)) |
+  fold -w 6)
+[ "$text_dark" -gt 20 ] || fail "no text on the body ($text_dark dark pixels)"
 after=$(e2e_trace_lines)
 awk -v from="$before" -v to="$after" 'NR > from && NR <= to && $2 == "W" {
     if (last && $1 - last > 50000) { print "gap " ($1 - last) " us at line " NR; bad = 1 }
