@@ -1,5 +1,6 @@
 #include "skin/forms/sHintWindows.h"
 
+#include "skin/forms/SkinnedHint.h"
 #include "skin/forms/sHintManager.h"
 #include "skin/paint/BackdropRequest.h"
 #include "skin/paint/HintShape.h"
@@ -42,6 +43,11 @@ TRect TsCustomHintWindow::CalcHintRect(int maxWidth, const std::string& text)
     TsHintManager* manager = TsHintManager::Serving();
     if (!manager)
         return THintWindow::CalcHintRect(maxWidth, text);
+    extra_ = {};
+    if (const auto section = SkinnedHintSection(*manager)) {
+        const TSize size = SkinnedHintSize(*section, text);
+        return {0, 0, size.Width, size.Height};
+    }
     const TsHintKind& kind = manager->HintKind();
     TMemoryDCHandle dc(CreateCompatibleDC(nullptr));
     TCanvas canvas(dc.Get());
@@ -87,9 +93,24 @@ TPoint TsSimplyHintWindow::HintAnchor(TsHintManager& manager)
 
 void TsCustomHintWindow::ComposeImages(TsHintManager& manager, TSize size)
 {
+    const auto section = SkinnedHintSection(manager);
+    UsePlatformShadow(section && section->HasBorderImage && !section->FullyTransparent);
+    if (section) {
+        BuildSkinnedHintImages(images_, size, *section, text_);
+        return;
+    }
     TsHintKind& kind = manager.HintKind();
     const TBitmap* texture = kind.Texture.Empty() ? nullptr : &kind.Texture;
     BuildHintImages(images_, size, kind, tail_, texture, [&](TBitmap& body) { DrawHintText(manager, body); });
+}
+
+void TsCustomHintWindow::UsePlatformShadow(bool use)
+{
+    HWND window = Handle();
+    const ULONG_PTR style = GetClassLongPtrW(window, GCL_STYLE);
+    const ULONG_PTR wanted = use ? (style | CS_DROPSHADOW) : (style & ~ULONG_PTR(CS_DROPSHADOW));
+    if (wanted != style)
+        SetClassLongPtrW(window, GCL_STYLE, static_cast<LONG_PTR>(wanted));
 }
 
 void TsCustomHintWindow::DrawHintText(TsHintManager& manager, TBitmap& body)

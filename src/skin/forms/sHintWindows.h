@@ -36,6 +36,9 @@ protected:
 private:
     void ComposeImages(TsHintManager& manager, TSize size);
     void DrawHintText(TsHintManager& manager, TBitmap& body);
+    // The platform's drop shadow is for skinned hints with a border image;
+    // the own style draws its own.
+    void UsePlatformShadow(bool use);
     void Present(TsHintManager& manager, const TRect& rect);
 
     THintImages images_;

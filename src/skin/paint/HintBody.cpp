@@ -92,6 +92,16 @@ void OutlineHintBody(TBitmap& body, const TBitmap& mask, TColor top, TColor bott
         }
 }
 
+void MaskWithoutKeyColor(TBitmap& mask, const TBitmap& body)
+{
+    if (!Is32Bit(mask) || !SameSize(mask, body))
+        return;
+    const TBGRA white{255, 255, 255, 255}, black{0, 0, 0, 255};
+    for (int y = 0; y < mask.Height(); ++y)
+        for (int x = 0; x < mask.Width(); ++x)
+            mask.Pixel32(x, y) = IsKeyPixel(body.Pixel32(x, y)) ? white : black;
+}
+
 void ComposeHintLayers(TBitmap& layered, const TBitmap& body, const TBitmap& mask, const TBitmap& work)
 {
     const TSize size = layered.Size();

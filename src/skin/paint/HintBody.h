@@ -25,6 +25,10 @@ void OutlineHintBody(TBitmap& body, const TBitmap& mask, TColor top, TColor bott
 // All three images must have the size of `layered`.
 void ComposeHintLayers(TBitmap& layered, const TBitmap& body, const TBitmap& mask, const TBitmap& work);
 
+// Skinned mode: the shape is the painted section without its key-coloured
+// (0xFF00FF) pixels; white there, black elsewhere.
+void MaskWithoutKeyColor(TBitmap& mask, const TBitmap& body);
+
 // The images one hint is drawn from, all of the window's size.
 struct THintImages {
     TBitmap Body;    // fill, text and outline

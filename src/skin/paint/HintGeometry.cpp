@@ -51,6 +51,12 @@ THintSize HintWindowSize(TSize text, const THintLook& look)
     return {size, extra};
 }
 
+TSize SkinnedHintWindowSize(TSize text, const THintBorders& borders)
+{
+    return {text.Width + borders.Left + borders.Right + 2 * SkinnedHintAir,
+            text.Height + borders.Top + borders.Bottom + 2 * SkinnedHintAir};
+}
+
 THintPlacement PlaceHint(TSize size, TPoint anchor, const TRect& monitor, THintStyle style,
                          THintMousePos corner)
 {

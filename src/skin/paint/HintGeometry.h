@@ -26,6 +26,15 @@ struct THintSize {
 // margins and outline, the shadow, the tail band and the elliptic extra.
 THintSize HintWindowSize(TSize text, const THintLook& look);
 
+// The widths of a skin section's border image on each side.
+struct THintBorders {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+// The skinned window's size: the text inside the borders and 4 pixels of air
+// on every side; no shadow, no tail band.
+inline constexpr int SkinnedHintAir = 4;
+TSize SkinnedHintWindowSize(TSize text, const THintBorders& borders);
+
 struct THintPlacement {
     TRect Rect;
     THintTail Tail = THintTail::TopLeft;

@@ -111,8 +111,8 @@ TEST_F(HintManagerTest, StylesThatDoNotServeHints)
         THintStyle Style;
         bool Serves;
     } cases[] = {
-        {THintStyle::hsSimply, true},    {THintStyle::hsComics, true},  {THintStyle::hsEllipse, true},
-        {THintStyle::hsBalloon, true},   {THintStyle::hsStandard, false}, {THintStyle::hsNone, false},
+        {THintStyle::hsSimply, true},  {THintStyle::hsComics, true},    {THintStyle::hsEllipse, true},
+        {THintStyle::hsBalloon, true}, {THintStyle::hsStandard, false}, {THintStyle::hsNone, false},
     };
     TsHintManager& manager = MakeManager();
     for (const Case& c : cases) {

@@ -132,9 +132,9 @@ TEST_F(ComicsHintTest, TurnsAboveTheAnchorAtTheBottomAndLeftAtTheRight)
     ExpectTailAt(window_.Images().Layered, manager_.HintKind(), THintTail::BottomLeft);
 
     ShowAt({monitor.Right - 5, monitor.Top + 100});
-    EXPECT_EQ(WindowRect(window_.HandleValue()),
-              TRect::FromBounds(monitor.Right - 5 - size.Width(), monitor.Top + 100, size.Width(),
-                                size.Height()));
+    EXPECT_EQ(
+        WindowRect(window_.HandleValue()),
+        TRect::FromBounds(monitor.Right - 5 - size.Width(), monitor.Top + 100, size.Width(), size.Height()));
     EXPECT_EQ(window_.Tail(), THintTail::TopRight);
     ExpectTailAt(window_.Images().Layered, manager_.HintKind(), THintTail::TopRight);
 }
@@ -211,7 +211,8 @@ TEST_F(ComicsHintTest, ShowingAndHidingKeepsHandleCountsFlat)
     }
     const TLiveCounts after = LiveCounts();
     for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(after[i], before[i]) << "live " << HandleKindName(static_cast<THandleKind>(i)) << " handles";
+        EXPECT_EQ(after[i], before[i])
+            << "live " << HandleKindName(static_cast<THandleKind>(i)) << " handles";
 }
 
 } // namespace
