@@ -8,8 +8,6 @@ struct TAnimationState {
     // skinned controls paint only into a print target meanwhile, and form
     // frames and regions are left alone.
     bool FormAnimation = false;
-    // Fade timers alive; the log-off wait lasts until it is 0.
-    int FadeTimerCount = 0;
     // The session is ending: no fade starts and running fades draw nothing.
     bool ShutdownPending = false;
 };

@@ -2,8 +2,8 @@
 
 namespace pp {
 
-static_assert(FadeEventBit(feMouseEnter) == beMouseEnter && FadeEventBit(feMouseLeave) == beMouseLeave
-              && FadeEventBit(feMouseDown) == beMouseDown && FadeEventBit(feMouseUp) == beMouseUp);
+static_assert(FadeEventBit(feMouseEnter) == beMouseEnter && FadeEventBit(feMouseLeave) == beMouseLeave &&
+              FadeEventBit(feMouseDown) == beMouseDown && FadeEventBit(feMouseUp) == beMouseUp);
 
 bool EventFades(TFadeEvent event, unsigned animatEvents, const TacBtnEffects& managerButtons)
 {

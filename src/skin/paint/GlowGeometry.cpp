@@ -33,7 +33,8 @@ std::optional<TGlowPlacement> PlaceGlow(const TRect& control, const TRect& visib
     const int height = control.Height();
     if (visible.IsEmpty() || width <= 0 || height <= 0)
         return std::nullopt;
-    const TSize full{width + image.Left + image.Right - 2 * margin, height + image.Top + image.Bottom - 2 * margin};
+    const TSize full{width + image.Left + image.Right - 2 * margin,
+                     height + image.Top + image.Bottom - 2 * margin};
     TCuts cut;
     CutAxis(width, visible.Left, visible.Right, image.Left, image.Right, margin, cut.Left, cut.Right);
     CutAxis(height, visible.Top, visible.Bottom, image.Top, image.Bottom, margin, cut.Top, cut.Bottom);

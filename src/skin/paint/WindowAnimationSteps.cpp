@@ -1,5 +1,7 @@
 #include "skin/paint/WindowAnimationSteps.h"
 
+#include "skin/paint/NearestStretch.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,7 +37,8 @@ TAnimationFrame ShowAnimationFrame(int i, int steps, int finalAlpha, TSize size,
     const double step = static_cast<double>(finalAlpha) / steps;
     frame.Alpha = NearestAlpha(std::min<double>(finalAlpha, step * (i + 1)));
     frame.Cleared = mode == atAero;
-    frame.Picture = mode == atAero ? InsetPicture(size, 1.0 - static_cast<double>(i) / steps) : WholeWindow(size);
+    frame.Picture = mode == atAero ? InsetPicture(size, 1.0 - static_cast<double>(i) / steps)
+                                   : WholeWindow(size);
     return frame;
 }
 
@@ -51,6 +54,16 @@ TAnimationFrame HideAnimationFrame(int i, int steps, int startAlpha, TSize size,
     frame.Cleared = mode == atAero;
     frame.Picture = mode == atAero ? InsetPicture(size, static_cast<double>(i) / steps) : WholeWindow(size);
     return frame;
+}
+
+TBitmap AnimationFramePicture(const TBitmap& snapshot, const TAnimationFrame& frame)
+{
+    if (!frame.Cleared)
+        return snapshot;
+    TBitmap picture(snapshot.Width(), snapshot.Height());
+    picture.Fill(TBGRA{0, 0, 0, 0});
+    StretchNearest(picture, frame.Picture, snapshot, snapshot.Bounds());
+    return picture;
 }
 
 int SkinChangeOldWeight(int i, int steps)

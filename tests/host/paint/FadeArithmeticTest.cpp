@@ -84,18 +84,17 @@ TEST_P(FadeRestartTest, LevelAndIterations)
 }
 
 // FADINGITERATIONS 5 throughout.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FadeRestartTest,
-    testing::Values(
-        TRestartCase{"NewTimer", {}, false, false, 1, 5},
-        TRestartCase{"NewTimerHalved", {}, false, true, 1, 2},
-        // A reused timer's level stands at 5; after direction 1 the
-        // iterations are that level, and level 5 (not below 5) starts over.
-        TRestartCase{"ReusedAfterFadeIn", {fdIn, 3, 5}, true, false, 1, 5},
-        // After direction 2: 5 - 5 = 0 iterations, over at the first tick.
-        TRestartCase{"ReusedAfterFadeOut", {fdOut, 3, 5}, true, false, 1, 0},
-        TRestartCase{"ReusedAfterFadeInHalved", {fdIn, 6, 5}, true, true, 1, 2}),
-    [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Cases, FadeRestartTest,
+                         testing::Values(TRestartCase{"NewTimer", {}, false, false, 1, 5},
+                                         TRestartCase{"NewTimerHalved", {}, false, true, 1, 2},
+                                         // A reused timer's level stands at 5; after direction 1 the
+                                         // iterations are that level, and level 5 (not below 5) starts over.
+                                         TRestartCase{"ReusedAfterFadeIn", {fdIn, 3, 5}, true, false, 1, 5},
+                                         // After direction 2: 5 - 5 = 0 iterations, over at the first tick.
+                                         TRestartCase{"ReusedAfterFadeOut", {fdOut, 3, 5}, true, false, 1, 0},
+                                         TRestartCase{
+                                             "ReusedAfterFadeInHalved", {fdIn, 6, 5}, true, true, 1, 2}),
+                         [](const auto& info) { return info.param.Name; });
 
 TEST(FadeProgress, OverOnceTheLevelLeavesTheIterations)
 {
@@ -133,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                    AllManagerEvents & ~beMouseEnter, false},
         TEventCase{"GlobalDefFollowsManagerUp", feMouseUp, FadeEventGlobalDefault, beMouseUp, true},
         TEventCase{"OwnEventWithoutGlobalDef", feMouseDown, FadeEventBit(feMouseDown), 0, true},
-        TEventCase{"ManagerIgnoredWithoutGlobalDef", feMouseLeave, FadeEventBit(feMouseEnter), AllManagerEvents,
-                   false},
+        TEventCase{"ManagerIgnoredWithoutGlobalDef", feMouseLeave, FadeEventBit(feMouseEnter),
+                   AllManagerEvents, false},
         TEventCase{"NoEventsAtAll", feMouseEnter, 0, AllManagerEvents, false}),
     [](const auto& info) { return info.param.Name; });
 
