@@ -1,9 +1,6 @@
 #pragma once
-// A form or dialog fading (or fading and zooming) in when it is shown. The
-// frames play on a 12 ms timer of the GUI thread rather than in a loop
-// with sleeps: a loop would hold the message loop for the whole animation,
-// and the port's refresh, flasher and running light must keep their ticks
-// while windows animate.
+// A form or dialog fading (or fading and zooming) in when it is shown,
+// played frame by frame on the animation timer (see AnimationPlayerWin32.h).
 #include "core/Bitmap.h"
 #include "skin/loading/SkinManagerOptions.h"
 
@@ -34,7 +31,5 @@ struct TFormShowRequest {
 // Starts the show animation and returns at once. Without steps (Time below
 // 12 ms) or without layered windows the real window is shown at once.
 void AnimateFormShow(TFormShowRequest request);
-// Show animations not finished yet.
-int RunningShowAnimations();
 
 } // namespace pp

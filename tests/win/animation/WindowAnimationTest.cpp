@@ -1,6 +1,7 @@
 // Show and hide animations: their frames as handed to the layered-window
 // update, their events, and the message loop running meanwhile.
 #include "animation/AnimationFixture.h"
+#include "skin/paint/AnimationPlayerWin32.h"
 #include "skin/paint/AnimationState.h"
 #include "skin/paint/HideTimerWin32.h"
 #include "skin/paint/ShowAnimationWin32.h"
@@ -58,7 +59,7 @@ TEST_F(WindowAnimationTest, ShowTime0PlaysNothing)
     EXPECT_EQ(realShows_, 1) << "shown at once";
     EXPECT_EQ(afterValues_, std::vector<int>{0});
     EXPECT_TRUE(layered.Pushes.empty());
-    EXPECT_EQ(RunningShowAnimations(), 0);
+    EXPECT_EQ(RunningAnimations(), 0);
 }
 
 // 120 ms: 10 steps, 11 frames after the first picture at alpha 0; the
