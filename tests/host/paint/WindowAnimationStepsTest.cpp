@@ -74,6 +74,25 @@ TEST(WindowAnimationSteps, HideFadesOutToZero)
     EXPECT_EQ(HideAnimationFrame(10, 10, 255, {160, 80}, atFading).Alpha, 0) << "never below 0";
 }
 
+// Aero frames start transparent black with the snapshot stretched into
+// the frame's rectangle; fading frames are the snapshot itself.
+TEST(WindowAnimationSteps, AeroPictureIsTheSnapshotInsideTransparentBlack)
+{
+    TBitmap snapshot(8, 8);
+    snapshot.Fill(TBGRA{10, 20, 30, 255});
+    TAnimationFrame frame;
+    frame.Cleared = true;
+    frame.Picture = {1, 1, 7, 7};
+    const TBitmap picture = AnimationFramePicture(snapshot, frame);
+    EXPECT_EQ(picture.Pixel32(0, 0).A, 0);
+    EXPECT_EQ(picture.Pixel32(7, 7).A, 0);
+    EXPECT_EQ(picture.Pixel32(1, 1).R, 30);
+    EXPECT_EQ(picture.Pixel32(6, 6).A, 255);
+
+    frame.Cleared = false;
+    EXPECT_EQ(AnimationFramePicture(snapshot, frame).Pixel32(0, 0).R, 30);
+}
+
 // Time 100: 8 steps, 255 div 8 = 31 per step.
 TEST(WindowAnimationSteps, SkinChangeOldWeightFallsByWholeSteps)
 {

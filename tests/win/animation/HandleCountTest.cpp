@@ -26,7 +26,8 @@ TEST(AnimationHandles, StayFlatOverFadesGlowsAndWindowAnimations)
     auto manager = MakeManager({.Glow = 1}, true);
     // The process-wide timers are made once; make them before counting.
     std::vector<int> hidden;
-    AnimateWindowHide({form->Handle(), TBitmap(100, 60), 24, atAero, 255, [&](int v) { hidden.push_back(v); }});
+    AnimateWindowHide(
+        {form->Handle(), TBitmap(100, 60), 24, atAero, 255, [&](int v) { hidden.push_back(v); }});
     ASSERT_TRUE(PumpMessagesUntil([&] { return !hidden.empty(); }));
     TFormShowRequest warmUp{form->Handle(), TBitmap(100, 60), 24};
     AnimateFormShow(std::move(warmUp));
@@ -40,9 +41,11 @@ TEST(AnimationHandles, StayFlatOverFadesGlowsAndWindowAnimations)
         button.Look = {200, 100, 50, 255};
         FadeOnStateChange(button.Fade, button, fdIn, false, true);
         ASSERT_TRUE(PumpMessagesUntil([&] { return button.Fade == nullptr; }));
-        int glow = CreateGlow({300, 200, 320, 210}, {0, 0, 20, 10}, "BUTTON", *manager, form->Handle(), 255, 0);
+        int glow = CreateGlow({300, 200, 320, 210}, {0, 0, 20, 10}, "BUTTON", *manager, form->Handle(), 255,
+                              0);
         RemoveGlow(glow);
-        AnimateWindowHide({form->Handle(), TBitmap(100, 60), 36, atAero, 255, [&](int v) { hidden.push_back(v); }});
+        AnimateWindowHide(
+            {form->Handle(), TBitmap(100, 60), 36, atAero, 255, [&](int v) { hidden.push_back(v); }});
         AnimateFormShow({form->Handle(), TBitmap(100, 60), 36, 255, atAero});
         ASSERT_TRUE(PumpMessagesUntil([&] { return RunningAnimations() == 0 && !HideTimer()->Running(); }));
     }

@@ -131,6 +131,19 @@ TEST_F(WindowAnimationTest, AHideCutShortStillTellsItsWindowOnce)
     EXPECT_EQ(second, std::vector<int>{1});
 }
 
+TEST_F(WindowAnimationTest, DestroyingTheHideTimerMidwayFiresTheEventOnce)
+{
+    TLayeredRecorder layered;
+    std::vector<int> events;
+    {
+        TacHideTimer timer(nullptr);
+        timer.Play(HideRequest(600, events));
+        PumpMessagesFor(30ms);
+        EXPECT_TRUE(events.empty());
+    }
+    EXPECT_EQ(events, std::vector<int>{1});
+}
+
 TEST_F(WindowAnimationTest, HideWithoutStepsIsSkippedButStillEnds)
 {
     TLayeredRecorder layered;
