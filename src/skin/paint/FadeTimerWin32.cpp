@@ -80,17 +80,15 @@ TsFadeTimer::~TsFadeTimer()
 
 void TsFadeTimer::Timer()
 {
-    if (IsDestroying() || !Binding)
+    if (IsDestroying())
         return;
     // At the end of a session a fade ends at its next tick, drawing
     // nothing, so that the wait for the fade timers to go ends too.
-    if (AnimationState.ShutdownPending) {
+    if (AnimationState.ShutdownPending || !Binding) {
         FinishFade();
         return;
     }
     TControl* control = Binding->HostControl();
-    if (ApplicationTerminating())
-        Progress.Direction = fdNone;
     if (!control || control->IsDestroying() || ApplicationTerminating() || FadeOver(Progress)) {
         FinishFade();
         return;
@@ -132,7 +130,8 @@ void TsFadeTimer::FinishFade()
     // the message has been sent.
     TsFadeTimer** holder = holder_;
     TsFadeTimer* self = this;
-    SendToAnimatedControl(*Binding, SkinMsgStopFading);
+    if (Binding)
+        SendToAnimatedControl(*Binding, SkinMsgStopFading);
     if (*holder == self)
         StopFade(*holder);
 }

@@ -55,7 +55,8 @@ void PaintTree(HDC dc, TControl& control, bool clip)
     if (SendSkin(window, SkinMsgIsSkinned) == 1)
         PrintSkinned(dc, control, window);
     else
-        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
     for (int i = 0; i < windowed->ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
         if (!child || !child->Visible())
@@ -82,7 +83,8 @@ void PaintWindowTree(TBitmap& bitmap, TControl& control, const TSeparateBorder* 
         GdiFlush();
     }
     if (border)
-        SetRectAlpha(bitmap, border->ClientRect.Offset(border->Offset.X, border->Offset.Y), 0xFF, clNoKeyColor);
+        SetRectAlpha(bitmap, border->ClientRect.Offset(border->Offset.X, border->Offset.Y), 0xFF,
+                     clNoKeyColor);
 }
 
 } // namespace pp

@@ -22,8 +22,11 @@ void RedrawForm(TWinControl& form)
 class TFrozenBlend : public TFramedAnimation {
 public:
     explicit TFrozenBlend(TSkinChangeRequest request)
-        : request_(std::move(request)), steps_(AnimationStepCount(request_.TimeMs)),
-          oldLook_(FreezeFormPicture(*request_.Form)), frame_(request_.NewLook), output_(*request_.Form)
+        : request_(std::move(request)),
+          steps_(AnimationStepCount(request_.TimeMs)),
+          oldLook_(FreezeFormPicture(*request_.Form)),
+          frame_(request_.NewLook),
+          output_(*request_.Form)
     {
         output_.ShowPicture(oldLook_);
     }
