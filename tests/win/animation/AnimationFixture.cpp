@@ -16,6 +16,7 @@ std::unique_ptr<TsSkinManager> MakeManager(const TSectionValues& values, bool wi
     section.GlowCount = values.Glow;
     section.GlowMargin = values.GlowMargin;
     manager->Skin().SetSections({section});
+    manager->Skin().SkinData.Active = true;
     if (withGlowImage) {
         TsMaskData glow;
         glow.OwnBitmap = std::make_unique<TBitmap>(3, 3);
