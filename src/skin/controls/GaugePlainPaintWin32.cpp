@@ -1,4 +1,4 @@
-#include "skin/controls/GaugePlainPaint.h"
+#include "skin/controls/GaugePlainPaintWin32.h"
 
 #include "skin/controls/GaugeModel.h"
 #include "skin/pixels/PixelMath.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sBitBtnWin32.h"
 
 #include "win/Text.h"
 #include "win/ThemeHandle.h"

@@ -1,6 +1,6 @@
-#include "skin/controls/sGauge.h"
+#include "skin/controls/sGaugeWin32.h"
 
-#include "skin/controls/GaugePlainPaint.h"
+#include "skin/controls/GaugePlainPaintWin32.h"
 #include "toolkit/Errors.h"
 
 namespace pp {

@@ -2,6 +2,7 @@
 // A windowless progress indicator: a bar, pie, needle or bare text showing a
 // value within a range, with the percentage drawn inverted over the figure.
 #include "skin/controls/ControlSkinSettings.h"
+#include "skin/controls/GaugeKind.h"
 #include "skin/controls/GaugeModel.h"
 #include "toolkit/Control.h"
 
@@ -10,7 +11,6 @@
 
 namespace pp {
 
-enum class TsGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 enum class TGaugeBorderStyle { bsNone, bsSingle };
 
 using TsGaugeTextEvent = std::function<void(TObject* sender, std::string& text)>;
