@@ -20,6 +20,8 @@ TBitmap Pixels(int width, int height, std::initializer_list<std::uint32_t> value
 // Every pixel from a rule (x, y) -> 0xAARRGGBB.
 TBitmap PixelsBy(int width, int height, const std::function<std::uint32_t(int x, int y)>& rule);
 std::uint32_t At(const TBitmap& b, int x, int y);
+// 0xAARRGGBB of a colour value, opaque: what At reads where it was painted.
+std::uint32_t Opaque(TColor c);
 
 struct TImageSpec {
     int Frames = 1;
