@@ -147,7 +147,7 @@ std::vector<TComponentDescription> FormComponents()
     }));
     list.push_back(Describe(&TForm1::sGauge1, "sGauge1", [](TsGauge& c, TForm1&) {
         c.SetBounds(360, 144, 25, 25);
-        c.SkinData.SkinSection = "GAUGE";
+        c.SkinData.SetSkinSection("GAUGE");
         c.SetForeColor(clBlack);
         c.SetProgress(0);
         c.SetSuffix("%");

@@ -6,9 +6,9 @@
 
 namespace pp {
 
-inline constexpr int GaugeLightInterval = 22;   // ms between ticks
-inline constexpr int GaugeLightLength = 300;    // pixels along the bar
-inline constexpr int GaugeLightCycle = 2222;    // ms of one cycle
+inline constexpr int GaugeLightInterval = 22; // ms between ticks
+inline constexpr int GaugeLightLength = 300;  // pixels along the bar
+inline constexpr int GaugeLightCycle = 2222;  // ms of one cycle
 
 class TGaugeLightClock {
 public:

@@ -56,11 +56,12 @@ BackdropInfo NothingBehind()
     return none;
 }
 
-void RenderSection(const TsLoadedSkin& skin, int section, const TBitmap& behind, TPoint behindAt, TBitmap& target)
+void RenderSection(const TsLoadedSkin& skin, int section, const TBitmap& behind, TPoint behindAt,
+                   TBitmap& target)
 {
     const TsItemBinding binding = BindingForSection(skin, section);
-    RenderItemBySection(skin, section, BackdropFromBitmap(&behind, behindAt.X, behindAt.Y), binding.PatternIndex,
-                        binding.HotPatternIndex, target, {0, 0}, target.Bounds(), 0);
+    RenderItemBySection(skin, section, BackdropFromBitmap(&behind, behindAt.X, behindAt.Y),
+                        binding.PatternIndex, binding.HotPatternIndex, target, {0, 0}, target.Bounds(), 0);
 }
 
 } // namespace
@@ -106,8 +107,10 @@ void TGaugeSkinPainter::DropBarCache()
     lightMask_.reset();
 }
 
-std::optional<TGaugeSkinPainter::TBarPlan> TGaugeSkinPainter::PlanBar(const TBitmap& cache, const TsLoadedSkin& skin,
-                                                                      const TGaugeSkinLook& look, bool reserved) const
+std::optional<TGaugeSkinPainter::TBarPlan> TGaugeSkinPainter::PlanBar(const TBitmap& cache,
+                                                                      const TsLoadedSkin& skin,
+                                                                      const TGaugeSkinLook& look,
+                                                                      bool reserved) const
 {
     TBarPlan plan;
     plan.Vertical = look.Kind == TsGaugeKind::gkVerticalBar;
@@ -146,14 +149,9 @@ void TGaugeSkinPainter::PaintProgress(TBitmap& cache, const TsLoadedSkin& skin, 
                 PaintBar(cache, skin, *plan, look, drawing);
         }
         break;
-    case TsGaugeKind::gkPie:
-        drawing.DrawPie(cache, cache.Bounds());
-        break;
-    case TsGaugeKind::gkNeedle:
-        drawing.DrawNeedle(cache, cache.Bounds());
-        break;
-    case TsGaugeKind::gkText:
-        break;
+    case TsGaugeKind::gkPie: drawing.DrawPie(cache, cache.Bounds()); break;
+    case TsGaugeKind::gkNeedle: drawing.DrawNeedle(cache, cache.Bounds()); break;
+    case TsGaugeKind::gkText: break;
     }
 }
 
@@ -196,7 +194,8 @@ TBitmap TGaugeSkinPainter::FilledPart(const TBitmap& cache, const TsLoadedSkin& 
 void TGaugeSkinPainter::AddLight(TBitmap& bar, const TsLoadedSkin& skin, const TBarPlan& plan, int position)
 {
     const TBitmap* light = LightImage(plan.Thickness, plan.ControlHeight);
-    const TRect lightRect = IntersectRect({position, 0, position + GaugeLightLength, plan.Thickness}, bar.Bounds());
+    const TRect lightRect = IntersectRect({position, 0, position + GaugeLightLength, plan.Thickness},
+                                          bar.Bounds());
     if (!light || lightRect.IsEmpty())
         return;
     const int maskIndex = plan.Reserved ? -1 : skin.GetMaskIndex(plan.Section, plan.SectionName, "LRGN");
@@ -205,8 +204,8 @@ void TGaugeSkinPainter::AddLight(TBitmap& bar, const TsLoadedSkin& skin, const T
         return;
     }
     const int from = std::max(0, -position);
-    CompositeAlphaEx(lightRect, {from, 0, from + lightRect.Width(), plan.Thickness}, bar, false, 0, clNoKeyColor,
-                     false, NothingBehind(), *light);
+    CompositeAlphaEx(lightRect, {from, 0, from + lightRect.Width(), plan.Thickness}, bar, false, 0,
+                     clNoKeyColor, false, NothingBehind(), *light);
 }
 
 const TBitmap& TGaugeSkinPainter::LightMask(const TSkinImage& mask, const TBarPlan& plan)
@@ -234,8 +233,8 @@ const TBitmap* TGaugeSkinPainter::LightImage(int thickness, int controlHeight)
     return light_.Empty() ? nullptr : &light_;
 }
 
-void TGaugeSkinPainter::PlaceBar(TBitmap& cache, TBitmap bar, const TBarPlan& plan, const TGaugeSkinLook& look,
-                                 TGaugePlatformDrawing& drawing) const
+void TGaugeSkinPainter::PlaceBar(TBitmap& cache, TBitmap bar, const TBarPlan& plan,
+                                 const TGaugeSkinLook& look, TGaugePlatformDrawing& drawing) const
 {
     TPoint at{0, 0};
     if (plan.Vertical) {

@@ -35,8 +35,8 @@ struct TGaugeSkinLook {
     bool Animated = true;
     bool ShowText = true;
     int PercentDone = 0;
-    std::string ProgressSkin;  // empty: PROGRESSH, or PROGRESSV for a still vertical bar
-    int LightPosition = 9999;  // the light clock's position
+    std::string ProgressSkin; // empty: PROGRESSH, or PROGRESSV for a still vertical bar
+    int LightPosition = 9999; // the light clock's position
 };
 
 class TGaugeSkinPainter {
@@ -63,8 +63,8 @@ public:
 
 private:
     struct TBarPlan;
-    std::optional<TBarPlan> PlanBar(const TBitmap& cache, const TsLoadedSkin& skin, const TGaugeSkinLook& look,
-                                    bool reserved) const;
+    std::optional<TBarPlan> PlanBar(const TBitmap& cache, const TsLoadedSkin& skin,
+                                    const TGaugeSkinLook& look, bool reserved) const;
     void PaintProgress(TBitmap& cache, const TsLoadedSkin& skin, const TGaugeSkinLook& look, bool reserved,
                        TGaugePlatformDrawing& drawing);
     void PaintUprightBar(TBitmap& cache, const TsLoadedSkin& skin, const TBarPlan& plan,

@@ -63,7 +63,8 @@ TColor TWindowBackdropParent::FallbackColor()
     return manager ? manager->GetGlobalColor() : clBtnFace;
 }
 
-void RequestParentBackdrop(BackdropRequest& request, TControl* parentControl, HWND parentWindow, bool paintNow)
+void RequestParentBackdrop(BackdropRequest& request, TControl* parentControl, HWND parentWindow,
+                           bool paintNow)
 {
     if (parentControl) {
         TControlBackdropParent parent(*parentControl);

@@ -35,7 +35,8 @@ private:
 
 // The request answered by the parent control when there is one, else by
 // the parent window, with the fallbacks of RequestParentBackdrop.
-void RequestParentBackdrop(BackdropRequest& request, TControl* parentControl, HWND parentWindow, bool paintNow);
+void RequestParentBackdrop(BackdropRequest& request, TControl* parentControl, HWND parentWindow,
+                           bool paintNow);
 
 // Where a window lies in its parent window's client area.
 TPoint WindowPositionInParent(HWND window);

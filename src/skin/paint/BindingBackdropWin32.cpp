@@ -94,7 +94,8 @@ void TsCommonData::AnswerBackdropRequest(BackdropRequest& request, int state, HW
     const TsGenState& block = section->Props[static_cast<std::size_t>(std::min(state, 1))];
     const TsLoadedSkin& skin = *Skin();
     const bool cacheFits = CacheBitmap && !CacheBitmap->Empty() && SurfaceControl() &&
-                           CacheBitmap->Size() == TSize{SurfaceControl()->Width(), SurfaceControl()->Height()};
+                           CacheBitmap->Size() ==
+                               TSize{SurfaceControl()->Width(), SurfaceControl()->Height()};
     if (block.Transparency == 0) {
         if (block.GradientPercent <= 0 && block.ImagePercent < 1 && !HasCornerImages(*section)) {
             request.Kind = bkColor;
@@ -181,7 +182,8 @@ TColor TsCommonData::ParentColor(HWND window)
     const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
     if (parentWindow) {
         // A window that does not know the message answers 0: no information.
-        const auto answer = static_cast<TColor>(SendSkinCommandToWindow(parentWindow, SkinMsgGetColor, clBtnFace));
+        const auto answer = static_cast<TColor>(
+            SendSkinCommandToWindow(parentWindow, SkinMsgGetColor, clBtnFace));
         return ColorToRGB(answer != 0 ? answer : clBtnFace);
     }
     return ColorToRGB(clBtnFace);
@@ -215,7 +217,8 @@ LRESULT TsCommonData::GetColor()
     const TColor parent = surface && surface->Parent() ? ParentColor(nullptr) : ColorToRGB(OwnerColor());
     if (transparency >= 100)
         return static_cast<LRESULT>(parent);
-    return static_cast<LRESULT>(BlendColors(parent, ColorToRGB(section->Props[0].Color), transparency / 100.0));
+    return static_cast<LRESULT>(
+        BlendColors(parent, ColorToRGB(section->Props[0].Color), transparency / 100.0));
 }
 
 } // namespace pp

@@ -17,7 +17,8 @@ constexpr UINT RedrawOwner = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHI
 // Children that paint over the cache's area themselves keep their pixels.
 bool LeftOutOfCopy(const TControl& child)
 {
-    return !dynamic_cast<const TWinControl*>(&child) || (child.ControlStyle & csOpaque) || child.IsDesigning();
+    return !dynamic_cast<const TWinControl*>(&child) || (child.ControlStyle & csOpaque) ||
+           child.IsDesigning();
 }
 
 void ExcludeChildren(const TControl& control, HDC dc, const TRect& target, int offsetX, int offsetY)
@@ -66,8 +67,8 @@ bool TsCommonData::ComposeItem(int state)
     return true;
 }
 
-void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX, int offsetY,
-                       bool refreshCorners, HDC dc, const TRect& target)
+void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX,
+                       int offsetY, bool refreshCorners, HDC dc, const TRect& target)
 {
     TBitmap* cache = binding.CacheBitmap.get();
     if (!cache || !dc || !cache->NativeHandle())
@@ -75,16 +76,16 @@ void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& so
     const TsLoadedSkin* skin = binding.Skin();
     if (refreshCorners && skin && control.Parent()) {
         TControlBackdropParent parent(*control.Parent());
-        RefreshCornerPieces(*cache, *skin, binding.BorderImageIndex, binding.CurrentState(), ccAllCorners, parent,
-                            {control.Left(), control.Top()});
+        RefreshCornerPieces(*cache, *skin, binding.BorderImageIndex, binding.CurrentState(), ccAllCorners,
+                            parent, {control.Left(), control.Top()});
     }
     const TSavedDC saved(dc);
     IntersectClipRect(dc, target.Left, target.Top, target.Right, target.Bottom);
     ExcludeChildren(control, dc, target, offsetX, offsetY);
     const TMemoryDCHandle cacheDC(CreateCompatibleDC(dc));
     const TSelectObject selected(cacheDC.Get(), static_cast<HGDIOBJ>(cache->NativeHandle()));
-    BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), cacheDC.Get(), source.Left, source.Top,
-           SRCCOPY);
+    BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), cacheDC.Get(), source.Left,
+           source.Top, SRCCOPY);
 }
 
 } // namespace pp

@@ -92,7 +92,8 @@ void TsCommonData::ParentChanged(bool redraw)
     TControl* surface = SurfaceControl();
     if (redraw) {
         if (const HWND window = LiveWindowOf(surface))
-            RedrawWindow(window, nullptr, nullptr, RDW_ALLCHILDREN | RDW_NOERASE | RDW_NOINTERNALPAINT | RDW_INVALIDATE);
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_ALLCHILDREN | RDW_NOERASE | RDW_NOINTERNALPAINT | RDW_INVALIDATE);
         else if (surface && CanPaintNow(surface))
             surface->Invalidate();
     }

@@ -45,7 +45,8 @@ int TextSection(const TControl* control, int sectionIndex, const TsSkinManager* 
         if (section) {
             const bool useHot = hot && section->States > 1;
             const int transparency = section->Props[useHot ? 1 : 0].Transparency;
-            if (transparency <= MostlyOpaque || PaintsCentre(skin, binding->BorderImageIndex) || !parent->Parent())
+            if (transparency <= MostlyOpaque || PaintsCentre(skin, binding->BorderImageIndex) ||
+                !parent->Parent())
                 return OwnFontOr(*section, binding->SectionIndex, sectionIndex);
             return TextSection(parent, sectionIndex, manager, false);
         }

@@ -122,7 +122,8 @@ bool TsCommonData::MustWait(bool reset)
         return false;
     if (OwnerHas(csDestroying))
         return PaintSuspended;
-    const bool needsParent = !(PaintFlags & pfParentBackground) || (IsHot() && !IsParentFreeKind(ControlKind));
+    const bool needsParent = !(PaintFlags & pfParentBackground) ||
+                             (IsHot() && !IsParentFreeKind(ControlKind));
     bool wait = PaintSuspended;
     if (!wait && needsParent) {
         const TControl* surface = SurfaceControl();

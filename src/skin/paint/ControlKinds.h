@@ -10,11 +10,11 @@ namespace pp {
 using TControlKind = std::uint32_t;
 
 // Some kinds the binding itself treats specially.
-inline constexpr TControlKind ckEdit = 10;         // keeps its font colour on recolouring
-inline constexpr TControlKind ckCheckBox = 32;     // draws its text over its parent
-inline constexpr TControlKind ckRadioButton = 33;  // likewise
-inline constexpr TControlKind ckGroupBox = 74;     // likewise
-inline constexpr TControlKind ckFirstButton = 92;  // 92 to 94: buttons, no glow on hover
+inline constexpr TControlKind ckEdit = 10;        // keeps its font colour on recolouring
+inline constexpr TControlKind ckCheckBox = 32;    // draws its text over its parent
+inline constexpr TControlKind ckRadioButton = 33; // likewise
+inline constexpr TControlKind ckGroupBox = 74;    // likewise
+inline constexpr TControlKind ckFirstButton = 92; // 92 to 94: buttons, no glow on hover
 inline constexpr TControlKind ckLastButton = 94;
 
 // Kinds whose colour and font colour follow the section (edits, combo

@@ -33,7 +33,8 @@ bool ManagerActive(const TsSkinManager* manager)
 } // namespace
 
 TsCommonData::TsCommonData(TComponent* owner, bool withCache)
-    : HostControl(dynamic_cast<TControl*>(owner)), HostObject(owner),
+    : HostControl(dynamic_cast<TControl*>(owner)),
+      HostObject(owner),
       formHost_(dynamic_cast<TsBindingFormHost*>(owner))
 {
     if (withCache)
@@ -173,7 +174,8 @@ void TsCommonData::ResolveSection()
     if (normal.ImagePercent > 0)
         BackgroundShape = bsTextured;
     if (normal.GradientPercent > 0 && !normal.GradientArray.empty()) {
-        static constexpr std::int16_t shapeOfMode[] = {bsVerticalGradient, bsHorizontalGradient, bsTriangleGradient};
+        static constexpr std::int16_t shapeOfMode[] = {bsVerticalGradient, bsHorizontalGradient,
+                                                       bsTriangleGradient};
         const int mode = normal.GradientArray.front().Mode;
         if (mode >= 0 && mode <= 2)
             BackgroundShape = static_cast<std::int16_t>(BackgroundShape + shapeOfMode[mode]);
@@ -281,7 +283,8 @@ int TsCommonData::MaxBorderWidth() const
     const TsMaskData& mask = skin->Masks()[static_cast<std::size_t>(BorderImageIndex)];
     if (mask.DrawFlags & 2)
         return 0;
-    return std::max({MaskLeftBorder(mask), MaskTopBorder(mask), MaskRightBorder(mask), MaskBottomBorder(mask)});
+    return std::max(
+        {MaskLeftBorder(mask), MaskTopBorder(mask), MaskRightBorder(mask), MaskBottomBorder(mask)});
 }
 
 bool TsCommonData::IsHot() const

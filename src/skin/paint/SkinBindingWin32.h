@@ -85,8 +85,8 @@ public:
     int PatternIndex = -1;
     int HotPatternIndex = -1;
     bool UrgentPaint = false;
-    bool BackgroundStale = true; // the cache must be rebuilt before the next copy
-    bool HalfShown = true;       // last painted partly hidden: the next paint rebuilds
+    bool BackgroundStale = true;  // the cache must be rebuilt before the next copy
+    bool HalfShown = true;        // last painted partly hidden: the next paint rebuilds
     TControl* const HostControl;  // null for a form provider
     TComponent* const HostObject; // the control or the provider
     std::unique_ptr<TBitmap> CacheBitmap;
@@ -202,8 +202,8 @@ int TextSection(const TControl* control, int sectionIndex, const TsSkinManager* 
 // the visible graphic, opaque or designed child controls that overlap the
 // target (their rectangles moved by the offsets). With `refreshCorners` the
 // border's transparent corners are restored from the parent first.
-void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX, int offsetY,
-                       bool refreshCorners, HDC dc, const TRect& target);
+void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX,
+                       int offsetY, bool refreshCorners, HDC dc, const TRect& target);
 
 // The binding a control answers with, or null (unskinned, no window).
 TsCommonData* BindingOf(TControl* control);

@@ -17,13 +17,15 @@ class TWinControl;
 
 // To a windowed control's window, or through a windowless control's own
 // dispatch; 0 for a control without a window or being destroyed.
-LRESULT SendSkinCommand(TControl* control, TSkinCommand command, LPARAM lParam = 0, std::uint16_t argument = 0);
+LRESULT SendSkinCommand(TControl* control, TSkinCommand command, LPARAM lParam = 0,
+                        std::uint16_t argument = 0);
 inline LRESULT QuerySkinCommand(TControl* control, TSkinCommand command)
 {
     return SendSkinCommand(control, command, 0);
 }
 // To a window; 0 for none or a window that is gone.
-LRESULT SendSkinCommandToWindow(HWND window, TSkinCommand command, LPARAM lParam = 0, std::uint16_t argument = 0);
+LRESULT SendSkinCommandToWindow(HWND window, TSkinCommand command, LPARAM lParam = 0,
+                                std::uint16_t argument = 0);
 bool IsSkinCommandTrue(HWND window, TSkinCommand command);
 
 // Says whether an unskinned windowed child is passed by instead of being

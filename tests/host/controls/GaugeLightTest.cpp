@@ -65,10 +65,10 @@ TEST(GaugeLight, TheStepIsAtLeast15AndGrowsWithBarsLongerThan782)
         int Length;
         int Step;
     } cases[] = {
-        {0, 15}, {25, 15}, {782, 15}, // 782 / 50.5 = 15.49
-        {783, 16},                    // 15.50..., nearest 16
-        {1010, 20},                   // exactly 20
-        {808, 16},                    // exactly 16
+        {0, 15},    {25, 15}, {782, 15}, // 782 / 50.5 = 15.49
+        {783, 16},                       // 15.50..., nearest 16
+        {1010, 20},                      // exactly 20
+        {808, 16},                       // exactly 16
     };
     for (const TCase& c : cases)
         EXPECT_EQ(GaugeLightStep(c.Length), c.Step) << c.Length;
@@ -79,12 +79,11 @@ TEST(GaugeLight, RowsAreSkippedOnlyWhenTheGaugeIsLowerThanThePicture)
     struct TCase {
         int Thickness, ControlHeight, Skipped;
     } cases[] = {
-        {25, 25, 0}, // high enough
-        {20, 20, 0},
-        {18, 18, 2}, // (20 - 18) div 2 + 1
-        {15, 15, 3}, // (20 - 15) div 2 + 1
-        {10, 10, 0}, // 6 would leave fewer rows than skipped
-        {10, 30, 0}, // a vertical bar: its height decides
+        {25, 25, 0},              // high enough
+        {20, 20, 0}, {18, 18, 2}, // (20 - 18) div 2 + 1
+        {15, 15, 3},              // (20 - 15) div 2 + 1
+        {10, 10, 0},              // 6 would leave fewer rows than skipped
+        {10, 30, 0},              // a vertical bar: its height decides
     };
     for (const TCase& c : cases)
         EXPECT_EQ(LightRowsSkipped(20, c.Thickness, c.ControlHeight), c.Skipped)

@@ -100,7 +100,13 @@ TEST(GaugeSkinPaint, TheFilledPartComesFromTheProgressSectionBesideTheGaugeItem)
         {"horizontal", TsGaugeKind::gkHorizontalBar, false, false, {4, 0}, {5, 3}, BarColor},
         // 4 x 10, 50 %: five rows from the bottom.
         {"vertical still", TsGaugeKind::gkVerticalBar, false, true, {0, 5}, {3, 4}, PortraitColor},
-        {"vertical still without PROGRESSV", TsGaugeKind::gkVerticalBar, false, false, {0, 5}, {3, 4}, BarColor},
+        {"vertical still without PROGRESSV",
+         TsGaugeKind::gkVerticalBar,
+         false,
+         false,
+         {0, 5},
+         {3, 4},
+         BarColor},
         {"vertical with light", TsGaugeKind::gkVerticalBar, true, true, {0, 5}, {3, 4}, BarColor},
     };
     for (const TCase& c : cases) {
@@ -118,11 +124,13 @@ TEST(GaugeSkinPaint, AVerticalBarWithTheLightIsPaintedLyingDownAndTurnedUp)
 {
     // PROGRESSH's border: the bar's start column 0xAA, its leading end 0xCC.
     TGaugeSkin skin;
-    skin.Fixture.AddImage(Pixels(3, 1, {0xFF0000AA, 0xFF0000BB, 0xFF0000CC}),
-                          {.Left = 1, .Right = 1, .DrawMode = 1 | 4, .Section = "PROGRESSH", .Key = "BORDERSMASK"});
+    skin.Fixture.AddImage(
+        Pixels(3, 1, {0xFF0000AA, 0xFF0000BB, 0xFF0000CC}),
+        {.Left = 1, .Right = 1, .DrawMode = 1 | 4, .Section = "PROGRESSH", .Key = "BORDERSMASK"});
     TGaugeSkinPainter painter;
     TRecordedDrawing drawing;
-    const TBitmap cache = Compose(painter, skin, {4, 10}, Look(TsGaugeKind::gkVerticalBar, 50, true), drawing);
+    const TBitmap cache = Compose(painter, skin, {4, 10}, Look(TsGaugeKind::gkVerticalBar, 50, true),
+                                  drawing);
     // Five rows from the bottom: the start at the bottom, the end on top.
     EXPECT_EQ(At(cache, 1, 9), 0xFF0000AAu);
     EXPECT_EQ(At(cache, 1, 7), 0xFF0000BBu);
@@ -225,7 +233,8 @@ TEST(GaugeSkinPaint, TheLightIsBlendedThroughTheLightMask)
         TGaugeSkin skin;
         if (c.Mask >= 0) {
             const std::uint32_t grey = 0xFF000000u | (0x010101u * std::uint32_t(c.Mask));
-            skin.Fixture.AddImage(Pixels(1, 1, {grey}), {.DrawMode = 1 | 4, .Section = "PROGRESSH", .Key = "LRGN"});
+            skin.Fixture.AddImage(Pixels(1, 1, {grey}),
+                                  {.DrawMode = 1 | 4, .Section = "PROGRESSH", .Key = "LRGN"});
         }
         TGaugeSkinPainter painter;
         painter.SetLightPicture(&light);
@@ -268,10 +277,14 @@ TEST(GaugeSkinPaint, MovingOnlyTheLightIsRefusedWithoutAKeptBarOfTheRightSize)
     TGaugeSkinPainter painter;
     TRecordedDrawing drawing;
     TBitmap cache(10, 4);
-    EXPECT_FALSE(painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 50, true), drawing));
-    painter.Compose(cache, skin.Binding(), ColourBehind(0), Look(TsGaugeKind::gkHorizontalBar, 50, true), drawing);
-    EXPECT_FALSE(painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 70, true), drawing));
-    EXPECT_TRUE(painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 50, true), drawing));
+    EXPECT_FALSE(
+        painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 50, true), drawing));
+    painter.Compose(cache, skin.Binding(), ColourBehind(0), Look(TsGaugeKind::gkHorizontalBar, 50, true),
+                    drawing);
+    EXPECT_FALSE(
+        painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 70, true), drawing));
+    EXPECT_TRUE(
+        painter.RecomposeLight(cache, skin.Binding(), Look(TsGaugeKind::gkHorizontalBar, 50, true), drawing));
 }
 
 TEST(GaugeSkinPaint, TheReservedLookDrawsTheGaugeBorderOverTheFilledPart)
@@ -283,12 +296,14 @@ TEST(GaugeSkinPaint, TheReservedLookDrawsTheGaugeBorderOverTheFilledPart)
     } cases[] = {{false, Opaque(BarColor)}, {true, 0xFF0000EEu}};
     for (const TCase& c : cases) {
         TGaugeSkin skin;
-        skin.Fixture.AddImage(PixelsBy(3, 3, [](int, int) { return 0xFF0000EEu; }),
-                              {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .Section = "GAUGE", .Key = "BORDERSMASK"});
+        skin.Fixture.AddImage(
+            PixelsBy(3, 3, [](int, int) { return 0xFF0000EEu; }),
+            {.Left = 1, .Top = 1, .Right = 1, .Bottom = 1, .Section = "GAUGE", .Key = "BORDERSMASK"});
         skin.Fixture.Section(0).ReservedBoolean = c.Reserved;
         TGaugeSkinPainter painter;
         TRecordedDrawing drawing;
-        const TBitmap cache = Compose(painter, skin, {10, 4}, Look(TsGaugeKind::gkHorizontalBar, 100), drawing);
+        const TBitmap cache = Compose(painter, skin, {10, 4}, Look(TsGaugeKind::gkHorizontalBar, 100),
+                                      drawing);
         EXPECT_EQ(At(cache, 0, 0), c.Corner) << c.Reserved;
         EXPECT_EQ(At(cache, 5, 2), Opaque(BarColor)) << c.Reserved;
     }
