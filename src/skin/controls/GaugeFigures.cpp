@@ -10,7 +10,8 @@ namespace pp {
 TPoint PieStartPoint(int width, int height, int percent)
 {
     const double alpha = (percent / 50.0 + 0.5) * std::numbers::pi;
-    return {RoundHalfEven((width / 2) * (1 - std::cos(alpha))), RoundHalfEven((height / 2) * (1 - std::sin(alpha)))};
+    return {RoundHalfEven((width / 2) * (1 - std::cos(alpha))),
+            RoundHalfEven((height / 2) * (1 - std::sin(alpha)))};
 }
 
 TPoint NeedleEndPoint(int middle, int bottom, int percent)

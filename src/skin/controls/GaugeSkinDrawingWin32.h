@@ -14,7 +14,7 @@ struct TGaugeSkinDrawingSetup {
     // Builds the text afresh for every pass (it runs the text event).
     std::function<std::string()> Text;
     const TFont* Font = nullptr;
-    TItemTextSource GaugeText;   // the gauge section's text colours
+    TItemTextSource GaugeText; // the gauge section's text colours
     const TsLoadedSkin* Skin = nullptr;
     bool Enabled = true;
     bool RightToLeft = false;

@@ -5,6 +5,7 @@
 // colour or the light blend worked by hand.
 #include "support/PaintFixture.h"
 
+#include "controls/RecordedGaugeDrawing.h"
 #include "skin/controls/GaugeSkinPaint.h"
 
 #include <gtest/gtest.h>
@@ -18,25 +19,6 @@ constexpr TColor GaugeColor = 0x102030;
 constexpr TColor BarColor = 0x604020; // red 0x20, green 0x40, blue 0x60
 constexpr TColor OtherBarColor = 0x0A0B0C;
 constexpr TColor PortraitColor = 0x554433;
-
-// The platform's part, recorded: which text went where, which figure.
-struct TRecordedDrawing : TGaugePlatformDrawing {
-    struct TText {
-        int Section; // -1: the gauge's own colours
-        TRect Rect;
-        TSize Target;
-    };
-    std::vector<TText> Texts;
-    int Figures = 0;
-
-    void DrawGaugeText(TBitmap& target, const TRect& r) override { Texts.push_back({-1, r, target.Size()}); }
-    void DrawProgressText(TBitmap& target, int section, const TRect& r) override
-    {
-        Texts.push_back({section, r, target.Size()});
-    }
-    void DrawPie(TBitmap&, const TRect&) override { ++Figures; }
-    void DrawNeedle(TBitmap&, const TRect&) override { ++Figures; }
-};
 
 BackdropInfo ColourBehind(TColor c)
 {

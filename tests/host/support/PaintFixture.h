@@ -5,6 +5,7 @@
 #include "core/Bitmap.h"
 #include "core/Color.h"
 #include "skin/loading/LoadedSkin.h"
+#include "skin/paint/BackdropParent.h"
 #include "skin/paint/SkinImage.h"
 
 #include <cstdint>
@@ -31,6 +32,15 @@ struct TImageSpec {
     int CornerKey = 0;
     std::string Section = {};
     std::string Key = {};
+};
+
+// A parent that answers every backdrop request with the same answer.
+class TAnsweringParent : public TBackdropParent {
+public:
+    BackdropRequest Answer;
+    void AskForBackdrop(BackdropRequest& request) override { request = Answer; }
+    void PaintIntoTarget(const BackdropRequest&) override { }
+    TColor FallbackColor() override { return 0; }
 };
 
 class TFixtureSkin {
