@@ -88,7 +88,7 @@ TEST(BeijingGauge, TheMainWindowsGaugeShowsTheSkinsBarAndLightOverItsParent)
     painter.SetLightPicture(&picture);
     TRecordedDrawing drawing;
     TGaugeSkinLook look;
-    look.PercentDone = 60; // 15 of 25 columns
+    look.PercentDone = 60;     // 15 of 25 columns
     look.LightPosition = -150; // the light's bright middle over the bar
     TBitmap gauge(25, 25);
     const TsItemBinding binding = BindingForSection(skin, gaugeSection);
@@ -102,8 +102,8 @@ TEST(BeijingGauge, TheMainWindowsGaugeShowsTheSkinsBarAndLightOverItsParent)
     WritePng(gauge, "gauge-beijing.png");
 
     // A corner of the gauge's border that is key-coloured shows the checker.
-    const std::optional<TSkinImage> border =
-        SkinImageAt(skin, skin.Sections()[std::size_t(gaugeSection)].BorderMaskIndex);
+    const std::optional<TSkinImage> border = SkinImageAt(
+        skin, skin.Sections()[std::size_t(gaugeSection)].BorderMaskIndex);
     ASSERT_TRUE(border);
     const TPoint corner = border->StateOrigin(0);
     if ((border->Source->PixelColor(corner.X, corner.Y) & 0xFFFFFF) == clKeyColor)
