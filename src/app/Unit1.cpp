@@ -103,7 +103,7 @@ TComponentDescription DescribeBitBtn(TsBitBtn* TForm1::*field, const char* name,
     return Describe(field, name, [=](TsBitBtn& c, TForm1& f) {
         c.SetBounds(left, PatternRowTop, 75, ButtonHeight);
         c.SetKind(kind);
-        c.SkinData.SkinSection = "BUTTON";
+        c.SkinData.SetSkinSection("BUTTON");
         c.TabOrder = tabOrder;
         c.OnClick = Bind(f, click);
     });
