@@ -4,6 +4,7 @@
 // image of the skin section draws that look, and when the button cuts its
 // window to the shape of its border.
 #include "skin/controls/GlyphChoice.h"
+#include "skin/loading/SkinImages.h"
 
 namespace pp {
 
@@ -35,8 +36,9 @@ int SkinImageForState(TButtonPaintState state, int sectionStates);
 int FocusDotsImage(int sectionStates);
 
 // The border image's corner flag that makes the button cut its window
-// region (the large button's border).
-inline constexpr int RegionCornerFlag = 2;
+// region: the large button's border, whose corners are left for the
+// button to cut.
+inline constexpr int RegionCornerFlag = cfUnchecked;
 
 struct TRegionInput {
     bool RegionChanged = false;

@@ -24,7 +24,10 @@ namespace {
 
 // The parent's cache is not built yet: it answers without an image and
 // without a colour, and repaints its children once it is ready.
-bool ParentNotReady(const BackdropInfo& backdrop) { return !backdrop.HasImage && backdrop.BackColor == clKeyColor; }
+bool ParentNotReady(const BackdropInfo& backdrop)
+{
+    return !backdrop.HasImage && backdrop.BackColor == clKeyColor;
+}
 
 void ApplyColorChanges(TBitmap& cache, int hueOffset, int saturation)
 {
@@ -50,7 +53,8 @@ bool TsBitBtn::PrepareCache(bool printing)
     const TButtonPaintState state = PaintState();
     const int image = SkinImageForState(state, section.States);
     RenderItemBackground(skin, SkinData.SectionIndex, backdrop, SkinData.ItemBinding().CustomColor,
-                         SkinData.PatternIndex, SkinData.HotPatternIndex, cache, {0, 0}, cache.Bounds(), image);
+                         SkinData.PatternIndex, SkinData.HotPatternIndex, cache, {0, 0}, cache.Bounds(),
+                         image);
     const std::optional<TSkinImage> border = SkinImageAt(skin, SkinData.BorderImageIndex);
     const bool borderShows = border && (image != 0 || !(border->DrawMode & dmHiddenInState0));
     if (borderShows && drawOverBorder_)
@@ -68,7 +72,8 @@ bool TsBitBtn::PrepareCache(bool printing)
     if (borderShows && !drawOverBorder_)
         DrawSkinnedBorder(cache, *border, image, backdrop, printing);
     if (!Enabled())
-        DimToBackground(cache, static_cast<int>(disabledKind_), ColorToRGB(Color()), cache.Bounds(), backdrop);
+        DimToBackground(cache, static_cast<int>(disabledKind_), ColorToRGB(Color()), cache.Bounds(),
+                        backdrop);
     if (OnPaint)
         OnPaint(this, cache);
     SkinData.BackgroundStale = false;
@@ -83,7 +88,8 @@ void TsBitBtn::DrawSkinnedCaption(TCanvas& canvas, const TRect& rect, TButtonPai
     canvas.Font.Assign(Font());
     const TRect place = state == TButtonPaintState::Pressed ? rect.Offset(1, 1) : rect;
     const bool hot = state != TButtonPaintState::Normal;
-    DrawItemText(canvas, caption, Enabled(), hot, SkinData.TextSource(hot), CaptionFlags() | DT_END_ELLIPSIS, place);
+    DrawItemText(canvas, caption, Enabled(), hot, SkinData.TextSource(hot), CaptionFlags() | DT_END_ELLIPSIS,
+                 place);
 }
 
 void TsBitBtn::DrawFocusFrame(TBitmap& cache, const TRect& captionRect)
@@ -94,11 +100,12 @@ void TsBitBtn::DrawFocusFrame(TBitmap& cache, const TRect& captionRect)
         !section || !section->ShowFocus || !showFocus_ || !showCaption_)
         return;
     const TsGenState& look = section->Props[FocusDotsImage(section->States) > 0 ? 1 : 0];
-    DrawFocusDots(cache, captionRect.Inflate(FocusMargin + 1, FocusMargin), clNoKeyColor, look.FontColor[fcMain]);
+    DrawFocusDots(cache, captionRect.Inflate(FocusMargin + 1, FocusMargin), clNoKeyColor,
+                  look.FontColor[fcMain]);
 }
 
-void TsBitBtn::DrawSkinnedBorder(TBitmap& cache, const TSkinImage& border, int image, const BackdropInfo& backdrop,
-                                 bool printing)
+void TsBitBtn::DrawSkinnedBorder(TBitmap& cache, const TSkinImage& border, int image,
+                                 const BackdropInfo& backdrop, bool printing)
 {
     DrawBorderMask(cache, cache.Bounds(), true, image, border, backdrop);
     if (WantsWindowRegion({regionChanged_, border.CornerKey, IsDesigning(), printing, false}))
@@ -223,8 +230,8 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& message)
         return true;
     case WM_ERASEBKGND:
         if (SkinData.CacheBitmap && !SkinData.CacheBitmap->Empty() && !SkinData.BackgroundStale)
-            CopyCacheToWindow(*this, SkinData, ClientRect(), 0, 0, false, reinterpret_cast<HDC>(message.WParam),
-                              ClientRect());
+            CopyCacheToWindow(*this, SkinData, ClientRect(), 0, 0, false,
+                              reinterpret_cast<HDC>(message.WParam), ClientRect());
         message.Result = 1;
         return true;
     case WM_UPDATEUISTATE:
