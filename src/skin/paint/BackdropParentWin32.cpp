@@ -80,7 +80,7 @@ TPoint WindowPositionInParent(HWND window)
     RECT r{};
     GetWindowRect(window, &r);
     POINT topLeft{r.left, r.top};
-    if (const HWND parent = GetParent(window))
+    if (const HWND parent = ParentWindowOf(window))
         ScreenToClient(parent, &topLeft);
     return {topLeft.x, topLeft.y};
 }

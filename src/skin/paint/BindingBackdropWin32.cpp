@@ -1,6 +1,7 @@
 // What a binding tells its children about the background behind them, and
 // what it asks its own parent.
 #include "skin/paint/BackdropParentWin32.h"
+#include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/ColorOps.h"
@@ -17,17 +18,8 @@ int ClampedState(const TsGeneralData& section, int state)
     return std::max(0, std::min(state, section.States - 1));
 }
 
-bool HasCornerImages(const TsGeneralData& section)
-{
-    return section.ImgTL >= 0 || section.ImgTR >= 0 || section.ImgBL >= 0 || section.ImgBR >= 0;
-}
-
 // The parent's window for a windowed control that has no parent control.
-HWND ParentWindowOf(const TControl* control)
-{
-    const HWND window = LiveWindowOf(control);
-    return window ? GetParent(window) : nullptr;
-}
+HWND ParentWindowOfControl(const TControl* control) { return ParentWindowOf(LiveWindowOf(control)); }
 
 void FillArea(const BackdropRequest& request, TColor color)
 {
@@ -58,7 +50,7 @@ BackdropInfo TsCommonData::ParentBackdrop()
     BackdropInfo info;
     const TControl* surface = SurfaceControl();
     TControl* parentControl = surface ? surface->Parent() : nullptr;
-    const HWND parentWindow = parentControl ? nullptr : ParentWindowOf(surface);
+    const HWND parentWindow = parentControl ? nullptr : ParentWindowOfControl(surface);
     if (!IsSkinned() || (!parentControl && !parentWindow)) {
         info.BackColor = ColorToRGB(EffectiveColor(0));
         return info;
@@ -100,16 +92,14 @@ void TsCommonData::AnswerBackdropRequest(BackdropRequest& request, int state, HW
         if (block.GradientPercent <= 0 && block.ImagePercent < 1 && !HasCornerImages(*section)) {
             request.Kind = bkColor;
             request.Color = EffectiveColor(state);
-            if (skin.IsValidImgIndex(BorderImageIndex)) {
+            if (BorderShownInNormalState(skin, BorderImageIndex)) {
                 const TsMaskData& border = skin.Masks()[static_cast<std::size_t>(BorderImageIndex)];
-                if (!(border.DrawFlags & 2)) {
-                    request.Image = CacheBitmap.get();
-                    request.OffsetX = request.OffsetY = 0;
-                    request.Margins[0] = MaskLeftBorder(border);
-                    request.Margins[1] = MaskTopBorder(border);
-                    request.Margins[2] = MaskRightBorder(border);
-                    request.Margins[3] = MaskBottomBorder(border);
-                }
+                request.Image = CacheBitmap.get();
+                request.OffsetX = request.OffsetY = 0;
+                request.Margins[0] = MaskLeftBorder(border);
+                request.Margins[1] = MaskTopBorder(border);
+                request.Margins[2] = MaskRightBorder(border);
+                request.Margins[3] = MaskBottomBorder(border);
             }
             if (request.PaintNow)
                 FillArea(request, request.Color);
@@ -160,7 +150,7 @@ void TsCommonData::PassRequestToParent(BackdropRequest& request, HWND window)
             AddRequesterPosition(request, {surface->Left(), surface->Top()});
         return;
     }
-    const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
+    const HWND parentWindow = window ? ParentWindowOf(window) : ParentWindowOfControl(surface);
     if (!parentWindow) {
         request.Kind = bkColor;
         request.Color = SkinManager()->GetGlobalColor();
@@ -179,7 +169,7 @@ TColor TsCommonData::ParentColor(HWND window)
             return ColorToRGB(static_cast<TColor>(SendSkinCommand(parent, SkinMsgGetColor, parent->Color())));
         return ColorToRGB(parent->Color());
     }
-    const HWND parentWindow = window ? GetParent(window) : ParentWindowOf(surface);
+    const HWND parentWindow = window ? ParentWindowOf(window) : ParentWindowOfControl(surface);
     if (parentWindow) {
         // A window that does not know the message answers 0: no information.
         const auto answer = static_cast<TColor>(

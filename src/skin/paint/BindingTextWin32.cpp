@@ -1,4 +1,5 @@
 // Which section's text colours a control's text is drawn in.
+#include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/WinControl.h"
@@ -11,12 +12,6 @@ constexpr int MostlyOpaque = 50; // a parent at most this transparent lends its 
 const TsGeneralData* SectionAt(const TsLoadedSkin& skin, int index)
 {
     return skin.IsValidSkinIndex(index) ? &skin.Sections()[static_cast<std::size_t>(index)] : nullptr;
-}
-
-bool PaintsCentre(const TsLoadedSkin& skin, int borderImageIndex)
-{
-    return skin.IsValidImgIndex(borderImageIndex) &&
-           (skin.Masks()[static_cast<std::size_t>(borderImageIndex)].DrawFlags & 4) != 0;
 }
 
 int OwnFontOr(const TsGeneralData& parentSection, int parentIndex, int sectionIndex)
@@ -45,7 +40,7 @@ int TextSection(const TControl* control, int sectionIndex, const TsSkinManager* 
         if (section) {
             const bool useHot = hot && section->States > 1;
             const int transparency = section->Props[useHot ? 1 : 0].Transparency;
-            if (transparency <= MostlyOpaque || PaintsCentre(skin, binding->BorderImageIndex) ||
+            if (transparency <= MostlyOpaque || BorderPaintsCentre(skin, binding->BorderImageIndex) ||
                 !parent->Parent())
                 return OwnFontOr(*section, binding->SectionIndex, sectionIndex);
             return TextSection(parent, sectionIndex, manager, false);

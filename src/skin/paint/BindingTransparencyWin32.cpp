@@ -1,6 +1,7 @@
 // Whether a binding's control takes its background from its parent, whether
 // it is see-through for its own children, and whether it must wait for its
 // parent before painting.
+#include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Form.h"
@@ -12,21 +13,10 @@ namespace {
 // Placement of a texture laid in whole tiles only.
 constexpr int WholeTilesPlacement = 10;
 
-bool PaintsCentre(const TsLoadedSkin& skin, int borderImageIndex)
-{
-    return skin.IsValidImgIndex(borderImageIndex) &&
-           (skin.Masks()[static_cast<std::size_t>(borderImageIndex)].DrawFlags & 4) != 0;
-}
-
 bool TexturedInWholeTiles(const TsLoadedSkin& skin, int textureIndex)
 {
     return skin.IsValidImgIndex(textureIndex) &&
            skin.Masks()[static_cast<std::size_t>(textureIndex)].DrawFlags == WholeTilesPlacement;
-}
-
-bool HasCornerImages(const TsGeneralData& section)
-{
-    return section.ImgTL >= 0 || section.ImgTR >= 0 || section.ImgBL >= 0 || section.ImgBR >= 0;
 }
 
 // The parent a binding asks about staleness and transparency.
@@ -60,7 +50,7 @@ bool TsCommonData::SimpleBackground(bool& undetermined)
     if (!SkinManager() || !section)
         return true;
     const TsLoadedSkin& skin = *Skin();
-    if (PaintsCentre(skin, BorderImageIndex))
+    if (BorderPaintsCentre(skin, BorderImageIndex))
         return false;
     const TsGenState& normal = section->Props[0];
     if (normal.Transparency >= 100) {
@@ -131,7 +121,7 @@ bool TsCommonData::MustWait(bool reset)
         if (parent)
             wait = QuerySkinCommand(parent, SkinMsgQueryStale) == 1;
         else if (const HWND window = LiveWindowOf(surface))
-            wait = IsSkinCommandTrue(GetParent(window), SkinMsgQueryStale);
+            wait = IsSkinCommandTrue(ParentWindowOf(window), SkinMsgQueryStale);
     }
     if (wait)
         PaintSuspended = true;
@@ -157,7 +147,7 @@ int TsCommonData::QueryTransparency()
         return static_cast<int>(QuerySkinCommand(parent, SkinMsgQueryTransparency) & 0x7F);
     if (normal.GradientPercent + normal.ImagePercent > 0 || IsTransparentForChildren())
         return 1;
-    return PaintsCentre(*Skin(), BorderImageIndex) ? 1 : 0;
+    return BorderPaintsCentre(*Skin(), BorderImageIndex) ? 1 : 0;
 }
 
 } // namespace pp

@@ -4,6 +4,7 @@
 
 #include "skin/loading/SkinEngineState.h"
 #include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/ColorOps.h"
 #include "toolkit/Form.h"
@@ -278,11 +279,9 @@ void TsCommonData::FitCacheBitmap()
 int TsCommonData::MaxBorderWidth() const
 {
     const TsLoadedSkin* skin = Skin();
-    if (!skin || !skin->IsValidImgIndex(BorderImageIndex))
+    if (!skin || !BorderShownInNormalState(*skin, BorderImageIndex))
         return 0;
     const TsMaskData& mask = skin->Masks()[static_cast<std::size_t>(BorderImageIndex)];
-    if (mask.DrawFlags & 2)
-        return 0;
     return std::max(
         {MaskLeftBorder(mask), MaskTopBorder(mask), MaskRightBorder(mask), MaskBottomBorder(mask)});
 }

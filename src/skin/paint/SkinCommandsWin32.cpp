@@ -30,6 +30,13 @@ HWND LiveWindowOf(const TControl* control)
     return IsWindow(window) ? window : nullptr;
 }
 
+HWND ParentWindowOf(HWND window)
+{
+    if (!window || !(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD))
+        return nullptr;
+    return GetParent(window);
+}
+
 LRESULT SendSkinCommand(TControl* control, TSkinCommand command, LPARAM lParam, std::uint16_t argument)
 {
     if (!control)

@@ -54,5 +54,8 @@ bool CanPaintNow(const TControl* control);
 
 // The window of a windowed control that may be sent to, or null.
 HWND LiveWindowOf(const TControl* control);
+// The parent of a child window; null for a top-level window (whose
+// GetParent would be its owner, not a parent that lies behind it).
+HWND ParentWindowOf(HWND window);
 
 } // namespace pp
