@@ -12,9 +12,15 @@ bool IsSkinnedText(const TItemTextSource& source)
     return source.Skin && source.Skin->IsValidSkinIndex(source.SectionIndex) && !source.CustomFont;
 }
 
+// Only for a source that IsSkinnedText.
+const TsGeneralData& TextSectionOf(const TItemTextSource& source)
+{
+    return source.Skin->Sections()[static_cast<std::size_t>(source.SectionIndex)];
+}
+
 TTextPasses SkinnedTextPasses(const TItemTextSource& source, bool enabled, bool hot)
 {
-    const TsGeneralData& section = source.Skin->Sections()[static_cast<std::size_t>(source.SectionIndex)];
+    const TsGeneralData& section = TextSectionOf(source);
     const TTextColorChange change{source.HueOffset, source.Saturation};
     if (!enabled)
         return {
@@ -47,10 +53,9 @@ void DrawItemText(TCanvas& canvas, const std::string& text, bool enabled, bool h
     }
     const std::wstring wide = WideFromUtf8(text);
     const bool skinned = IsSkinnedText(source);
-    if (skinned && source.GlowTarget) {
-        const TsGeneralData& section = source.Skin->Sections()[static_cast<std::size_t>(source.SectionIndex)];
-        DrawBlockGlow(*source.GlowTarget, section.Props[hot ? 1 : 0], wide, r, format, font->Handle());
-    }
+    if (skinned && source.GlowTarget)
+        DrawBlockGlow(*source.GlowTarget, TextSectionOf(source).Props[hot ? 1 : 0], wide, r, format,
+                      font->Handle());
     const TTextDrawingScope scope(dc, font->Handle(), &r);
     const TTextPasses passes = skinned ? SkinnedTextPasses(source, enabled, hot)
                                        : PlainTextPasses(font->Color(), enabled);
