@@ -3,8 +3,11 @@
 // it answers while skinned.
 #include "skin/controls/sBitBtnWin32.h"
 
+#include "skin/controls/ButtonFadeBindingWin32.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/paint/BorderMask.h"
+#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/FadeTimerWin32.h"
 #include "skin/paint/FocusDots.h"
 #include "skin/paint/ItemBackground.h"
 #include "skin/paint/ItemTextWin32.h"
@@ -150,10 +153,65 @@ void TsBitBtn::ResetWindowRegion()
     regionApplied_ = false;
 }
 
+bool TsBitBtn::FadeRunning() const { return fade_ && fade_->Enabled(); }
+
+void TsBitBtn::StopFading() { StopFade(fade_); }
+
+void TsBitBtn::FadeFor(TFadeEvent event)
+{
+    const TsSkinManager* manager = SkinData.SkinManager();
+    const bool wanted = manager && EventFades(event, AnimatEvents, manager->AnimEffects.Buttons);
+    // Press and release fade in half the section's steps.
+    const bool halve = event == feMouseDown || event == feMouseUp;
+    FadeOnStateChange(fade_, *fadeBinding_, event == feMouseLeave ? fdOut : fdIn, halve, wanted);
+}
+
+void TsBitBtn::MousePressed(const TMessage& message)
+{
+    SkinData.PaintSuspended = false;
+    mouseClicked_ = true;
+    if (message.Msg != WM_LBUTTONDOWN)
+        return;
+    // Hints off while the press is handled: a hint that shows goes away.
+    savedShowHint_ = Application->ShowHint;
+    Application->ShowHint = false;
+    Application->CancelHint();
+    if (down_)
+        return;
+    regionChanged_ = true;
+    SkinData.PaintSuspended = SkinData.MustWait(false);
+    SkinData.BackgroundStale = false;
+    FadeFor(feMouseDown);
+}
+
+void TsBitBtn::MouseReleased()
+{
+    if (!mouseClicked_) {
+        StopFading();
+        return;
+    }
+    mouseClicked_ = false;
+    if (FadeRunning()) {
+        // A quick click: the press fade had no time to show the pressed
+        // look, so it shows now, for a moment, before the release fade.
+        fade_->SetEnabled(false);
+        SkinData.BackgroundStale = true;
+        ForcePressedLook = true;
+        Repaint();
+        ForcePressedLook = false;
+        Sleep(PressedLookHoldMs);
+    }
+    SkinData.PaintSuspended = false;
+    regionChanged_ = true;
+    SkinData.BackgroundStale = false;
+    FadeFor(feMouseUp);
+}
+
 void TsBitBtn::PaintSkinned(HDC dc, bool printing)
 {
     SkinData.PaintSuspended = SkinData.MustWait(false);
-    if (SkinData.PaintSuspended)
+    // The fade paints its own frames.
+    if (SkinData.PaintSuspended || FadeRunning())
         return;
     if (!SkinData.HalfShown && !SkinData.BackgroundStale && Parent())
         SkinData.BackgroundStale = QuerySkinCommand(Parent(), SkinMsgQueryHalfShown) != 0;
@@ -181,6 +239,7 @@ bool TsBitBtn::HandleSkinCommand(TMessage& message)
     case SkinMsgRefresh:
         if (reinterpret_cast<TsSkinManager*>(message.LParam) != SkinData.SkinManager())
             return true;
+        StopFading();
         if (command == SkinMsgRemoveSkin) {
             if (IsDestroying())
                 return true;
@@ -206,6 +265,14 @@ bool TsBitBtn::HandleSkinCommand(TMessage& message)
         }
         return true;
     case SkinMsgClearStale: message.Result = PaintsSkinned() && !PrepareCache() ? 1 : 0; return true;
+    case SkinMsgStopFading:
+        StopFading();
+        Repaint();
+        return true;
+    case SkinMsgFadeFrame:
+        // The fade shows its frame itself; a region made meanwhile is stale.
+        pendingRegion_ = TRegionHandle();
+        return false;
     default: return false;
     }
 }
@@ -229,7 +296,8 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& message)
         PaintSkinned(reinterpret_cast<HDC>(message.WParam), true);
         return true;
     case WM_ERASEBKGND:
-        if (SkinData.CacheBitmap && !SkinData.CacheBitmap->Empty() && !SkinData.BackgroundStale)
+        if (SkinData.CacheBitmap && !SkinData.CacheBitmap->Empty() && !SkinData.BackgroundStale &&
+            !FadeRunning())
             CopyCacheToWindow(*this, SkinData, ClientRect(), 0, 0, false,
                               reinterpret_cast<HDC>(message.WParam), ClientRect());
         message.Result = 1;
@@ -243,20 +311,38 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& message)
         SkinData.BackgroundStale = true;
         return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        SkinData.PaintSuspended = false;
-        regionChanged_ = true;
-        SkinData.BackgroundStale = true;
-        return false;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: MousePressed(message); return false;
+    case WM_KILLFOCUS: StopFading(); return false;
     default: return false;
     }
+}
+
+void TsBitBtn::SpaceReleased()
+{
+    StopFading();
+    regionChanged_ = true;
+    SkinData.BackgroundStale = true;
+    RemoveControlGlow(SkinData);
+    Repaint();
 }
 
 void TsBitBtn::AfterCommonHandling(const TMessage& message)
 {
     switch (message.Msg) {
-    case CM_FONTCHANGED:
+    case WM_LBUTTONDOWN: Application->ShowHint = savedShowHint_; break;
+    case WM_LBUTTONUP: MouseReleased(); break;
+    case WM_KEYUP:
+    case CM_DIALOGCHAR:
+        if (message.WParam == VK_SPACE && (message.Msg == WM_KEYUP || Focused()))
+            SpaceReleased();
+        break;
+    case CM_CANCELMODE: RemoveControlGlow(SkinData); break;
     case CM_ENABLEDCHANGED:
+        if (!Enabled())
+            StopFading();
+        [[fallthrough]];
+    case CM_FONTCHANGED:
         SkinData.PaintSuspended = false;
         SkinData.InvalidateOwner();
         break;
@@ -265,7 +351,10 @@ void TsBitBtn::AfterCommonHandling(const TMessage& message)
         SkinData.PaintSuspended = false;
         Repaint();
         break;
-    case WM_KILLFOCUS: SkinData.HasFocus = false; [[fallthrough]];
+    case WM_KILLFOCUS:
+        SkinData.HasFocus = false;
+        RemoveControlGlow(SkinData);
+        [[fallthrough]];
     case WM_SETFOCUS:
     case CM_TEXTCHANGED:
     case CM_BUTTONSTYLE: SkinData.InvalidateOwner(); break;

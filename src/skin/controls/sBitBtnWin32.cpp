@@ -1,5 +1,7 @@
 #include "skin/controls/sBitBtnWin32.h"
 
+#include "skin/controls/ButtonFadeBindingWin32.h"
+#include "skin/paint/FadeTimerWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "win/Text.h"
 #include "win/ThemeHandle.h"
@@ -53,8 +55,12 @@ TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner)
     ControlStyle &= ~csOpaque;
     imagesLink_.OnChange = [this](TObject*) { SkinData.InvalidateOwner(); };
     SkinData.ControlKind = COC_TsBitBtn;
+    fadeBinding_ = std::make_unique<TButtonFadeBinding>(*this);
     SkinData.RefreshBinding();
 }
+
+// The fade timer is a child of ours and points back at fade_: it goes first.
+TsBitBtn::~TsBitBtn() { StopFade(fade_); }
 
 template <class T> void TsBitBtn::SetAndInvalidate(T& field, T value)
 {
@@ -310,7 +316,10 @@ void TsBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
         return;
     if (PaintsSkinned()) {
         // The platform button redraws itself on a press without a paint
-        // message: the skinned look follows the new state.
+        // message: the skinned look follows the new state, unless a fade
+        // is on its way there.
+        if (FadeRunning())
+            return;
         SkinData.BackgroundStale = true;
         PaintSkinned(item.hDC, false);
         return;
@@ -330,7 +339,12 @@ void TsBitBtn::MouseCrossed(bool entered)
     const TNotifyEvent& event = entered ? OnMouseEnter : OnMouseLeave;
     if (event && Enabled() && !IsDesigning())
         event(this);
-    SkinData.InvalidateOwner();
+    if (!PaintsSkinned() || !Enabled() || IsDesigning()) {
+        Invalidate();
+        return;
+    }
+    SkinData.BackgroundStale = false;
+    FadeFor(entered ? feMouseEnter : feMouseLeave);
 }
 
 void TsBitBtn::WndProc(TMessage& message)

@@ -8,6 +8,7 @@
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/ButtonSkinState.h"
 #include "skin/controls/GlyphChoice.h"
+#include "skin/paint/FadeEvents.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinImage.h"
 #include "toolkit/BitBtn.h"
@@ -16,8 +17,12 @@
 #include "win/Handles.h"
 
 #include <functional>
+#include <memory>
 
 namespace pp {
+
+class TButtonFadeBinding;
+class TsFadeTimer;
 
 enum TAnimatEventFlag : unsigned {
     aeMouseEnter = 1,
@@ -36,6 +41,7 @@ using TBitBtnPaintEvent = std::function<void(TObject* sender, TBitmap& bitmap)>;
 class TsBitBtn : public TBitBtn {
 public:
     explicit TsBitBtn(TComponent* owner);
+    ~TsBitBtn() override;
     std::string ClassName() const override { return "TsBitBtn"; }
 
     TBitBtnPaintEvent OnPaint;
@@ -86,8 +92,13 @@ public:
     // parent's background is not ready yet (the parent repaints us later).
     bool PrepareCache(bool printing = false);
 
+    // A fade between two looks is under way.
+    bool FadeRunning() const;
+
     // Process-wide: the release repaint holds the pressed look.
     static inline bool ForcePressedLook = false;
+    // How long that repaint stays before the release fade starts.
+    static constexpr unsigned PressedLookHoldMs = 30;
     TButtonPaintState PaintState() const;
     // Glyph and caption placement for the current size, caption and glyph.
     TBitBtnLayoutResult ComputeLayout(TCanvas& canvas) const;
@@ -129,6 +140,11 @@ private:
     void ApplyWindowRegion(bool printing);
     void ResetWindowRegion();
     void MouseCrossed(bool entered);
+    void FadeFor(TFadeEvent event);
+    void MousePressed(const TMessage& message);
+    void MouseReleased();
+    void StopFading();
+    void SpaceReleased();
 
     TAlignment alignment_ = TAlignment::taCenter;
     int blend_ = 0;
@@ -152,6 +168,12 @@ private:
     // The window holds a region of ours (it owns the handle).
     bool regionApplied_ = false;
     int lastSpacing_ = 4;
+    // A mouse button went down on us; the release finishes the click.
+    bool mouseClicked_ = false;
+    // The application's hints while the left button is handled.
+    bool savedShowHint_ = true;
+    std::unique_ptr<TButtonFadeBinding> fadeBinding_;
+    TsFadeTimer* fade_ = nullptr;
 };
 
 } // namespace pp

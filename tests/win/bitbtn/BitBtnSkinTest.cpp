@@ -10,10 +10,14 @@
 #include "skin/loading/SkinManagerWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/PixelMath.h"
+#include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 #include "win/Handles.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace pp::test {
 namespace {
@@ -86,20 +90,50 @@ TEST_F(SkinnedBitBtn, OnlyTheLargeButtonsBorderCutsTheWindowAndRemovingTheSkinRe
     EXPECT_FALSE(HasWindowRegion());
 }
 
-TEST_F(SkinnedBitBtn, HoverPaintsTheHotImageAndASecondEnterIsNotAnnounced)
+TEST_F(SkinnedBitBtn, HoverFadesToTheHotImageAndASecondEnterIsNotAnnounced)
 {
     int enters = 0;
     button->OnMouseEnter = [&](TObject*) { ++enters; };
     const std::uint32_t normal = CachePixel(37, 12);
     button->Perform(CM_MOUSEENTER, 0, 0);
+    // The section fades: the change is shown in steps, 10 ms apart.
+    EXPECT_TRUE(button->FadeRunning());
     button->Perform(CM_MOUSEENTER, 0, 0);
-    Paint();
     EXPECT_EQ(enters, 1);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !button->FadeRunning(); }));
     EXPECT_EQ(button->PaintState(), TButtonPaintState::Hot);
     EXPECT_NE(CachePixel(37, 12), normal);
+
     button->Perform(CM_MOUSELEAVE, 0, 0);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !button->FadeRunning(); }));
     Paint();
     EXPECT_EQ(CachePixel(37, 12), normal);
+}
+
+TEST_F(SkinnedBitBtn, WithoutFadingEventsTheHotLookIsPaintedAtOnce)
+{
+    button->AnimatEvents = 0;
+    const std::uint32_t normal = CachePixel(37, 12);
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_FALSE(button->FadeRunning());
+    EXPECT_NE(CachePixel(37, 12), normal);
+}
+
+TEST_F(SkinnedBitBtn, AQuickClickShowsThePressedLookBeforeTheReleaseFade)
+{
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !button->FadeRunning(); }));
+    std::vector<TButtonPaintState> looks;
+    button->OnPaint = [&](TObject*, TBitmap&) { looks.push_back(button->PaintState()); };
+    const HWND window = button->HandleValue();
+    const LPARAM inside = MAKELPARAM(10, 10);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    EXPECT_TRUE(button->FadeRunning());
+    SendMessageW(window, WM_LBUTTONUP, 0, inside);
+    EXPECT_NE(std::find(looks.begin(), looks.end(), TButtonPaintState::Pressed), looks.end());
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !button->FadeRunning(); }));
+    ASSERT_FALSE(looks.empty());
+    EXPECT_EQ(looks.back(), TButtonPaintState::Hot);
 }
 
 TEST_F(SkinnedBitBtn, AFocusedButtonShowsDotsInTheHotTextColourAroundItsCaption)
