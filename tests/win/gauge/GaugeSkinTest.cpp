@@ -65,6 +65,15 @@ TEST_F(SkinnedGauge, PaintsTheSkinsFilledPartIntoItsCache)
     EXPECT_EQ(PixelValue(CachePixel(7, 2)), PixelValue(CachePixel(12, 2)));
 }
 
+TEST_F(SkinnedGauge, ASkinnedPieFillsItsQuarterInTheForeColourOverTheBackColour)
+{
+    gauge->SetAnimated(false);
+    gauge->SetKind(TsGaugeKind::gkPie);
+    gauge->SetProgress(25); // from (24, 12) round to the top middle (12, 0)
+    EXPECT_EQ(ColorFromPixel(CachePixel(18, 6)), ColorToRGB(gauge->ForeColor()));
+    EXPECT_EQ(ColorFromPixel(CachePixel(6, 18)), ColorToRGB(gauge->BackColor()));
+}
+
 TEST_F(SkinnedGauge, TheLightTimerStopsWithTheSkinAndRunsAgainAfterARefresh)
 {
     EXPECT_TRUE(gauge->LightTimer().Enabled());
