@@ -42,7 +42,14 @@ template <class T> void TsGauge::SetAndRepaint(T& field, T value)
     Repaint();
 }
 
-void TsGauge::SetKind(TsGaugeKind kind) { SetAndRepaint(kind_, kind); }
+void TsGauge::SetKind(TsGaugeKind kind)
+{
+    // A square gauge's bar has the same size lying down and standing up, but
+    // not the same pixels.
+    if (kind != kind_)
+        skinPainter_.DropBarCache();
+    SetAndRepaint(kind_, kind);
+}
 void TsGauge::SetBorderStyle(TGaugeBorderStyle style) { SetAndRepaint(borderStyle_, style); }
 void TsGauge::SetBackColor(TColor color) { SetAndRepaint(backColor_, color); }
 void TsGauge::SetForeColor(TColor color) { SetAndRepaint(foreColor_, color); }
@@ -224,7 +231,9 @@ void TsGauge::LightTick()
     if (!lightClock_.Tick(length))
         return;
     const TWinControl* parent = Parent();
-    if (Visible() && Progress() > 0 && parent && parent->HandleAllocated() &&
+    // An empty gauge shows no light. The percentage decides, not the value,
+    // so that a range below zero lights its bar too.
+    if (Visible() && PercentDone() > 0 && parent && parent->HandleAllocated() &&
         IsWindowVisible(parent->HandleValue()))
         PaintLight();
     lightClock_.Step(length);
@@ -278,6 +287,9 @@ bool TsGauge::HandleSkinCommand(TMessage& message)
         if (reinterpret_cast<TsSkinManager*>(message.LParam) != SkinData.SkinManager())
             return true;
         if (command == SkinMsgSetSkin) {
+            // The kept bar is the old skin's picture: a new skin of the same
+            // bar size must not show it.
+            skinPainter_.DropBarCache();
             SkinData.HandleSkinMessage(message);
             // A skin that comes after a removal brings the light back, as a refresh does.
             StartLight();

@@ -76,6 +76,7 @@ public:
     TTimer& LightTimer() { return *lightTimer_; }
     void LightTick();
     const TGaugeLightClock& LightClock() const { return lightClock_; }
+    const TGaugeSkinPainter& SkinPainter() const { return skinPainter_; }
 
 protected:
     void Paint() override;

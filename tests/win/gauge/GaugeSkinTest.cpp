@@ -121,6 +121,28 @@ TEST_F(SkinnedGauge, LightTicksBrightenTheBarWithoutLeakingHandles)
         EXPECT_EQ(LiveHandleCount(static_cast<THandleKind>(i)), counts[i]) << i;
 }
 
+TEST_F(SkinnedGauge, ANewSkinDoesNotReuseTheKeptBar)
+{
+    gauge->SetProgress(60);
+    ASSERT_TRUE(gauge->SkinPainter().HasBarCache());
+    Send(SkinMsgSetSkin);
+    EXPECT_FALSE(gauge->SkinPainter().HasBarCache());
+}
+
+TEST_F(SkinnedGauge, ARangeBelowZeroLightsItsBarWhenHalfFull)
+{
+    gauge->LightTimer().SetEnabled(false);
+    gauge->SetMinValue(-50);
+    gauge->SetMaxValue(50);
+    gauge->SetProgress(0); // half full
+    Application->ProcessMessages();
+    const TBGRA before = CachePixel(7, 12);
+    for (int i = 0; i < 200 && gauge->LightClock().Position() != -135; ++i)
+        gauge->LightTick();
+    const TBGRA lit = CachePixel(7, 12);
+    EXPECT_GT(lit.R + lit.G + lit.B, before.R + before.G + before.B);
+}
+
 TEST_F(SkinnedGauge, AnEmptyGaugeGetsNoLightPainted)
 {
     gauge->LightTimer().SetEnabled(false);
