@@ -143,6 +143,35 @@ TEST_F(SkinnedGauge, ARangeBelowZeroLightsItsBarWhenHalfFull)
     EXPECT_GT(lit.R + lit.G + lit.B, before.R + before.G + before.B);
 }
 
+// What the form's window shows at a point of the gauge.
+COLORREF OnScreen(TsGauge& gauge, TForm1& form, int x, int y)
+{
+    const TWindowDCHandle dc(form.HandleValue());
+    return GetPixel(dc.Get(), gauge.Left() + x, gauge.Top() + y);
+}
+
+TEST_F(SkinnedGauge, ALightTickGoesStraightToTheScreen)
+{
+    gauge->LightTimer().SetEnabled(false);
+    gauge->SetProgress(60);
+    Application->ProcessMessages();
+    for (int i = 0; i < 200 && gauge->LightClock().Position() != -135; ++i)
+        gauge->LightTick();
+    const TBGRA lit = CachePixel(7, 12);
+    EXPECT_EQ(OnScreen(*gauge, *form, 7, 12), RGB(lit.R, lit.G, lit.B));
+}
+
+TEST_F(SkinnedGauge, WhileItMustWaitAPaintMarksOnlyTheTopLeftPixel)
+{
+    gauge->SetProgress(60);
+    Application->ProcessMessages();
+    const COLORREF middle = OnScreen(*gauge, *form, 12, 12);
+    gauge->SkinData.PaintSuspended = true; // the parent is in an update
+    gauge->Repaint();
+    EXPECT_EQ(OnScreen(*gauge, *form, 0, 0), RGB(255, 0, 255));
+    EXPECT_EQ(OnScreen(*gauge, *form, 12, 12), middle); // nothing else is drawn
+}
+
 TEST_F(SkinnedGauge, AnEmptyGaugeGetsNoLightPainted)
 {
     gauge->LightTimer().SetEnabled(false);
