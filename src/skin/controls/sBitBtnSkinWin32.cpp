@@ -5,6 +5,7 @@
 
 #include "skin/controls/ButtonFadeBindingWin32.h"
 #include "skin/loading/SkinEngineState.h"
+#include "skin/paint/BackdropParentWin32.h"
 #include "skin/paint/BorderMask.h"
 #include "skin/paint/ControlGlowWin32.h"
 #include "skin/paint/FadeTimerWin32.h"
@@ -17,7 +18,10 @@
 #include "skin/pixels/KeyRegionWin32.h"
 #include "skin/pixels/KeyedPixels.h"
 #include "toolkit/Application.h"
+#include "toolkit/WinControl.h"
 #include "win/PaintDC.h"
+
+#include <optional>
 
 namespace pp {
 
@@ -25,11 +29,19 @@ bool TsBitBtn::PaintsSkinned() const { return CanPaintNow(this) && SkinData.IsSk
 
 namespace {
 
-// The parent's cache is not built yet: it answers without an image and
-// without a colour, and repaints its children once it is ready.
-bool ParentNotReady(const BackdropInfo& backdrop)
+// What lies behind the button; none while the parent's cache is not built
+// (the parent repaints its children once it is).
+std::optional<BackdropInfo> ReadyParentBackdrop(TsBitBtn& button)
 {
-    return !backdrop.HasImage && backdrop.BackColor == clKeyColor;
+    TWinControl* parent = button.Parent();
+    if (!parent)
+        return button.SkinData.ParentBackdrop();
+    BackdropRequest request;
+    RequestParentBackdrop(request, parent, nullptr, false);
+    if (request.Kind == bkNotReady)
+        return std::nullopt;
+    AddRequesterPosition(request, {button.Left(), button.Top()});
+    return BackdropFromRequest(request);
 }
 
 void ApplyColorChanges(TBitmap& cache, int hueOffset, int saturation)
@@ -44,11 +56,12 @@ void ApplyColorChanges(TBitmap& cache, int hueOffset, int saturation)
 
 bool TsBitBtn::PrepareCache(bool printing)
 {
-    const BackdropInfo backdrop = SkinData.ParentBackdrop();
-    if (ParentNotReady(backdrop)) {
+    const std::optional<BackdropInfo> ready = ReadyParentBackdrop(*this);
+    if (!ready) {
         SkinData.PaintSuspended = true;
         return false;
     }
+    const BackdropInfo& backdrop = *ready;
     SkinData.FitCacheBitmap();
     TBitmap& cache = *SkinData.CacheBitmap;
     const TsLoadedSkin& skin = *SkinData.Skin();
