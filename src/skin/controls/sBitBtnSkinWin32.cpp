@@ -62,6 +62,7 @@ bool TsBitBtn::PrepareCache(bool printing)
         return false;
     }
     const BackdropInfo& backdrop = *ready;
+    backdropHadImage_ = backdrop.HasImage;
     SkinData.FitCacheBitmap();
     TBitmap& cache = *SkinData.CacheBitmap;
     const TsLoadedSkin& skin = *SkinData.Skin();
@@ -146,6 +147,7 @@ void TsBitBtn::CutWindowRegion(const TSkinImage& border, int image)
     nothing.BackColor = clKeyColor;
     DrawBorderMask(shape, shape.Bounds(), true, image, border, nothing);
     pendingRegion_ = RegionWithoutKeyColor(shape, clKeyColor);
+    regionCorners_ = {border.Left, border.Top, border.Right, border.Bottom};
 }
 
 void TsBitBtn::ApplyWindowRegion(bool printing)
@@ -153,9 +155,30 @@ void TsBitBtn::ApplyWindowRegion(bool printing)
     if (!pendingRegion_ || printing || !HandleAllocated())
         return;
     // The window owns the region from here on; it redraws only the first time.
-    SetWindowRgn(HandleValue(), pendingRegion_.Release(), regionApplied_ ? FALSE : TRUE);
+    const bool first = !regionApplied_;
+    SetWindowRgn(HandleValue(), pendingRegion_.Release(), first ? TRUE : FALSE);
     regionApplied_ = true;
     regionChanged_ = false;
+    const TRect now = BoundsRect();
+    if (!first)
+        UncoverOldCorners(now);
+    regionBounds_ = now;
+}
+
+// A button that shrank leaves its old corners on the parent's surface; a
+// parent painted from a picture repaints them with its children anyway.
+void TsBitBtn::UncoverOldCorners(const TRect& now)
+{
+    const TRect& old = regionBounds_;
+    const HWND parent = Parent() ? Parent()->HandleValue() : nullptr;
+    if (!parent || backdropHadImage_ || (now.Width() >= old.Width() && now.Height() >= old.Height()))
+        return;
+    const TRect& c = regionCorners_;
+    const RECT corners[] = {{old.Right - c.Right, old.Top, old.Right, old.Top + c.Top},
+                            {old.Right - c.Right, old.Bottom - c.Bottom, old.Right, old.Bottom},
+                            {old.Left, old.Bottom - c.Bottom, old.Left + c.Left, old.Bottom}};
+    for (const RECT& corner : corners)
+        InvalidateRect(parent, &corner, TRUE);
 }
 
 void TsBitBtn::ResetWindowRegion()
@@ -319,6 +342,16 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& message)
     case WM_ENABLE: return true; // no native repaint over the skinned look
     case WM_SIZE:
     case WM_WINDOWPOSCHANGING: regionChanged_ = true; return false;
+    case WM_MOVE: {
+        // A translucent button shows what lies behind it at its new place.
+        const TsGeneralData* section = SkinData.Section();
+        if (section && (section->Props[0].Transparency > 0 ||
+                        (section->Props[1].Transparency > 0 && SkinData.IsHot()))) {
+            SkinData.BackgroundStale = true;
+            Repaint();
+        }
+        return false;
+    }
     case WM_WINDOWPOSCHANGED:
         regionChanged_ = true;
         SkinData.BackgroundStale = true;

@@ -139,6 +139,7 @@ private:
     void CutWindowRegion(const TSkinImage& border, int image);
     void ApplyWindowRegion(bool printing);
     void ResetWindowRegion();
+    void UncoverOldCorners(const TRect& now);
     void MouseCrossed(bool entered);
     void FadeFor(TFadeEvent event);
     void MousePressed(const TMessage& message);
@@ -167,6 +168,12 @@ private:
     TRegionHandle pendingRegion_;
     // The window holds a region of ours (it owns the handle).
     bool regionApplied_ = false;
+    // The bounds the last region was made for, and the border widths that
+    // shaped its corners (left, top, right, bottom).
+    TRect regionBounds_;
+    TRect regionCorners_;
+    // The last cache was painted over a picture of the parent.
+    bool backdropHadImage_ = false;
     int lastSpacing_ = 4;
     // A mouse button went down on us; the release finishes the click.
     bool mouseClicked_ = false;

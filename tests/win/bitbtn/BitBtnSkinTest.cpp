@@ -90,6 +90,24 @@ TEST_F(SkinnedBitBtn, OnlyTheLargeButtonsBorderCutsTheWindowAndRemovingTheSkinRe
     EXPECT_FALSE(HasWindowRegion());
 }
 
+TEST_F(SkinnedBitBtn, ALargeButtonThatShrinksHasItsOldCornersRepaintedOnItsParent)
+{
+    button->SkinData.SetSkinSection("BUTTON_HUGE");
+    Paint();
+    ASSERT_TRUE(HasWindowRegion());
+    Paint(); // the region is in place; the next change of size makes a new one
+    const TRect old = button->BoundsRect();
+    ValidateRect(form->HandleValue(), nullptr);
+    button->SetBounds(old.Left, old.Top, old.Width() - 20, old.Height() - 6);
+    ValidateRect(form->HandleValue(), nullptr);
+    UpdateWindow(button->HandleValue());
+    RECT dirty{};
+    ASSERT_TRUE(GetUpdateRect(form->HandleValue(), &dirty, FALSE));
+    // The old bottom-right corner lies outside the smaller button.
+    const POINT oldCorner{old.Right - 1, old.Bottom - 1};
+    EXPECT_TRUE(PtInRect(&dirty, oldCorner));
+}
+
 TEST_F(SkinnedBitBtn, HoverFadesToTheHotImageAndASecondEnterIsNotAnnounced)
 {
     int enters = 0;
