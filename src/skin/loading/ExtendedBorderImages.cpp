@@ -58,7 +58,8 @@ TBitmap MaskFrame(const TsLoadedSkin& skin, const TsMaskData& mask, int frame)
     const TBitmap& source = mask.OwnBitmap ? *mask.OwnBitmap : skin.MasterBitmap;
     const int width = FrameWidth(mask);
     const int left = mask.SourceRect.Left + frame * width;
-    return CopyFrame(source, {left, mask.SourceRect.Top, left + width, mask.SourceRect.Top + BandHeight(mask)});
+    return CopyFrame(source,
+                     {left, mask.SourceRect.Top, left + width, mask.SourceRect.Top + BandHeight(mask)});
 }
 
 TacExtendedBorders SkinBorders(const TsLoadedSkin& skin, const TsMaskData& mask)

@@ -12,19 +12,16 @@ namespace {
 // Entries of the colour table that follow the skin's hue; the rest are
 // signal colours (warning, alert, headings) whose meaning is their hue.
 constexpr std::array<TsSkinColor, 14> RecoloredTableEntries = {
-    scGlobalColor,       scGlobalFontColor,  scBottomColor,  scEditText,       scEditColor,
-    scSelectionColor,    scSelectionText,    scHotSelectionColor, scHotSelectionText, scEditBgInverse,
-    scEditTextInverse,   scEditBgOdd,        scEditBgEven,   scBorderColor};
+    scGlobalColor,     scGlobalFontColor, scBottomColor,       scEditText,         scEditColor,
+    scSelectionColor,  scSelectionText,   scHotSelectionColor, scHotSelectionText, scEditBgInverse,
+    scEditTextInverse, scEditBgOdd,       scEditBgEven,        scBorderColor};
 
 // One colour step: a function on pixel-order values and its argument.
 struct TColorStep {
     TPixelColorFunction OnPixels;
     int Argument;
 
-    TColor Apply(TColor color) const
-    {
-        return SwapChannelOrder(OnPixels(Argument, SwapChannelOrder(color)));
-    }
+    TColor Apply(TColor color) const { return SwapChannelOrder(OnPixels(Argument, SwapChannelOrder(color))); }
     // Font colours of -1 mean "no contour on that side" and must stay so.
     TColor ApplyToFontColor(TColor color) const { return color == TColor(-1) ? color : Apply(color); }
 };
@@ -121,7 +118,7 @@ std::vector<std::string> HueKeptGlyphNames(int keepHue)
     if (keepHue <= 0)
         return {};
     if (keepHue == 1)
-        return {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE", "BICONMAX",  "BICONMIN",
+        return {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE", "BICONMAX", "BICONMIN",
                 "BICONNORM",  "BICONHELP",    "SICONMAX",   "SICONMIN", "SICONNORM"};
     return {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE"};
 }

@@ -24,7 +24,8 @@ std::uint32_t ValueAt(const TBitmap& b, int x, int y)
 
 void SetValue(TBitmap& b, int x, int y, std::uint32_t v)
 {
-    b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+    b.Pixel32(x, y) = TBGRA{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
+                            std::uint8_t(v >> 24)};
 }
 
 TsMaskData MasterMask(const std::string& section, const std::string& key, int x)

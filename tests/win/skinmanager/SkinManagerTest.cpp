@@ -53,16 +53,19 @@ private:
 
 struct TAnnouncement {
     TSkinAnnouncement What;
-    bool Animated;
     bool SkinLoading;
+    bool SkinShown;
 };
+
+using enum TSkinAnnouncement;
+using TWhats = std::vector<TSkinAnnouncement>;
 
 class SkinManagerTest : public testing::Test {
 protected:
     SkinManagerTest()
     {
-        SkinAnnouncer = [this](TsSkinManager&, TSkinAnnouncement what, bool animated) {
-            announcements.push_back({what, animated, SkinEngine.SkinLoading});
+        SkinAnnouncer.ToEveryForm = [this](TsSkinManager& sender, TSkinAnnouncement what) {
+            announcements.push_back({what, SkinEngine.SkinLoading, sender.SkinData().Active});
         };
         manager = std::make_unique<TsSkinManager>(nullptr);
         manager->SetSkinDirectory(skins.Path());
@@ -70,7 +73,15 @@ protected:
     ~SkinManagerTest() override
     {
         manager.reset();
-        SkinAnnouncer = nullptr;
+        SkinAnnouncer = {};
+    }
+
+    TWhats Whats() const
+    {
+        TWhats whats;
+        for (const TAnnouncement& a : announcements)
+            whats.push_back(a.What);
+        return whats;
     }
 
     TSkinDirectory skins;
@@ -89,10 +100,12 @@ TEST_F(SkinManagerTest, StartsWithItsPublishedDefaults)
     EXPECT_TRUE(fresh.Active());
     EXPECT_FALSE(fresh.SkinData().Active);
     EXPECT_EQ(fresh.SkinningRules, srStdForms | srStdDialogs | srThirdParty);
-    EXPECT_TRUE(fresh.SkinnedPopups);
-    EXPECT_FALSE(fresh.ExtendedBorders);
-    EXPECT_EQ(fresh.HueOffset, 0);
-    EXPECT_EQ(fresh.ScrollsOptions.ScrollSize, -1);
+    EXPECT_TRUE(fresh.SkinnedPopups());
+    EXPECT_FALSE(fresh.ExtendedBorders());
+    EXPECT_EQ(fresh.HueOffset(), 0);
+    EXPECT_EQ(fresh.Saturation(), 0);
+    EXPECT_TRUE(fresh.IsDefault());
+    EXPECT_EQ(fresh.ScrollsOptions().ScrollSize, -1);
     EXPECT_EQ(fresh.MenuSupport.AlphaBlend, 255);
     EXPECT_EQ(fresh.MenuSupport.IcoLineSkin, "");
     EXPECT_EQ(fresh.AnimEffects.SkinChanging.Time, 100);
@@ -198,8 +211,7 @@ TEST_F(SkinManagerTest, MissingSkinWithoutStoredSkinsSwitchesOffSilently)
     EXPECT_FALSE(manager->SkinData().Active);
     EXPECT_EQ(manager->SkinInfo(), "N/A");
     EXPECT_TRUE(boxes.Boxes().empty());
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
 }
 
 TEST_F(SkinManagerTest, TooNewSkinWarnsOncePerVersionCheckAndStillLoads)
@@ -236,15 +248,18 @@ TEST_F(SkinManagerTest, SuccessfulChangeIsAnnouncedWithAnimationAndEvents)
     std::vector<std::string> events;
     manager->OnBeforeChange = [&](TObject*) { events.push_back("before"); };
     manager->OnSkinLoading = [&](TObject*) {
-        events.push_back(SkinEngine.SkinLoading && manager->SkinData().Active ? "loading" : "loading?");
+        // Painters wait for the broadcast: the skin is not shown yet.
+        events.push_back(SkinEngine.SkinLoading && !manager->SkinData().Active ? "loading" : "loading?");
     };
     manager->OnActivate = [&](TObject*) { events.push_back("activate"); };
     manager->OnAfterChange = [&](TObject*) { events.push_back(SkinEngine.SkinLoading ? "after?" : "after"); };
     manager->SetSkinName("Jade");
     EXPECT_EQ(events, (std::vector<std::string>{"before", "loading", "activate", "after"}));
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
-    EXPECT_TRUE(announcements[0].Animated);
+    // Shown with animation: the new skin, then the refresh that fades to it.
+    EXPECT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
+    EXPECT_FALSE(announcements[0].SkinShown) << "painters hold back while the windows take the skin";
+    EXPECT_TRUE(announcements[2].SkinShown);
+    EXPECT_TRUE(manager->SkinData().Active);
 }
 
 TEST_F(SkinManagerTest, InactiveManagerOnlyStoresTheName)
@@ -319,8 +334,7 @@ TEST_F(SkinManagerTest, BrokenPackageReportsAndKeepsThePreviousSkin)
         EXPECT_EQ(manager->SkinData().Author, "good");
         EXPECT_EQ(manager->SkinInfo(), "8.5");
         EXPECT_FALSE(SkinEngine.SkinLoading);
-        ASSERT_EQ(announcements.size(), 1u);
-        EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+        ASSERT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
         // The windows repaint with the skin that stays, as after a good load.
         EXPECT_FALSE(announcements[0].SkinLoading);
     }
@@ -360,22 +374,24 @@ TEST_F(SkinManagerTest, FailedLoadLeavesIsPackedDescribingTheSkinThatStays)
     EXPECT_EQ(boxes.Boxes()[0].Text, L"'abc' is not a valid integer value");
 }
 
-TEST_F(SkinManagerTest, CommonSectionLinesAreTakenAsTheyStand)
+TEST_F(SkinManagerTest, CommonSectionsLoseTheirBlanksAndReloadTheSkin)
 {
     skins.WriteFolder("Jade", SkinWithVersion("8"));
-    for (const char* line : {"[BUTTON]", "COLOR=255", " FONTCOLOR=255", "[ GAUGE ]", "COLOR=7"})
-        manager->CommonSections.Add(line);
     manager->SetSkinName("Jade");
+    TStringList lines;
+    for (const char* line : {"[BUTTON]", "COLOR=255", " FONTCOLOR = 1", "[ GAUGE ]", "COLOR=7", "; a b"})
+        lines.Add(line);
+    manager->SetCommonSections(lines);
+    EXPECT_EQ(
+        manager->CommonSections().Lines(),
+        (std::vector<std::string>{"[BUTTON]", "COLOR=255", "FONTCOLOR=1", "[GAUGE]", "COLOR=7", "; a b"}));
     ASSERT_TRUE(manager->SkinData().Active);
     const TsGeneralDataArray& sections = manager->Skin().Sections();
     ASSERT_EQ(sections.size(), 3u);
     EXPECT_EQ(sections[1].SectionName, "BUTTON");
     EXPECT_EQ(sections[1].Props[0].Color, 255u);
-    // " FONTCOLOR" is another key than "FONTCOLOR": the skin's value stays.
-    EXPECT_EQ(sections[1].Props[0].FontColor[fcMain], 0u);
-    // "[ GAUGE ]" opens a section of that very name, blanks included.
-    EXPECT_EQ(manager->GetSkinIndex("GAUGE"), -1);
-    EXPECT_EQ(manager->GetSkinIndex(" GAUGE "), 2);
+    EXPECT_EQ(sections[1].Props[0].FontColor[fcMain], 1u);
+    EXPECT_EQ(manager->GetSkinIndex("GAUGE"), 2);
     EXPECT_EQ(sections[2].Props[0].Color, 7u);
 }
 
@@ -419,9 +435,7 @@ TEST_F(SkinManagerTest, LoadingFromADescriptionAnnouncesOnceWithoutAnimation)
     EXPECT_TRUE(described.ThirdLists().Contains(ThirdEdits, "TMemo"));
     EXPECT_FALSE(described.ThirdLists().Contains(ThirdEdits, "tmemo"));
     EXPECT_EQ(described.MenuSupport.IcoLineSkin, "ICOLINE");
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
-    EXPECT_FALSE(announcements[0].Animated);
+    EXPECT_EQ(Whats(), TWhats{SetSkin});
     EXPECT_EQ(activations, 1);
 }
 
@@ -484,8 +498,7 @@ TEST_F(SkinManagerTest, DestructionAnnouncesTheSkinsRemoval)
     manager->SetSkinName("Jade");
     announcements.clear();
     manager.reset();
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
 }
 
 } // namespace
