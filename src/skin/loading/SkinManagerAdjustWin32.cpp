@@ -13,10 +13,10 @@ namespace {
 
 bool LayeredWindowsAvailable()
 {
-    using TUpdateLayeredWindow = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
-                                               DWORD);
-    static const bool available =
-        ModuleFunction<TUpdateLayeredWindow>(GetModuleHandleW(L"user32.dll"), "UpdateLayeredWindow") != nullptr;
+    using TUpdateLayeredWindow = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF,
+                                               BLENDFUNCTION*, DWORD);
+    static const bool available = ModuleFunction<TUpdateLayeredWindow>(GetModuleHandleW(L"user32.dll"),
+                                                                       "UpdateLayeredWindow") != nullptr;
     return available;
 }
 

@@ -17,7 +17,8 @@ void TsSkinManager::BroadcastNewSkin(bool animated)
 {
     if (IsLoading())
         return;
-    if (animated && !IsDesigning() && AnimEffects.SkinChanging.Active && SkinManagerSeams.PrepareSkinChangeAnimation)
+    if (animated && !IsDesigning() && AnimEffects.SkinChanging.Active &&
+        SkinManagerSeams.PrepareSkinChangeAnimation)
         SkinManagerSeams.PrepareSkinChangeAnimation(*this);
     if (SkinManagerSeams.ResetMenuBorderWidth)
         SkinManagerSeams.ResetMenuBorderWidth();

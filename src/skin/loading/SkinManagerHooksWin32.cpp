@@ -55,7 +55,8 @@ bool TsSkinManager::HandleApplicationMessage(TMessage& message)
     // The skin stays as it is when the system's visual theme changes.
     if (message.Msg == WM_THEMECHANGED)
         return true;
-    return IsPassedOn(message) && SkinManagerSeams.ApplicationMessage && SkinManagerSeams.ApplicationMessage(message);
+    return IsPassedOn(message) && SkinManagerSeams.ApplicationMessage &&
+           SkinManagerSeams.ApplicationMessage(message);
 }
 
 } // namespace pp

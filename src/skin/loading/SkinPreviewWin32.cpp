@@ -33,9 +33,10 @@ void AnnounceToSkinPreviewTool(HWND mainForm)
         if (!tool)
             return;
         DWORD_PTR answer = 0;
-        const bool answered =
-            SendMessageTimeoutW(tool, SkinPreviewMessage, SkinPreviewAnnounceKind, reinterpret_cast<LPARAM>(mainForm),
-                                SMTO_ABORTIFHUNG | SMTO_BLOCK, AnnounceTimeoutMs, &answer) != 0;
+        const bool answered = SendMessageTimeoutW(tool, SkinPreviewMessage, SkinPreviewAnnounceKind,
+                                                  reinterpret_cast<LPARAM>(mainForm),
+                                                  SMTO_ABORTIFHUNG | SMTO_BLOCK, AnnounceTimeoutMs,
+                                                  &answer) != 0;
         if (!answered || answer == 1)
             return;
     }
@@ -45,8 +46,8 @@ LRESULT TsSkinManager::ApplySkinPreview(WPARAM kind, const COPYDATASTRUCT* data)
 {
     if (kind != SkinPreviewCopyDataKind || !data || !data->lpData)
         return 0;
-    const auto record =
-        ReadSkinPreviewRecord({static_cast<const std::uint8_t*>(data->lpData), static_cast<std::size_t>(data->cbData)});
+    const auto record = ReadSkinPreviewRecord(
+        {static_cast<const std::uint8_t*>(data->lpData), static_cast<std::size_t>(data->cbData)});
     if (!record)
         return 0;
     SkinEngine.EditorPreviewMode = true;
