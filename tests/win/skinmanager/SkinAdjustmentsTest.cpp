@@ -54,8 +54,9 @@ TSkinLook LookOf(const TsSkinManager& manager)
     const TsLoadedSkin& skin = manager.Skin();
     look.Master = PixelsIn(skin.MasterBitmap, skin.MasterBitmap.Bounds());
     for (const TsGeneralData& section : skin.Sections())
-        look.SectionColors.insert(look.SectionColors.end(), {section.Props[0].Color, section.Props[1].Color,
-                                                             section.RawProps[0].Color, section.Props[0].FontColor[0]});
+        look.SectionColors.insert(look.SectionColors.end(),
+                                  {section.Props[0].Color, section.Props[1].Color, section.RawProps[0].Color,
+                                   section.Props[0].FontColor[0]});
     look.Colors = skin.Colors;
     return look;
 }
@@ -173,11 +174,14 @@ TEST_F(SkinAdjustmentsTest, DefaultManagerHandsPopupsAndNewWindowsUpward)
 {
     int popupTakeOvers = 0, createdWindows = 0;
     SkinManagerSeams.TakeOverPopupMenus = [&] { ++popupTakeOvers; };
-    SkinManagerSeams.WindowCreation = [&](int code, WPARAM, LPARAM) { createdWindows += code == HCBT_CREATEWND; };
+    SkinManagerSeams.WindowCreation = [&](int code, WPARAM, LPARAM) {
+        createdWindows += code == HCBT_CREATEWND;
+    };
     manager->SetSkinnedPopups(true);
     EXPECT_EQ(popupTakeOvers, 1);
     LoadBeijing();
-    TWindowHandle window(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    TWindowHandle window(
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(createdWindows, 1);
     TsSkinManager second(nullptr);
     second.SetSkinnedPopups(true);
@@ -233,8 +237,8 @@ TEST_F(SkinPreviewTest, RecordLoadsItsOptionsTextWithoutTheSkinChangingAnimation
     skins.WriteFolder("Jade", SkinWithVersion("8", "from the folder"));
     int animations = 0;
     SkinManagerSeams.PrepareSkinChangeAnimation = [&](TsSkinManager&) { ++animations; };
-    const LRESULT answer =
-        SendPreview(*manager, PreviewRecord(0xA400, skins.Path(), OptionsText("8.1", "from the tool")));
+    const LRESULT answer = SendPreview(
+        *manager, PreviewRecord(0xA400, skins.Path(), OptionsText("8.1", "from the tool")));
     EXPECT_EQ(answer, 1);
     EXPECT_EQ(manager->SkinName(), "Jade");
     EXPECT_EQ(manager->SkinData().Author, "from the tool");
