@@ -160,6 +160,24 @@ TEST_F(SkinAdjustmentsTest, SwitchingOffRemovesTheSkinAndItsRecords)
     EXPECT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
 }
 
+TEST_F(SkinAdjustmentsTest, SecondManagerMadeDefaultAnnouncesWhatItHas)
+{
+    TsSkinManager second(nullptr);
+    EXPECT_TRUE(second.IsDefault()) << "the stored default";
+    second.SetIsDefault(false);
+    EXPECT_FALSE(second.IsDefault());
+    EXPECT_TRUE(announcements.empty());
+    second.SetIsDefault(true);
+    EXPECT_EQ(SkinEngine.DefaultManager, &second);
+    EXPECT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
+    announcements.clear();
+    second.SetActive(false);
+    second.SetIsDefault(true);
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
+    // The first manager takes the slot back before the second one goes.
+    manager->SetIsDefault(true);
+}
+
 TEST_F(SkinAdjustmentsTest, ScrollSizeRefreshesWithoutReloading)
 {
     LoadBeijing();
