@@ -9,8 +9,9 @@
 namespace pp {
 namespace {
 
-// Entries of the colour table that follow the skin's hue; the rest are
-// signal colours (warning, alert, headings) whose meaning is their hue.
+// Entries of the colour table that follow the skin's hue and saturation;
+// the top colour and the signal colours (ok, warning, alert, headings) keep
+// the colours the skin gives them.
 constexpr std::array<TsSkinColor, 14> RecoloredTableEntries = {
     scGlobalColor,     scGlobalFontColor, scBottomColor,       scEditText,         scEditColor,
     scSelectionColor,  scSelectionText,   scHotSelectionColor, scHotSelectionText, scEditBgInverse,
@@ -26,29 +27,27 @@ struct TColorStep {
     TColor ApplyToFontColor(TColor color) const { return color == TColor(-1) ? color : Apply(color); }
 };
 
-void RecolorState(TsGenState& state, const TColorStep& step)
+// The colours a state keeps as read (its raw copy) and as shown.
+void RecolorStateColors(TsGenState& state, const TColorStep& step)
 {
     state.Color = step.Apply(state.Color);
     state.GlowColor = step.Apply(state.GlowColor);
     for (TColor& font : state.FontColor)
         font = step.ApplyToFontColor(font);
-    for (TsGradSegment& segment : state.GradientArray) {
-        segment.ColorFrom = step.Apply(segment.ColorFrom);
-        segment.ColorTo = step.Apply(segment.ColorTo);
-    }
 }
 
 void RecolorSections(TsLoadedSkin& skin, const TColorStep& step)
 {
     for (int i = 0; i < static_cast<int>(skin.Sections().size()); ++i) {
         TsGeneralData& section = skin.SectionAt(i);
-        for (TsGenState& state : section.Props)
-            RecolorState(state, step);
-        for (TsGenState& raw : section.RawProps) {
-            raw.Color = step.Apply(raw.Color);
-            raw.GlowColor = step.Apply(raw.GlowColor);
-            for (TColor& font : raw.FontColor)
-                font = step.ApplyToFontColor(font);
+        for (TsGenState& raw : section.RawProps)
+            RecolorStateColors(raw, step);
+        for (TsGenState& state : section.Props) {
+            RecolorStateColors(state, step);
+            for (TsGradSegment& segment : state.GradientArray) {
+                segment.ColorFrom = step.Apply(segment.ColorFrom);
+                segment.ColorTo = step.Apply(segment.ColorTo);
+            }
         }
     }
 }
