@@ -5,6 +5,7 @@
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinManagerSeamsWin32.h"
 #include "skin/loading/SkinPreviewRecord.h"
+#include "skin/loading/SkinPreviewWin32.h"
 #include "skinmanager/ManagerFixture.h"
 #include "toolkit/Application.h"
 
@@ -294,6 +295,49 @@ TEST_F(SkinPreviewTest, AnythingButAWholeRecordChangesNothing)
         EXPECT_FALSE(SkinEngine.EditorPreviewMode) << c.Label;
     }
     EXPECT_EQ(manager->ApplySkinPreview(7, nullptr), 0);
+}
+
+// A stand-in for the editing tool's window: it counts the announcements and
+// answers 1 from the given one on.
+struct TToolWindow {
+    static inline int Announcements = 0;
+    static inline int AnswerFrom = 0;
+    static inline HWND Announced = nullptr;
+
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != SkinPreviewMessage || wParam != SkinPreviewAnnounceKind)
+            return DefWindowProcW(window, message, wParam, lParam);
+        Announced = reinterpret_cast<HWND>(lParam);
+        return ++Announcements >= AnswerFrom ? 1 : 0;
+    }
+};
+
+struct TToolCase {
+    int AnswerFrom;
+    int Expected;
+};
+
+TEST(SkinPreviewToolTest, AnnouncementStopsAtTheToolsAnswerOrAfter101Tries)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = TToolWindow::Proc;
+    windowClass.lpszClassName = L"PindrelPreviewToolTest";
+    RegisterClassW(&windowClass);
+    const HWND mainForm = Application->Handle();
+    AnnounceToSkinPreviewTool(mainForm);
+    EXPECT_EQ(TToolWindow::Announcements, 0) << "no tool, nothing sent";
+    TWindowHandle tool(CreateWindowExW(0, windowClass.lpszClassName, SkinPreviewToolTitle, 0, 0, 0, 1, 1,
+                                       nullptr, nullptr, nullptr, nullptr));
+    for (const TToolCase c : {TToolCase{1, 1}, TToolCase{3, 3}, TToolCase{1000, 101}}) {
+        TToolWindow::Announcements = 0;
+        TToolWindow::AnswerFrom = c.AnswerFrom;
+        AnnounceToSkinPreviewTool(mainForm);
+        EXPECT_EQ(TToolWindow::Announcements, c.Expected) << c.AnswerFrom;
+        EXPECT_EQ(TToolWindow::Announced, mainForm);
+    }
+    tool.Reset();
+    UnregisterClassW(windowClass.lpszClassName, nullptr);
 }
 
 } // namespace
