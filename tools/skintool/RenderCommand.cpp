@@ -12,6 +12,14 @@
 #include <cctype>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include "skin/paint/ItemState.h"
+#include "skin/paint/TextDrawingWin32.h"
+#include "skin/paint/TextOn32Win32.h"
+#include "toolkit/PixelStorage.h"
+#include "win/Text.h"
+#endif
+
 namespace skintool {
 namespace {
 
@@ -63,14 +71,30 @@ pp::TBitmap BackdropImage(const std::string& file, const TRenderRequest& request
     return image;
 }
 
+#ifdef _WIN32
+// The text centred on the item in the section's colours for the state, as a
+// control of that size shows its caption in the toolkit's default font: the
+// look's glow, then contours and font colour. Drawn so that every pixel keeps
+// a valid alpha for the PNG.
+void PaintText(pp::TBitmap& item, const pp::TsLoadedSkin& skin, int sectionIndex, int state,
+               const std::string& text)
+{
+    // The platform draws text only into bitmaps it can select.
+    pp::InstallGraphicsPlatform();
+    const pp::TsGeneralData& section = skin.Sections()[static_cast<std::size_t>(sectionIndex)];
+    const int sectionState = pp::SectionState(section, state);
+    const pp::TFont font;
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    pp::DrawBlockGlow(item, pp::StateProps(section, sectionState), pp::WideFromUtf8(text), item.Bounds(),
+                      format, font.Handle());
+    pp::DrawTextOn32(item, font, text, true, &skin, sectionState > 0, sectionIndex, format, item.Bounds());
+}
+#else
 void RefuseText()
 {
-#ifdef _WIN32
-    throw pp::Exception("--text is not available in this build of skintool yet");
-#else
     throw pp::Exception("--text needs the platform's fonts, which only the Windows build of skintool has");
-#endif
 }
+#endif
 
 } // namespace
 
@@ -105,8 +129,10 @@ TRenderRequest ParseRenderArguments(const std::vector<std::string>& args)
 
 void Render(const TRenderRequest& request)
 {
+#ifndef _WIN32
     if (request.Text)
         RefuseText();
+#endif
     const pp::TSkinFromPath loaded = pp::LoadSkinFromPath(request.Skin);
     const int section = loaded.Skin.GetSkinIndex(request.Section);
     if (section < 0)
@@ -125,6 +151,10 @@ void Render(const TRenderRequest& request)
     pp::TBitmap item(request.Width, request.Height);
     pp::RenderItem(pp::BindingForSection(loaded.Skin, section), backdrop, true, item, {0, 0}, item.Bounds(),
                    request.State);
+#ifdef _WIN32
+    if (request.Text)
+        PaintText(item, loaded.Skin, section, request.State, *request.Text);
+#endif
     pp::WriteFileBytes(request.OutPng, EncodePng32(item));
 }
 
