@@ -32,11 +32,17 @@ std::string WithoutBlanks(std::string line)
 
 void TsSkinManager::ReloadSkin(bool fireAfterChange)
 {
-    TFlagScope loading(SkinEngine.SkinLoading, true);
-    if (const auto error = LoadCurrentSkin())
-        ShowLoadError(*error);
-    if (fireAfterChange)
-        Fire(OnAfterChange);
+    {
+        TFlagScope loading(SkinEngine.SkinLoading, true);
+        if (const auto error = LoadCurrentSkin())
+            ShowLoadError(*error);
+        if (fireAfterChange)
+            Fire(OnAfterChange);
+    }
+    // The skin may have gone from disk since it was loaded, with no stored
+    // skin to fall back on: the windows must not keep painting with it.
+    if (!active_)
+        BroadcastRemoveSkin();
 }
 
 void TsSkinManager::SetAdjustment(int& field, int value)
@@ -49,7 +55,7 @@ void TsSkinManager::SetAdjustment(int& field, int value)
     if (!active_ || IsLoading() || SkinEngine.SkinLoading || !skinLoaded_)
         return;
     ReloadSkin(true);
-    if (!UpdateLocked)
+    if (!UpdateLocked && active_)
         BroadcastRefresh(true);
 }
 
@@ -68,7 +74,7 @@ void TsSkinManager::SetExtendedBorders(bool value)
         return;
     // The reload prepares the border images for the new setting.
     ReloadSkin(false);
-    if (!IsLoading() && !IsDesigning())
+    if (!IsLoading() && !IsDesigning() && active_)
         BroadcastRefresh(true);
 }
 

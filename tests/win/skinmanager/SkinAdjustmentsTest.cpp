@@ -1,6 +1,7 @@
 // Changing a shown skin at run time: hue and saturation, extended borders,
 // switching skinning off, scroll size, popups, the hooks and the preview
 // from a skin editing tool.
+#include "core/Utf8Path.h"
 #include "skin/loading/DefaultSkinPackage.h"
 #include "skin/loading/SkinConvertor.h"
 #include "skin/loading/SkinManagerSeamsWin32.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace pp::test {
 namespace {
@@ -94,6 +96,19 @@ TEST_F(SkinAdjustmentsTest, HueOffsetReloadsAndBackToZeroGivesTheSkinAsLoaded)
     EXPECT_EQ(announcements.size(), 2u) << "the same value changes nothing";
     manager->SetHueOffset(0);
     EXPECT_TRUE(LookOf(*manager) == loaded);
+}
+
+TEST_F(SkinAdjustmentsTest, HueChangeAfterTheSkinLeftTheDiskSwitchesSkinningOff)
+{
+    skins.WriteFolder("Jade", SkinWithVersion("8"));
+    manager->SetSkinName("Jade");
+    announcements.clear();
+    std::filesystem::remove_all(PathFromUtf8(skins.Path() + "\\Jade"));
+    manager->SetHueOffset(30);
+    EXPECT_FALSE(manager->Active());
+    EXPECT_FALSE(manager->SkinData().Active);
+    EXPECT_TRUE(manager->Skin().Sections().empty());
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
 }
 
 TEST_F(SkinAdjustmentsTest, SaturationOf101LeavesTheSkinUnchanged)
