@@ -11,9 +11,6 @@
 namespace pp {
 namespace {
 
-// The hot window's counterpart of SkinMsgMouseLeave.
-constexpr TSkinCommand SkinMsgMouseEnter = TSkinCommand(29);
-
 std::vector<TCustomForm*>& ProviderForms()
 {
     static std::vector<TCustomForm*> forms;
