@@ -5,7 +5,6 @@
 // keeps its glow.
 #include "core/Bitmap.h"
 #include "skin/loading/SkinSections.h"
-#include "skin/paint/SkinMessages.h"
 #include "toolkit/Control.h"
 
 namespace pp {
@@ -35,10 +34,5 @@ public:
 
 // The binding's section record, or null while it is not skinned.
 const TsGeneralData* AnimatedSection(const TAnimationBinding& binding);
-
-// The skin command sent to the binding's control: through its window when
-// it has one, through its message method otherwise; 0 for a control that
-// is gone, being destroyed or has no window yet.
-LRESULT SendToAnimatedControl(const TAnimationBinding& binding, TSkinCommand command, LPARAM lParam = 0);
 
 } // namespace pp

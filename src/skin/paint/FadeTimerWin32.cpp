@@ -4,6 +4,7 @@
 #include "skin/paint/AnimationState.h"
 #include "skin/paint/FadeFrame.h"
 #include "skin/paint/GlowWin32.h"
+#include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
 #include "win/Handles.h"
@@ -117,7 +118,7 @@ void TsFadeTimer::DrawFrame(TControl& control)
 
 void TsFadeTimer::ShowFrame(TControl& control, const TBitmap& frame)
 {
-    if (SendToAnimatedControl(*Binding, SkinMsgFadeFrame, reinterpret_cast<LPARAM>(&frame)) == 0)
+    if (SendSkinCommand(&control, SkinMsgFadeFrame, reinterpret_cast<LPARAM>(&frame)) == 0)
         CopyToScreen(control, frame);
 }
 
@@ -131,7 +132,7 @@ void TsFadeTimer::FinishFade()
     TsFadeTimer** holder = holder_;
     TsFadeTimer* self = this;
     if (Binding)
-        SendToAnimatedControl(*Binding, SkinMsgStopFading);
+        SendSkinCommand(Binding->HostControl(), SkinMsgStopFading);
     if (*holder == self)
         StopFade(*holder);
 }
@@ -165,7 +166,7 @@ void StartFade(TsFadeTimer*& holder, TAnimationBinding& binding, bool halve, int
     TBitmap* cache = binding.CacheBitmap();
     bool refused = false;
     if (binding.BackgroundStale() && (!cache || cache->Empty()))
-        refused = SendToAnimatedControl(binding, SkinMsgClearStale) != 0;
+        refused = SendSkinCommand(binding.HostControl(), SkinMsgClearStale) != 0;
     if (cache)
         timer.FromBitmap = *cache;
     timer.SetInterval(FadeFrameIntervalMs);

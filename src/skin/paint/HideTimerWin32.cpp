@@ -84,7 +84,9 @@ void TacHideTimer::FireAfterAnimation()
     fired_ = true;
     const auto after = std::move(request_.AfterAnimation);
     request_.AfterAnimation = nullptr;
-    if (after)
+    // The event belongs to the hidden window's provider, which is gone
+    // with the window.
+    if (after && IsWindow(request_.Window))
         after(1);
 }
 

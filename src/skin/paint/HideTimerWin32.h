@@ -24,7 +24,8 @@ struct TWindowHideRequest {
     TacAnimType Mode = atAero;
     int StartAlpha = 255;
     // The hidden window's provider's after-animation event; called once
-    // with 1 when the animation ends, however it ends.
+    // with 1 when the animation ends, however it ends, unless the window
+    // (and with it its provider) is gone by then.
     std::function<void(int)> AfterAnimation;
 };
 

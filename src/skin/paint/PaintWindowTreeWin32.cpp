@@ -1,7 +1,7 @@
 #include "skin/paint/PaintWindowTreeWin32.h"
 
 #include "skin/paint/BackdropRequest.h"
-#include "skin/paint/SkinMessages.h"
+#include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/Fills.h"
 #include "toolkit/Form.h"
 #include "win/Handles.h"
@@ -10,11 +10,6 @@
 namespace pp {
 namespace {
 
-LRESULT SendSkin(HWND window, TSkinCommand command, LPARAM lParam = 0)
-{
-    return SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(command), lParam);
-}
-
 // A form inside a parent that is not visible yet shows what lies behind it.
 bool PaintHiddenChildForm(TBitmap& bitmap, TControl& control)
 {
@@ -22,7 +17,8 @@ bool PaintHiddenChildForm(TBitmap& bitmap, TControl& control)
     if (!form || !form->Parent() || form->Visible() || !form->Parent()->HandleAllocated())
         return false;
     BackdropRequest request;
-    SendSkin(form->Parent()->HandleValue(), SkinMsgGetBackground, reinterpret_cast<LPARAM>(&request));
+    SendSkinCommandToWindow(form->Parent()->HandleValue(), SkinMsgGetBackground,
+                            reinterpret_cast<LPARAM>(&request));
     const TRect area = TRect::FromBounds(0, 0, form->Width(), form->Height());
     if (request.Kind == bkImage && request.Image)
         CopyImageWithKey(bitmap, *request.Image, -(request.OffsetX + form->Left()),
@@ -34,12 +30,12 @@ bool PaintHiddenChildForm(TBitmap& bitmap, TControl& control)
 
 void PrintSkinned(HDC dc, TControl& control, HWND window)
 {
-    const auto send = [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        return window ? SendMessageW(window, msg, wParam, lParam) : control.Perform(msg, wParam, lParam);
-    };
-    send(SM_SKINCOMMAND, SkinCommandWParam(SkinMsgSetPrintTarget), reinterpret_cast<LPARAM>(dc));
-    send(WM_PRINT, reinterpret_cast<WPARAM>(dc), 0);
-    send(SM_SKINCOMMAND, SkinCommandWParam(SkinMsgSetPrintTarget), 0);
+    SendSkinCommand(&control, SkinMsgSetPrintTarget, reinterpret_cast<LPARAM>(dc));
+    if (window)
+        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), 0);
+    else
+        control.Perform(WM_PRINT, reinterpret_cast<WPARAM>(dc), 0);
+    SendSkinCommand(&control, SkinMsgSetPrintTarget, 0);
 }
 
 void PaintTree(HDC dc, TControl& control, bool clip)
@@ -52,7 +48,7 @@ void PaintTree(HDC dc, TControl& control, bool clip)
         return;
     }
     HWND window = windowed->Handle();
-    if (SendSkin(window, SkinMsgIsSkinned) == 1)
+    if (IsSkinCommandTrue(window, SkinMsgIsSkinned))
         PrintSkinned(dc, control, window);
     else
         SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc),

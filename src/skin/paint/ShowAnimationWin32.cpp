@@ -64,7 +64,11 @@ public:
     bool CoversWindow() const override { return !realWindowShown_; }
     std::function<void()> EndEvent() override
     {
-        return [after = request_.AfterAnimation] { FireAfterAnimation(after); };
+        return [after = request_.AfterAnimation, window = request_.Window] {
+            // The event belongs to the window's provider, which is gone with the window.
+            if (IsWindow(window))
+                FireAfterAnimation(after);
+        };
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "skin/paint/SkinMessages.h"
 
+#include <type_traits>
+
 namespace pp::test {
 
 std::unique_ptr<TsSkinManager> MakeManager(const TSectionValues& values, bool withGlowImage)
@@ -14,6 +16,7 @@ std::unique_ptr<TsSkinManager> MakeManager(const TSectionValues& values, bool wi
     section.GlowCount = values.Glow;
     section.GlowMargin = values.GlowMargin;
     manager->Skin().SetSections({section});
+    manager->Skin().SkinData.Active = true;
     if (withGlowImage) {
         TsMaskData glow;
         glow.OwnBitmap = std::make_unique<TBitmap>(3, 3);
@@ -28,34 +31,36 @@ std::unique_ptr<TsSkinManager> MakeManager(const TSectionValues& values, bool wi
     return manager;
 }
 
-TAnimatedButton::TAnimatedButton(TWinControl* parent, TsSkinManager& manager)
-    : TWinControl(nullptr), manager_(&manager)
+template <class Base>
+TAnimatedControl<Base>::TAnimatedControl(TWinControl* parent, TsSkinManager& manager)
+    : Base(nullptr), manager_(&manager)
 {
-    SetParent(parent);
-    SetBounds(10, 10, 4, 2);
+    this->SetParent(parent);
+    this->SetBounds(10, 10, 4, 2);
     cache_.SetSize(4, 2);
     cache_.Fill(Look);
-    HandleNeeded();
+    if constexpr (std::is_base_of_v<TWinControl, Base>)
+        this->HandleNeeded();
 }
 
-TAnimatedButton::~TAnimatedButton() { StopFade(Fade); }
+template <class Base> TAnimatedControl<Base>::~TAnimatedControl() { StopFade(Fade); }
 
-bool TAnimatedButton::PrepareCache()
+template <class Base> bool TAnimatedControl<Base>::PrepareCache()
 {
-    cache_.SetSize(Width(), Height());
+    cache_.SetSize(this->Width(), this->Height());
     cache_.Fill(Look);
     stale_ = false;
     return true;
 }
 
-void TAnimatedButton::InvalidateOwner(bool)
+template <class Base> void TAnimatedControl<Base>::InvalidateOwner(bool)
 {
     ++Invalidations;
     stale_ = true;
-    Invalidate();
+    this->Invalidate();
 }
 
-void TAnimatedButton::WndProc(TMessage& message)
+template <class Base> void TAnimatedControl<Base>::WndProc(TMessage& message)
 {
     if (message.Msg == WM_PAINT)
         ++Repaints;
@@ -69,15 +74,18 @@ void TAnimatedButton::WndProc(TMessage& message)
             ++StopFadingCount;
             if (!IgnoresStopFading) {
                 StopFade(Fade);
-                Repaint();
+                this->Repaint();
             }
             return;
         case SkinMsgClearStale: message.Result = PrepareCache() ? 0 : 1; return;
         default: break;
         }
     }
-    TWinControl::WndProc(message);
+    Base::WndProc(message);
 }
+
+template class TAnimatedControl<TWinControl>;
+template class TAnimatedControl<TGraphicControl>;
 
 TLayeredRecorder::TLayeredRecorder(bool available)
 {

@@ -24,10 +24,11 @@ struct TSectionValues {
 // 32-bit image "GLOW0" of 3 x 3 pixels cut into borders of 1.
 std::unique_ptr<TsSkinManager> MakeManager(const TSectionValues& values, bool withGlowImage);
 
-class TAnimatedButton : public TWinControl, public TAnimationBinding {
+// A control with (TWinControl) or without (TGraphicControl) a window.
+template <class Base> class TAnimatedControl : public Base, public TAnimationBinding {
 public:
-    TAnimatedButton(TWinControl* parent, TsSkinManager& manager);
-    ~TAnimatedButton() override;
+    TAnimatedControl(TWinControl* parent, TsSkinManager& manager);
+    ~TAnimatedControl() override;
 
     // The look PrepareCache builds; SetLookNow also puts it in the cache.
     TBGRA Look{0, 0, 0, 255};
@@ -45,7 +46,7 @@ public:
     int Repaints = 0;
     TsFadeTimer* Fade = nullptr;
 
-    TControl* HostControl() const override { return const_cast<TAnimatedButton*>(this); }
+    TControl* HostControl() const override { return const_cast<TAnimatedControl*>(this); }
     TsSkinManager* SkinManager() const override { return manager_; }
     int SectionIndex() const override { return 0; }
     TBitmap* CacheBitmap() override { return &cache_; }
@@ -63,6 +64,9 @@ private:
     bool stale_ = false;
     int glow_ = -1;
 };
+
+using TAnimatedButton = TAnimatedControl<TWinControl>;
+using TAnimatedGraphic = TAnimatedControl<TGraphicControl>;
 
 // Records what would go to the layered-window update while it lives.
 class TLayeredRecorder {

@@ -100,6 +100,22 @@ TEST_F(GlowTest, AControlHalfCoveredByItsParentsEdgeGetsItsGlowCutThere)
     EXPECT_EQ(layered.Pushes[0].Position, (TPoint{FormLeft + 109, FormTop + 29}));
 }
 
+// The same for a control without a window: its visible part comes from
+// its parent's clip box, moved to the control and cut to its size.
+TEST_F(GlowTest, AWindowlessControlHalfCoveredGetsItsGlowCutToo)
+{
+    TLayeredRecorder layered;
+    Make({.Glow = 1});
+    TAnimatedGraphic graphic(form_.get(), *manager_);
+    graphic.SetBounds(110, 50, 20, 10);
+    SetCursorPos(FormLeft + 115, FormTop + 55);
+    UpdateControlGlow(graphic, false);
+    ASSERT_EQ(layered.Pushes.size(), 1u);
+    EXPECT_EQ(layered.Pushes[0].Size, (TSize{11, 12}));
+    EXPECT_EQ(layered.Pushes[0].Position, (TPoint{FormLeft + 109, FormTop + 49}));
+    RemoveGlow(graphic.GlowHandle());
+}
+
 TEST_F(GlowTest, LeavingOrMovingAwayRemovesTheGlow)
 {
     TLayeredRecorder layered;

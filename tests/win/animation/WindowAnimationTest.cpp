@@ -144,6 +144,17 @@ TEST_F(WindowAnimationTest, DestroyingTheHideTimerMidwayFiresTheEventOnce)
     EXPECT_EQ(events, std::vector<int>{1});
 }
 
+TEST_F(WindowAnimationTest, AHideWhoseWindowWasDestroyedTellsNobody)
+{
+    TLayeredRecorder layered;
+    std::vector<int> events;
+    AnimateWindowHide(HideRequest(60, events));
+    form_.reset();
+    PumpMessagesFor(150ms);
+    EXPECT_FALSE(HideTimer()->Running());
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(WindowAnimationTest, HideWithoutStepsIsSkippedButStillEnds)
 {
     TLayeredRecorder layered;
