@@ -1,6 +1,7 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
 #include "win/Text.h"
 
@@ -29,6 +30,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int exitCode = 0;
     try {
         pp::Application->Initialize();
+        // Before the main window is built: its skin manager announces the
+        // skin as soon as the window's description has been read.
+        pp::InstallSkinBroadcast();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
         pp::Application->CreateForm(&pp::Form1);
