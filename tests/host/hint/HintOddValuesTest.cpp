@@ -19,18 +19,28 @@ TEST(HintImages, OddKindsAndSizesStayInsideTheImages)
         {"one pixel", {1, 1}, [](THintLook&) {}},
         {"tail band taller than the window", {40, 20}, [](THintLook& l) { l.ExOffset = 500; }},
         {"negative tail band", {40, 30}, [](THintLook& l) { l.ExOffset = -50; }},
-        {"negative blur and offset", {40, 30}, [](THintLook& l) { l.ShadowBlur = -3; l.ShadowOffset = -9; }},
+        {"negative blur and offset",
+         {40, 30},
+         [](THintLook& l) {
+             l.ShadowBlur = -3;
+             l.ShadowOffset = -9;
+         }},
         {"huge blur", {40, 30}, [](THintLook& l) { l.ShadowBlur = 1000; }},
         {"huge radius", {40, 30}, [](THintLook& l) { l.Radius = INT_MAX / 4; }},
         {"negative radius", {40, 30}, [](THintLook& l) { l.Radius = -10; }},
         {"transparency beyond 100", {40, 30}, [](THintLook& l) { l.Transparency = 400; }},
-        {"shares beyond 100", {40, 30}, [](THintLook& l) { l.GradientPercent = 90; l.TexturePercent = 90; }},
+        {"shares beyond 100",
+         {40, 30},
+         [](THintLook& l) {
+             l.GradientPercent = 90;
+             l.TexturePercent = 90;
+         }},
         {"balloon", {60, 50}, [](THintLook& l) { l.Style = THintStyle::hsBalloon; }},
         {"plain with soft shadow", {40, 30}, [](THintLook& l) { l.Style = THintStyle::hsSimply; }},
     };
     for (const Case& c : cases)
-        for (const THintTail tail : {THintTail::TopLeft, THintTail::BottomLeft, THintTail::TopRight,
-                                     THintTail::BottomRight}) {
+        for (const THintTail tail :
+             {THintTail::TopLeft, THintTail::BottomLeft, THintTail::TopRight, THintTail::BottomRight}) {
             THintLook look;
             ApplyHintPreset(look, THintPredefinitions::shComicsGradient);
             c.Change(look);
