@@ -1,0 +1,13 @@
+#include "skin/paint/ControlGlowWin32.h"
+
+#include "skin/paint/SkinBindingWin32.h"
+
+namespace pp {
+
+void StartControlGlow(TsCommonData&) { }
+
+void RemoveControlGlow(TsCommonData& binding) { binding.GlowHandle = -1; }
+
+void MatchPopupMenuSkin(TsCommonData&) { }
+
+} // namespace pp
