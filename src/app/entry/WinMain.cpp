@@ -1,6 +1,7 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/forms/sSkinProvider.h"
 #include "toolkit/Application.h"
 #include "win/Text.h"
 
@@ -32,6 +33,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
         pp::Application->CreateForm(&pp::Form1);
+        // The main window is skinned like any form that comes without a
+        // provider of its own: one is made for it on the fly.
+        pp::AttachSkinProvider(*pp::Form1);
         pp::Application->Run();
     } catch (const std::exception& error) {
         // A failure before the message loop runs (the loop handles its own)

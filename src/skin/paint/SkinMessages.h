@@ -39,6 +39,7 @@ enum TSkinCommand : std::uint16_t {
     SkinMsgFadeFrame = 24,         // lParam: a fade frame; non-zero answer: drawn by the control
     SkinMsgRescanControl = 25,     // to a form; lParam: the control to examine
     SkinMsgGetSectionIndex = 26,   // lParam: a record whose first 32-bit field gets the index
+    SkinMsgMouseEnter = 29,        // the window became the hot one
     SkinMsgMouseLeave = 30,        // the window stopped being the hot one
     SkinMsgUpdateBegun = 31,       // painting suspended
     SkinMsgUpdateEnded = 32,       // painting resumed at depth 0
