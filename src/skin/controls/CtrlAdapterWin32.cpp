@@ -17,10 +17,7 @@ namespace {
 bool addingAllItems = false;
 bool removingAllItems = false;
 
-bool AnswersSkinned(TControl* control)
-{
-    return SendSkinCommand(control, SkinMsgIsSkinned) != 0;
-}
+bool AnswersSkinned(TControl* control) { return SendSkinCommand(control, SkinMsgIsSkinned) != 0; }
 
 // The first ThirdParty list naming the class, or -1.
 int ListNaming(const TsSkinManager& manager, const std::string& className)
