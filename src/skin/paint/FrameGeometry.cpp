@@ -35,15 +35,9 @@ int MenuLineRows(const TFrameMeasures& m)
     return m.MenuLine > 0 && m.MenuLines > 0 ? m.MenuLines * m.MenuLine + 1 : 0;
 }
 
-int TitleHeight(const TFrameMeasures& m)
-{
-    return std::max(0, m.Height - m.ClientHeight - m.Frame);
-}
+int TitleHeight(const TFrameMeasures& m) { return std::max(0, m.Height - m.ClientHeight - m.Frame); }
 
-int CaptionCenterY(const TFrameMeasures& m)
-{
-    return m.Caption / 2 + m.Frame / 2 + (m.Maximized ? 2 : 0);
-}
+int CaptionCenterY(const TFrameMeasures& m) { return m.Caption / 2 + m.Frame / 2 + (m.Maximized ? 2 : 0); }
 
 int HeaderBottom(const TFrameMeasures& m) { return m.Frame + m.Caption; }
 
@@ -73,8 +67,8 @@ TRect MenuLineRect(const TFrameMeasures& m)
     return {0, top, m.Width, top + MenuLineRows(m)};
 }
 
-std::vector<TRect> PlaceTitleButtons(const TFrameMeasures& m, const std::vector<int>& widths, int buttonHeight,
-                                     int rightOffset, int spacing)
+std::vector<TRect> PlaceTitleButtons(const TFrameMeasures& m, const std::vector<int>& widths,
+                                     int buttonHeight, int rightOffset, int spacing)
 {
     std::vector<TRect> placed;
     int x = m.Width - rightOffset - m.Frame;
@@ -98,7 +92,8 @@ std::array<TRect, 4> NonClientStrips(const TFrameMeasures& m)
 {
     const int top = TitleHeight(m);
     const int side = m.Frame;
-    return {TRect{0, 0, m.Width, top}, TRect{0, top, side, m.Height}, TRect{side, m.Height - side, m.Width, m.Height},
+    return {TRect{0, 0, m.Width, top}, TRect{0, top, side, m.Height},
+            TRect{side, m.Height - side, m.Width, m.Height},
             TRect{m.Width - side, top, m.Width, m.Height - side}};
 }
 
@@ -107,6 +102,9 @@ TRect MaximizedRegionRect(const TFrameMeasures& m)
     return {m.Frame, m.Frame, m.Width - m.Frame, m.Height - m.Frame};
 }
 
-TSize MinimizedFrameImageSize(const TFrameMeasures& m) { return {MinimizedImageWidth, m.Frame + m.Caption + 2}; }
+TSize MinimizedFrameImageSize(const TFrameMeasures& m)
+{
+    return {MinimizedImageWidth, m.Frame + m.Caption + 2};
+}
 
 } // namespace pp

@@ -13,14 +13,14 @@ namespace pp {
 
 // The window's non-client measures, in pixels.
 struct TFrameMeasures {
-    int Width = 0;        // the window's outer size
+    int Width = 0; // the window's outer size
     int Height = 0;
     int ClientWidth = 0;
     int ClientHeight = 0;
-    int Frame = 0;        // F: thickness of the side frames
-    int Caption = 0;      // C: caption height, 0 without a caption
-    int MenuLine = 0;     // M: one menu line's height, 0 without a menu line
-    int MenuLines = 0;    // L: menu lines the bar wraps to
+    int Frame = 0;     // F: thickness of the side frames
+    int Caption = 0;   // C: caption height, 0 without a caption
+    int MenuLine = 0;  // M: one menu line's height, 0 without a menu line
+    int MenuLines = 0; // L: menu lines the bar wraps to
     bool Maximized = false;
 };
 
@@ -62,8 +62,8 @@ TRect MenuLineRect(const TFrameMeasures& m);
 // first), each `widths[i]` wide and `buttonHeight` high, vertically centred
 // on the caption; `rightOffset` is the skin's BIRIGHT and `spacing` its
 // BISPACE.
-std::vector<TRect> PlaceTitleButtons(const TFrameMeasures& m, const std::vector<int>& widths, int buttonHeight,
-                                     int rightOffset, int spacing);
+std::vector<TRect> PlaceTitleButtons(const TFrameMeasures& m, const std::vector<int>& widths,
+                                     int buttonHeight, int rightOffset, int spacing);
 
 // The width the title buttons take with their offsets: BIRIGHT, every
 // button and a spacing after each.
