@@ -1,4 +1,4 @@
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 
 #include "skin/paint/SkinBindingWin32.h"
 
@@ -9,5 +9,7 @@ void StartControlGlow(TsCommonData&) { }
 void RemoveControlGlow(TsCommonData& binding) { binding.GlowHandle = -1; }
 
 void MatchPopupMenuSkin(TsCommonData&) { }
+
+void TellManagerHotControl(TsCommonData&) { }
 
 } // namespace pp
