@@ -32,7 +32,8 @@ HICON CaptionIcon(TCustomForm& form)
     if (!form.Icon().Empty())
         return form.Icon().Handle();
     if (Application && Application->Handle())
-        if (auto icon = reinterpret_cast<HICON>(SendMessageW(Application->Handle(), WM_GETICON, ICON_SMALL, 0)))
+        if (auto icon = reinterpret_cast<HICON>(
+                SendMessageW(Application->Handle(), WM_GETICON, ICON_SMALL, 0)))
             return icon;
     return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
 }
@@ -110,7 +111,8 @@ void TsFrameSkin::PaintFormSection(TBitmap& image)
 {
     BackdropInfo none;
     none.BackColor = form_.Color();
-    RenderItem(binding_.ItemBinding(), none, true, image, {0, 0}, image.Bounds(), LookState(binding_.SectionIndex));
+    RenderItem(binding_.ItemBinding(), none, true, image, {0, 0}, image.Bounds(),
+               LookState(binding_.SectionIndex));
 }
 
 void TsFrameSkin::PaintCaptionBand(TBitmap& image, const TFrameMeasures& m)
@@ -176,20 +178,23 @@ void TsFrameSkin::DrawTitleButtons(TBitmap& image, const TFrameMeasures& m)
     for (const int index : images)
         widths.push_back(StateWidthOr(SkinImageAt(skin, index), DefaultButtonSide));
     const auto closeImage = images.empty() ? std::nullopt : SkinImageAt(skin, images.front());
-    const int height = closeImage && closeImage->StateHeight() > 0 ? closeImage->StateHeight() : DefaultButtonSide;
+    const int height = closeImage && closeImage->StateHeight() > 0 ? closeImage->StateHeight()
+                                                                   : DefaultButtonSide;
     buttonRects_ = PlaceTitleButtons(m, widths, height, skin.SkinData.BIRight, skin.SkinData.BISpace);
     // The strip behind the buttons, kept so that one button can be
     // repainted without composing the caption again.
-    const int stripWidth = m.Frame + ButtonBlockWidth(widths, skin.SkinData.BIRight, skin.SkinData.BISpace) + 10;
-    const TRect strip = IntersectRect(
-        TRect::FromBounds(image.Width() - stripWidth - 1, 0, stripWidth, HeaderBottom(m) + m.Frame + m.MenuLine),
-        image.Bounds());
+    const int stripWidth = m.Frame + ButtonBlockWidth(widths, skin.SkinData.BIRight, skin.SkinData.BISpace) +
+                           10;
+    const TRect strip = IntersectRect(TRect::FromBounds(image.Width() - stripWidth - 1, 0, stripWidth,
+                                                        HeaderBottom(m) + m.Frame + m.MenuLine),
+                                      image.Bounds());
     buttonStripImage_ = CopyOfArea(image, strip);
     const TBitmap behind = image;
     const int mode = ActiveLook ? mmNormal : mmFaint;
     for (std::size_t i = 0; i < images.size(); ++i)
         if (const auto button = SkinImageAt(skin, images[i]))
-            DrawMaskImage(image, {buttonRects_[i].Left, buttonRects_[i].Top}, 0, BehindOf(behind), *button, mode);
+            DrawMaskImage(image, {buttonRects_[i].Left, buttonRects_[i].Top}, 0, BehindOf(behind), *button,
+                          mode);
 }
 
 void TsFrameSkin::DrawCaptionText(TBitmap& image, const TFrameMeasures& m, const TRect& iconRect)
@@ -247,7 +252,8 @@ void TsFrameSkin::PaintMenuLine(TBitmap& image, const TFrameMeasures& m)
             continue;
         const TRect r{item.left - window.left, item.top - window.top, item.right - window.left,
                       item.bottom - window.top};
-        DrawMenuBarItem(backdrop, *menu->Items().Items(i), canvas.Handle(), r, ODS_NOACCEL | odsMenuLinePaint);
+        DrawMenuBarItem(backdrop, *menu->Items().Items(i), canvas.Handle(), r,
+                        ODS_NOACCEL | odsMenuLinePaint);
     }
 }
 

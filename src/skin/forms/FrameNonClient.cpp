@@ -34,6 +34,13 @@ TMaskImageView ViewOf(const TSkinImage& image)
 // on later platforms, its padding).
 int TsFrameSkin::FrameThickness() const
 {
+    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
+    if (IsIconic(Window())) {
+        // A minimized window has no client area to measure against.
+        if (style & WS_THICKFRAME)
+            return GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+        return (style & WS_BORDER) ? GetSystemMetrics(SM_CXDLGFRAME) : 0;
+    }
     RECT outer{}, client{};
     GetWindowRect(Window(), &outer);
     GetClientRect(Window(), &client);
@@ -147,7 +154,8 @@ void TsFrameSkin::BuildCutouts(const TFrameMeasures& m)
     }
     const int title = skin->GetSkinIndex("FORMTITLE");
     if (title >= 0)
-        if (const auto border = SkinImageAt(*skin, skin->Sections()[static_cast<std::size_t>(title)].BorderMaskIndex))
+        if (const auto border = SkinImageAt(
+                *skin, skin->Sections()[static_cast<std::size_t>(title)].BorderMaskIndex))
             CornerCutouts(cutouts_, m.Width, ViewOf(*border), false, 0);
 }
 

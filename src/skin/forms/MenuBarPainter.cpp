@@ -44,7 +44,8 @@ bool Hot(const TMenuItem& item, UINT state)
     return item.Enabled() && (state & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
 }
 
-void PaintItemBackground(const TMenuBarBackdrop& backdrop, const BackdropInfo& behind, TBitmap& work, bool hot)
+void PaintItemBackground(const TMenuBarBackdrop& backdrop, const BackdropInfo& behind, TBitmap& work,
+                         bool hot)
 {
     const int section = backdrop.Skin->GetSkinIndex("MENUITEM");
     if (section < 0) {
@@ -86,7 +87,8 @@ TSize MeasureMenuBarItem(const TMenuItem& item)
     return {canvas.TextWidth(WithoutAccessMarks(item.Caption())), GetSystemMetrics(SM_CYMENU) - 1};
 }
 
-void DrawMenuBarItem(const TMenuBarBackdrop& backdrop, const TMenuItem& item, HDC dc, const TRect& r, UINT state)
+void DrawMenuBarItem(const TMenuBarBackdrop& backdrop, const TMenuItem& item, HDC dc, const TRect& r,
+                     UINT state)
 {
     if (!backdrop.Skin || !backdrop.MenuLineImage || backdrop.MenuLineImage->Empty() || r.IsEmpty())
         return;

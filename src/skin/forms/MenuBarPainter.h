@@ -35,6 +35,7 @@ TSize MeasureMenuBarItem(const TMenuItem& item);
 // Paints `item` into `r` of `dc` (window or frame image coordinates, the
 // same for both) in owner-draw state `state` (the ODS_ flags). Nothing is
 // painted without a skin or a menu line.
-void DrawMenuBarItem(const TMenuBarBackdrop& backdrop, const TMenuItem& item, HDC dc, const TRect& r, UINT state);
+void DrawMenuBarItem(const TMenuBarBackdrop& backdrop, const TMenuItem& item, HDC dc, const TRect& r,
+                     UINT state);
 
 } // namespace pp
