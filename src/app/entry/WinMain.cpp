@@ -3,6 +3,7 @@
 #include "port/PortIoWin32.h"
 #include "skin/forms/sSkinProvider.h"
 #include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 #include "win/Text.h"
 
 #include <windows.h>
@@ -32,6 +33,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         pp::Application->Initialize();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
+        // Every form made later (the input box, the show-message window)
+        // is skinned the same way as soon as its window exists.
+        pp::Screen->OnFormWindowCreated = [](pp::TCustomForm& form) { pp::AttachSkinProvider(form); };
         pp::Application->CreateForm(&pp::Form1);
         // The main window is skinned like any form that comes without a
         // provider of its own: one is made for it on the fly.

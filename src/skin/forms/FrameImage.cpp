@@ -150,15 +150,21 @@ void TsFrameSkin::DrawCaptionIcon(TBitmap& image, const TRect& iconRect)
 }
 
 // The caption buttons the form shows, close first: their skin images.
+// Single and sizeable borders have the big buttons and may have maximize
+// and minimize; dialogs, tool windows and borderless forms a small close.
 std::vector<int> TsFrameSkin::TitleButtonImages() const
 {
     const TsLoadedSkin& skin = *binding_.Skin();
     const int global = skin.GetSkinIndex(GlobalInfoSection);
     const unsigned icons = form_.BorderIcons();
-    if (!(icons & biSystemMenu))
+    if (!(icons & biSystemMenu) || global < 0)
         return {};
-    const bool maximize = icons & biMaximize, minimize = icons & biMinimize;
     const auto image = [&](const char* key) { return skin.GetMaskIndex(global, GlobalInfoSection, key); };
+    const bool large = form_.BorderStyle() == TFormBorderStyle::bsSingle ||
+                       form_.BorderStyle() == TFormBorderStyle::bsSizeable;
+    if (!large && image("SICONCLOSE") >= 0)
+        return {image("SICONCLOSE")};
+    const bool maximize = large && (icons & biMaximize), minimize = large && (icons & biMinimize);
     int close = image("BICONCLOSE");
     if (!maximize && !minimize && image("BICLOSEALONE") >= 0)
         close = image("BICLOSEALONE");

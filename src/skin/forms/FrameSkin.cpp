@@ -182,7 +182,8 @@ void TsFrameSkin::Resized(TMessage& message)
     regionDirty_ = true;
     InvalidateFrame();
     RepaintFrame();
-    InvalidateRect(Window(), nullptr, FALSE);
+    // The client's background is the new image's: erased, not only painted.
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void TsFrameSkin::QueryEndSession(TMessage& message)

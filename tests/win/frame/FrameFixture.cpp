@@ -20,7 +20,8 @@ TsGeneralData Section(const std::string& name, TColor color, TColor hotColor, in
     return section;
 }
 
-TsMaskData Image(const std::string& section, const std::string& key, int width, int height, int frames, TColor color)
+TsMaskData Image(const std::string& section, const std::string& key, int width, int height, int frames,
+                 TColor color)
 {
     TsMaskData mask;
     mask.OwnBitmap = std::make_unique<TBitmap>(width, height);
@@ -38,10 +39,10 @@ TsMaskData FormBorder()
     mask.LeftWidth = mask.TopWidth = mask.RightWidth = mask.BottomWidth = MaskBorder;
     mask.CornerFlag = cfKeyPixels;
     const int last = MaskSide - 1;
-    for (const auto [x, y] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}, std::pair{last, 0},
-                              std::pair{last - 1, 0}, std::pair{last, 1}, std::pair{0, last}, std::pair{1, last},
-                              std::pair{0, last - 1}, std::pair{last, last}, std::pair{last - 1, last},
-                              std::pair{last, last - 1}})
+    for (const auto [x, y] :
+         {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}, std::pair{last, 0}, std::pair{last - 1, 0},
+          std::pair{last, 1}, std::pair{0, last}, std::pair{1, last}, std::pair{0, last - 1},
+          std::pair{last, last}, std::pair{last - 1, last}, std::pair{last, last - 1}})
         mask.OwnBitmap->Pixel32(x, y) = KeyPixel;
     return mask;
 }

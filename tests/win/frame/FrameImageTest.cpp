@@ -48,7 +48,9 @@ TEST_F(FrameTest, NonClientAreaOnScreenIsTheFrameImage)
     ShowSkinnedForm();
     const TFrameMeasures m = Frame().Measures();
     const TWindowFrameDC dc(Window());
-    const TPoint points[] = {{m.Width / 2 + 60, m.Frame + 1}, {1, m.Height / 2}, {m.Width / 2, m.Height - 2},
+    const TPoint points[] = {{m.Width / 2 + 60, m.Frame + 1},
+                             {1, m.Height / 2},
+                             {m.Width / 2, m.Height - 2},
                              {m.Width - 2, m.Height / 2}};
     for (const TPoint p : points) {
         const COLORREF screen = GetPixel(dc.Get(), p.X, p.Y);

@@ -38,10 +38,14 @@ TEST_F(FrameTest, RestoredFormHasItsCornersCutByTheKeyColouredMaskPixels)
     const struct {
         int X, Y;
         bool Shown;
-    } cases[] = {{0, 0, false},         {1, 0, false},          {0, 1, false},          {1, 1, true},
-                 {2, 0, true},          {right, 0, false},      {right - 1, 0, false},  {right, 1, false},
-                 {right - 2, 0, true},  {0, bottom, false},     {0, bottom - 1, false}, {1, bottom - 1, true},
-                 {right, bottom, false}, {right - 1, bottom, false}, {m.Width / 2, 0, true}};
+    } cases[] = {{0, 0, false},          {1, 0, false},
+                 {0, 1, false},          {1, 1, true},
+                 {2, 0, true},           {right, 0, false},
+                 {right - 1, 0, false},  {right, 1, false},
+                 {right - 2, 0, true},   {0, bottom, false},
+                 {0, bottom - 1, false}, {1, bottom - 1, true},
+                 {right, bottom, false}, {right - 1, bottom, false},
+                 {m.Width / 2, 0, true}};
     for (const auto& c : cases)
         EXPECT_EQ(region.Has(c.X, c.Y), c.Shown) << c.X << "," << c.Y;
 }

@@ -12,8 +12,8 @@ namespace {
 class TOtherWindow {
 public:
     TOtherWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 600, 600, 50, 50, nullptr, nullptr, nullptr,
-                                  nullptr))
+        : window_(CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 600, 600, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr))
     {
         ShowWindow(window_, SW_SHOWNOACTIVATE);
     }
@@ -82,6 +82,11 @@ TEST_F(FrameTest, DraggingTheCornerComposesOncePerNewSize)
     const TFrameMeasures m = Frame().Measures();
     EXPECT_EQ(Frame().FrameImage()->Size(), (TSize{m.Width, m.Height}));
     EXPECT_EQ(m.Width, r.right - r.left + 35);
+    // Where the right frame stood before, the client's background now shows.
+    HDC dc = GetDC(Window());
+    const COLORREF oldEdge = GetPixel(dc, r.right - r.left - m.Frame * 2 + 2, 50);
+    ReleaseDC(Window(), dc);
+    EXPECT_EQ(static_cast<TColor>(oldEdge), FormColor);
 }
 
 TEST_F(FrameTest, NewCaptionTextComposesTheFrameAndKeepsThePlatformCaptionAway)
@@ -97,7 +102,8 @@ TEST_F(FrameTest, NewCaptionTextComposesTheFrameAndKeepsThePlatformCaptionAway)
 TEST_F(FrameTest, PaintingGivesBackEveryHandle)
 {
     ShowSkinnedForm();
-    const THandleKind kinds[] = {THandleKind::DC, THandleKind::Bitmap, THandleKind::Region, THandleKind::Font};
+    const THandleKind kinds[] = {THandleKind::DC, THandleKind::Bitmap, THandleKind::Region,
+                                 THandleKind::Font};
     long counts[std::size(kinds)];
     for (std::size_t i = 0; i < std::size(kinds); ++i)
         counts[i] = LiveHandleCount(kinds[i]);
