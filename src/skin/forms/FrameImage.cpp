@@ -73,12 +73,13 @@ int TsFrameSkin::LookState(int sectionIndex) const
     return section ? std::max(0, std::min(ActiveLook, section->States - 1)) : 0;
 }
 
-bool TsFrameSkin::EnsureFrameImage()
+bool TsFrameSkin::EnsureFrameImage() { return EnsureFrameImage(Measures()); }
+
+bool TsFrameSkin::EnsureFrameImage(const TFrameMeasures& m)
 {
     const HWND window = Window();
     if (!window || !binding_.IsSkinned() || binding_.SectionIndex < 0)
         return false;
-    const TFrameMeasures m = Measures();
     const bool minimizedChild = IsIconic(window) && Application && Application->MainForm() != &form_;
     const TSize size = minimizedChild ? MinimizedFrameImageSize(m) : TSize{m.Width, m.Height};
     if (size.Width <= 0 || size.Height <= 0)
@@ -88,6 +89,7 @@ bool TsFrameSkin::EnsureFrameImage()
     TBitmap& image = *binding_.CacheBitmap;
     if (!binding_.BackgroundStale && image.Size() == size)
         return true;
+    imageCanvas_.reset();
     if (image.Size() != size)
         image.SetSize(size.Width, size.Height);
     BuildFrameImage(image, m);

@@ -32,7 +32,7 @@ TMaskImageView ViewOf(const TSkinImage& image)
 // The side frames are as thick as the platform made them: half the
 // difference of the window's and the client's width (the sizing frame and,
 // on later platforms, its padding).
-int TsFrameSkin::FrameThickness() const
+int TsFrameSkin::FrameThickness(const RECT& outer, const RECT& client) const
 {
     const LONG style = GetWindowLongW(Window(), GWL_STYLE);
     if (IsIconic(Window())) {
@@ -41,9 +41,6 @@ int TsFrameSkin::FrameThickness() const
             return GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
         return (style & WS_BORDER) ? GetSystemMetrics(SM_CXDLGFRAME) : 0;
     }
-    RECT outer{}, client{};
-    GetWindowRect(Window(), &outer);
-    GetClientRect(Window(), &client);
     return std::max(0, static_cast<int>((outer.right - outer.left) - client.right) / 2);
 }
 
@@ -53,7 +50,7 @@ int TsFrameSkin::CaptionHeight() const
     if (!HasCaption(style) && !IsIconic(Window()))
         return 0;
     const bool toolWindow = (GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-    return GetSystemMetrics(toolWindow && !IsIconic(Window()) ? SM_CYSMCAPTION : SM_CYCAPTION);
+    return toolWindow && !IsIconic(Window()) ? heights_.SmallCaption : heights_.Caption;
 }
 
 bool TsFrameSkin::ShowsMenuLine() const
@@ -74,7 +71,7 @@ int TsFrameSkin::MenuLines()
         return 0;
     POINT clientTop{0, 0};
     ClientToScreen(window, &clientTop);
-    menuLineCount_ = MenuLineCount(item.bottom, clientTop.y, GetSystemMetrics(SM_CYMENU));
+    menuLineCount_ = MenuLineCount(item.bottom, clientTop.y, heights_.Menu);
     return menuLineCount_;
 }
 
@@ -91,11 +88,11 @@ TFrameMeasures TsFrameSkin::Measures() const
     m.Height = outer.bottom - outer.top;
     m.ClientWidth = client.right;
     m.ClientHeight = client.bottom;
-    m.Frame = FrameThickness();
+    m.Frame = FrameThickness(outer, client);
     m.Caption = CaptionHeight();
     m.Maximized = IsMaximized();
     if (ShowsMenuLine()) {
-        m.MenuLine = GetSystemMetrics(SM_CYMENU) - 1;
+        m.MenuLine = heights_.Menu - 1;
         m.MenuLines = const_cast<TsFrameSkin*>(this)->MenuLines();
     }
     return m;
@@ -125,18 +122,27 @@ void TsFrameSkin::RepaintFrame()
 void TsFrameSkin::PaintNonClient()
 {
     const HWND window = Window();
-    if (!window || !IsWindowVisible(window) || !EnsureFrameImage())
+    if (!window || !IsWindowVisible(window))
         return;
     const TFrameMeasures m = Measures();
+    if (!EnsureFrameImage(m))
+        return;
     if (regionDirty_) {
         BuildCutouts(m);
         ApplyRegion(false);
     }
     const TWindowFrameDC dc(window);
-    TBitmapCanvas source(*binding_.CacheBitmap);
+    const HDC source = ImageDC();
     for (const TRect& strip : NonClientStrips(m))
-        BitBlt(dc.Get(), strip.Left, strip.Top, strip.Width(), strip.Height(), source.Handle(), strip.Left,
-               strip.Top, SRCCOPY);
+        BitBlt(dc.Get(), strip.Left, strip.Top, strip.Width(), strip.Height(), source, strip.Left, strip.Top,
+               SRCCOPY);
+}
+
+HDC TsFrameSkin::ImageDC()
+{
+    if (!imageCanvas_)
+        imageCanvas_ = std::make_unique<TBitmapCanvas>(*binding_.CacheBitmap);
+    return imageCanvas_->Handle();
 }
 
 // The corners of the form's border mask (top band at row 0, bottom band at

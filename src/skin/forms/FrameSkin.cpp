@@ -52,6 +52,11 @@ TsFrameSkin::TsFrameSkin(TCustomForm& form, TsCommonData& binding, TDefaultHandl
 
 TsFrameSkin::~TsFrameSkin() = default;
 
+TsFrameSkin::TSystemHeights TsFrameSkin::ReadSystemHeights()
+{
+    return {GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYMENU)};
+}
+
 HWND TsFrameSkin::Window() const { return form_.HandleAllocated() ? form_.HandleValue() : nullptr; }
 
 bool TsFrameSkin::IsMaximized() const { return Window() && IsZoomed(Window()); }
@@ -78,6 +83,7 @@ void TsFrameSkin::Detach()
     if (!attached_)
         return;
     attached_ = false;
+    imageCanvas_.reset();
     const HWND window = Window();
     if (!window)
         return;
@@ -117,7 +123,10 @@ bool TsFrameSkin::HandleMessage(TMessage& message)
     case WM_SETTEXT:
     case WM_SETICON: TextChanged(message); return true;
     case WM_ACTIVATE: menuLineCount_ = -1; return false;
-    case WM_SETTINGCHANGE: InvalidateFrame(); return false;
+    case WM_SETTINGCHANGE:
+        heights_ = ReadSystemHeights();
+        InvalidateFrame();
+        return false;
     case WM_QUERYENDSESSION: QueryEndSession(message); return true;
     case WM_MEASUREITEM: return MeasureMenuItem(message);
     case WM_DRAWITEM: return DrawMenuItem(message);
@@ -224,8 +233,7 @@ void TsFrameSkin::EraseClient(HDC dc)
     const TPoint offset = ClientOffset();
     RECT client{};
     GetClientRect(Window(), &client);
-    TBitmapCanvas source(*binding_.CacheBitmap);
-    BitBlt(dc, 0, 0, client.right, client.bottom, source.Handle(), offset.X, offset.Y, SRCCOPY);
+    BitBlt(dc, 0, 0, client.right, client.bottom, ImageDC(), offset.X, offset.Y, SRCCOPY);
 }
 
 void TsFrameSkin::AnswerBackdrop(BackdropRequest& request)

@@ -11,11 +11,13 @@
 #include "skin/paint/FrameGeometry.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/pixels/KeyRegion.h"
+#include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace pp {
@@ -51,6 +53,8 @@ public:
     TFrameMeasures Measures() const;
     // Rebuilds the frame image when it is invalid; false when it cannot be built.
     bool EnsureFrameImage();
+    // The same with the measures already taken.
+    bool EnsureFrameImage(const TFrameMeasures& m);
     void InvalidateFrame() { binding_.BackgroundStale = true; }
     // Rebuilds and copies the non-client parts at once.
     void RepaintFrame();
@@ -66,9 +70,12 @@ public:
 
 private:
     HWND Window() const;
+    // A context with the frame image selected, kept between paints; it is
+    // let go before the image is composed again.
+    HDC ImageDC();
     bool IsMaximized() const;
     int CaptionHeight() const;
-    int FrameThickness() const;
+    int FrameThickness(const RECT& outer, const RECT& client) const;
     int MenuLines();
     bool ShowsMenuLine() const;
     TMenuBarBackdrop MenuBarBackdrop() const;
@@ -109,6 +116,16 @@ private:
     TBitmap buttonStripImage_;
     std::vector<TRect> buttonRects_;
     TRect iconRect_;
+    // The platform's caption and menu heights, read once (and again when
+    // the settings change): reading them is not cheap.
+    struct TSystemHeights {
+        int Caption = 0;
+        int SmallCaption = 0;
+        int Menu = 0;
+    };
+    static TSystemHeights ReadSystemHeights();
+    TSystemHeights heights_ = ReadSystemHeights();
+    std::unique_ptr<TBitmapCanvas> imageCanvas_;
 };
 
 } // namespace pp
