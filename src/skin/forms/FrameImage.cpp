@@ -7,9 +7,11 @@
 #include "skin/paint/RenderItem.h"
 #include "skin/paint/SectionTextWin32.h"
 #include "skin/paint/SkinImage.h"
+#include "skin/paint/TextDrawingWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Menu.h"
+#include "win/Text.h"
 
 namespace pp {
 namespace {
@@ -231,6 +233,9 @@ void TsFrameSkin::DrawCaptionText(TBitmap& image, const TFrameMeasures& m, const
                             LookState(captionSection));
     }
     const int textSection = captionSection >= 0 ? captionSection : skin.GetSkinIndex("FORMTITLE");
+    if (const TsGeneralData* section = SectionAt(skin, textSection))
+        DrawBlockGlow(image, section->Props[static_cast<std::size_t>(std::min(LookState(textSection), 1))],
+                      WideFromUtf8(text), r, CaptionTextFormat, canvas.Font.Handle());
     DrawSectionText(canvas, text, IsWindowEnabled(Window()) != FALSE, &skin, LookState(textSection) > 0,
                     textSection, CaptionTextFormat, r);
 }
