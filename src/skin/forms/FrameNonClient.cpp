@@ -60,7 +60,7 @@ bool TsFrameSkin::ShowsMenuLine() const
            GetMenu(Window()) != nullptr;
 }
 
-int TsFrameSkin::MenuLines()
+int TsFrameSkin::MenuLines() const
 {
     if (menuLineCount_ >= 0)
         return menuLineCount_;
@@ -93,7 +93,7 @@ TFrameMeasures TsFrameSkin::Measures() const
     m.Maximized = IsMaximized();
     if (ShowsMenuLine()) {
         m.MenuLine = heights_.Menu - 1;
-        m.MenuLines = const_cast<TsFrameSkin*>(this)->MenuLines();
+        m.MenuLines = MenuLines();
     }
     return m;
 }

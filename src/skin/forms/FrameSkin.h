@@ -76,7 +76,7 @@ private:
     bool IsMaximized() const;
     int CaptionHeight() const;
     int FrameThickness(const RECT& outer, const RECT& client) const;
-    int MenuLines();
+    int MenuLines() const;
     bool ShowsMenuLine() const;
     TMenuBarBackdrop MenuBarBackdrop() const;
 
@@ -110,7 +110,8 @@ private:
     bool regionDirty_ = true;
     bool firstFramePainted_ = false;
     int redrawLock_ = 0;
-    int menuLineCount_ = -1;
+    // Computed on first need, forgotten on activation and resizing.
+    mutable int menuLineCount_ = -1;
     TAOR cutouts_;
     TBitmap menuLineImage_;
     TBitmap buttonStripImage_;
