@@ -4,6 +4,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 
+#include <uxtheme.h>
+
 namespace pp {
 namespace {
 
@@ -67,9 +69,13 @@ void TsFrameSkin::Attach()
     if (attached_ || !window)
         return;
     attached_ = true;
-    // The skin draws the caption buttons; the platform must not.
-    if (DrawNonClientArea)
+    // The skin draws the caption buttons; the platform must not. Without a
+    // visual style on the frame the platform's activation handling honours
+    // "leave the frame alone" (lParam -1).
+    if (DrawNonClientArea) {
+        SetWindowTheme(window, L"", L"");
         ChangeStyle(window, 0, WS_SYSMENU);
+    }
     if (TMainMenu* menu = form_.Menu()) {
         PrepareMenuBar(*menu, DrawNonClientArea);
         DrawMenuBar(window);
@@ -90,6 +96,7 @@ void TsFrameSkin::Detach()
     if (TMainMenu* menu = form_.Menu())
         PrepareMenuBar(*menu, false);
     SetWindowRgn(window, nullptr, FALSE);
+    SetWindowTheme(window, nullptr, nullptr);
     ChangeStyle(window, (form_.BorderIcons() & biSystemMenu) ? WS_SYSMENU : 0, 0);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
