@@ -187,18 +187,25 @@ void TsFrameSkin::TextChanged(TMessage& message)
     RepaintFrame();
 }
 
+// The image's border may reach into the client (a border mask wider than
+// the platform's frame): a new client size repaints the whole client, not
+// only what the platform exposed.
 void TsFrameSkin::Resized(TMessage& message)
 {
     callDefault_(message);
     menuLineCount_ = -1;
-    const TBitmap* image = FrameImage();
-    const TFrameMeasures m = Measures();
-    if (!IsWindowVisible(Window()) || (image && image->Size() == TSize{m.Width, m.Height}))
+    RECT client{};
+    GetClientRect(Window(), &client);
+    const TSize size{client.right, client.bottom};
+    if (size == clientSize_ || !IsWindowVisible(Window()))
         return;
-    regionDirty_ = true;
-    InvalidateFrame();
-    RepaintFrame();
-    // The client's background is the new image's: erased, not only painted.
+    clientSize_ = size;
+    const TFrameMeasures m = Measures();
+    const TBitmap* image = FrameImage();
+    if (!image || image->Size() != TSize{m.Width, m.Height}) {
+        regionDirty_ = true;
+        RepaintFrame();
+    }
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

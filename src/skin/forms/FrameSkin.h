@@ -117,6 +117,7 @@ private:
     TBitmap buttonStripImage_;
     std::vector<TRect> buttonRects_;
     TRect iconRect_;
+    TSize clientSize_; // at the last resizing
     // The platform's caption and menu heights, read once (and again when
     // the settings change): reading them is not cheap.
     struct TSystemHeights {

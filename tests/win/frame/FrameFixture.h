@@ -21,10 +21,11 @@ inline constexpr TColor TitleColor = 0x800000;
 inline constexpr TColor MenuLineColor = 0x008080;
 inline constexpr TColor MenuItemColor = 0x00C000;
 inline constexpr TColor BorderGrey = 0x808080;
-// The form's border mask: 12 x 12, borders 4 wide, and in each corner the
-// three outermost pixels (the corner pixel and its two neighbours along the
-// edges) key-coloured.
-inline constexpr int MaskSide = 12, MaskBorder = 4;
+// The form's border mask: 18 x 18, borders 6 wide (wider than the platform's
+// frame, as in the default skin, so that it reaches into the client), and in
+// each corner the three outermost pixels (the corner pixel and its two
+// neighbours along the edges) key-coloured.
+inline constexpr int MaskSide = 18, MaskBorder = 6;
 // The caption buttons' images: three states of 20 x 16.
 inline constexpr int ButtonWidth = 20, ButtonHeight = 16;
 

@@ -82,9 +82,12 @@ TEST_F(FrameTest, DraggingTheCornerComposesOncePerNewSize)
     const TFrameMeasures m = Frame().Measures();
     EXPECT_EQ(Frame().FrameImage()->Size(), (TSize{m.Width, m.Height}));
     EXPECT_EQ(m.Width, r.right - r.left + 35);
-    // Where the right frame stood before, the client's background now shows.
+    // The border mask is wider than the platform's frame, so the image's
+    // border reaches into the client; where it ran before, the client's
+    // background shows now.
+    const int oldClientRight = r.right - r.left - m.Frame * 2 - 1;
     HDC dc = GetDC(Window());
-    const COLORREF oldEdge = GetPixel(dc, r.right - r.left - m.Frame * 2 + 2, 50);
+    const COLORREF oldEdge = GetPixel(dc, oldClientRight, 50);
     ReleaseDC(Window(), dc);
     EXPECT_EQ(static_cast<TColor>(oldEdge), FormColor);
 }
