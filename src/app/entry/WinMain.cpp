@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"
 #include "win/Text.h"
@@ -31,6 +32,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int exitCode = 0;
     try {
         pp::Application->Initialize();
+        // Before the main window is built: its skin manager announces the
+        // skin as soon as the window's description has been read.
+        pp::InstallSkinBroadcast();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
         // Every form made later (the input box, the show-message window)

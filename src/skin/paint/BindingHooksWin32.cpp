@@ -4,10 +4,6 @@
 
 namespace pp {
 
-void StartControlGlow(TsCommonData&) { }
-
-void RemoveControlGlow(TsCommonData& binding) { binding.GlowHandle = -1; }
-
 void MatchPopupMenuSkin(TsCommonData&) { }
 
 void TellManagerHotControl(TsCommonData&) { }

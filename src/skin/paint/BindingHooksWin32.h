@@ -2,9 +2,9 @@
 // Where work that other parts of the engine do plugs into the binding: the
 // glow around a hot control, the skinning of a control's popup menu, and
 // the skin manager's record of the control under the mouse. The binding
-// calls these at the moments they matter; the animation and glow effects,
-// the skinned menus and the manager's hot-window tracking fill them in.
-// Until then they do nothing, and a binding's GlowHandle stays -1.
+// calls these at the moments they matter; the glow windows
+// (BindingGlowWin32.cpp), the skinned menus and the manager's hot-window
+// tracking fill them in. Until they do, a hook does nothing.
 namespace pp {
 
 class TsCommonData;

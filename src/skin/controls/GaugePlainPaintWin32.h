@@ -2,7 +2,7 @@
 // The gauge's look without a skin: the figure in the fore and back colours,
 // the text inverted against whatever lies under it.
 #include "core/Geometry.h"
-#include "skin/controls/sGauge.h"
+#include "skin/controls/sGaugeWin32.h"
 #include "toolkit/Canvas.h"
 
 namespace pp {

@@ -1,4 +1,4 @@
-#include "PaintFixture.h"
+#include "support/PaintFixture.h"
 
 #include <stdexcept>
 
@@ -27,6 +27,11 @@ std::uint32_t At(const TBitmap& b, int x, int y)
     const TBGRA p = b.Pixel32(x, y);
     return std::uint32_t(p.B) | (std::uint32_t(p.G) << 8) | (std::uint32_t(p.R) << 16) |
            (std::uint32_t(p.A) << 24);
+}
+
+std::uint32_t Opaque(TColor c)
+{
+    return 0xFF000000u | (std::uint32_t(RedOf(c)) << 16) | (std::uint32_t(GreenOf(c)) << 8) | BlueOf(c);
 }
 
 int TFixtureSkin::AddImage(TBitmap pixels, const TImageSpec& spec)
