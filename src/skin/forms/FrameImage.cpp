@@ -245,7 +245,7 @@ void TsFrameSkin::PaintMenuLine(TBitmap& image, const TFrameMeasures& m)
     const TsLoadedSkin& skin = *binding_.Skin();
     const TsSkinManager* manager = binding_.SkinManager();
     TMainMenu* menu = form_.Menu();
-    if (!menu || !manager || !manager->SkinnedPopups)
+    if (!menu || !manager || !manager->SkinnedPopups())
         return;
     const TRect line = IntersectRect(MenuLineRect(m), image.Bounds());
     if (line.IsEmpty())

@@ -1,6 +1,7 @@
 // The frame's measures, its copy onto the window and the window region.
 #include "skin/forms/FrameSkin.h"
 
+#include "skin/paint/AnimationState.h"
 #include "skin/paint/SkinImage.h"
 #include "skin/pixels/KeyRegionWin32.h"
 #include "toolkit/Application.h"
@@ -113,7 +114,8 @@ TMenuBarBackdrop TsFrameSkin::MenuBarBackdrop() const
 void TsFrameSkin::RepaintFrame()
 {
     const HWND window = Window();
-    if (!window || !IsWindowVisible(window) || !DrawNonClientArea || !binding_.IsSkinned())
+    if (!window || !IsWindowVisible(window) || !DrawNonClientArea || !binding_.IsSkinned() ||
+        AnimationState.FormAnimation)
         return;
     InvalidateFrame();
     PaintNonClient();
@@ -122,7 +124,8 @@ void TsFrameSkin::RepaintFrame()
 void TsFrameSkin::PaintNonClient()
 {
     const HWND window = Window();
-    if (!window || !IsWindowVisible(window))
+    // A form animation shows pictures of its own meanwhile.
+    if (!window || !IsWindowVisible(window) || AnimationState.FormAnimation)
         return;
     const TFrameMeasures m = Measures();
     if (!EnsureFrameImage(m))

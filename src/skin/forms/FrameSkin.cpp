@@ -1,6 +1,6 @@
 #include "skin/forms/FrameSkin.h"
 
-#include "skin/forms/SessionEndWait.h"
+#include "skin/paint/FadeTimerWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 
@@ -103,6 +103,11 @@ void TsFrameSkin::Detach()
 
 bool TsFrameSkin::HandleMessage(TMessage& message)
 {
+    // Whatever the skin's state, no fade may still paint into a closing session.
+    if (message.Msg == WM_QUERYENDSESSION) {
+        QueryEndSession(message);
+        return true;
+    }
     if (!attached_ || !binding_.IsSkinned())
         return false;
     switch (message.Msg) {
@@ -134,7 +139,6 @@ bool TsFrameSkin::HandleMessage(TMessage& message)
         heights_ = ReadSystemHeights();
         InvalidateFrame();
         return false;
-    case WM_QUERYENDSESSION: QueryEndSession(message); return true;
     case WM_MEASUREITEM: return MeasureMenuItem(message);
     case WM_DRAWITEM: return DrawMenuItem(message);
     default: return false;
@@ -211,8 +215,7 @@ void TsFrameSkin::Resized(TMessage& message)
 
 void TsFrameSkin::QueryEndSession(TMessage& message)
 {
-    if (SessionEndWait)
-        SessionEndWait();
+    EndFadesForSessionEnd();
     callDefault_(message);
 }
 

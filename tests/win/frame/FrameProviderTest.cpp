@@ -1,10 +1,9 @@
 // The provider's window procedure as the one place where the form's
 // messages meet the skin: nothing of the platform's frame painting gets
-// through, the session end waits for the fades, and the frame is given back.
+// through, children learn what lies behind them, and the frame is given back.
 #include "FrameFixture.h"
 
 #include "skin/controls/MessageTakeoverWin32.h"
-#include "skin/forms/SessionEndWait.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "win/Handles.h"
@@ -57,17 +56,6 @@ TEST_F(FrameTest, NoFramePaintingReachesThePlatformFromCreationOn)
         }
         delete shown;
     }
-}
-
-TEST_F(FrameTest, SessionEndWaitsForTheFadesBeforeItIsAnswered)
-{
-    ShowSkinnedForm();
-    int waits = 0;
-    SessionEndWait = [&waits] { ++waits; };
-    const LRESULT answer = SendMessageW(Window(), WM_QUERYENDSESSION, 0, 0);
-    SessionEndWait = nullptr;
-    EXPECT_EQ(waits, 1);
-    EXPECT_EQ(answer, TRUE) << "the session may end";
 }
 
 TEST_F(FrameTest, ProviderGoingGivesThePlatformItsFrameBack)
