@@ -3,6 +3,7 @@
 #include "skin/paint/FadeTimerWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
+#include "win/SavedDC.h"
 
 #include <uxtheme.h>
 
@@ -129,6 +130,8 @@ bool TsFrameSkin::HandleMessage(TMessage& message)
         message.Result = 1;
         return true;
     case WM_SIZE: Resized(message); return true;
+    case WM_PRINT: Print(message); return true;
+    case WM_PRINTCLIENT: message.Result = 0; return true;
     case WM_SETREDRAW:
         redrawLock_ = message.WParam ? std::max(0, redrawLock_ - 1) : redrawLock_ + 1;
         return false;
@@ -251,6 +254,27 @@ void TsFrameSkin::EraseClient(HDC dc)
     RECT client{};
     GetClientRect(Window(), &client);
     BitBlt(dc, 0, 0, client.right, client.bottom, ImageDC(), offset.X, offset.Y, SRCCOPY);
+}
+
+// A picture of the form (the window animations take one): the frame image
+// holds frame and client background at their places, the form's windowless
+// controls are painted over it at the client offset.
+void TsFrameSkin::Print(TMessage& message)
+{
+    const auto dc = reinterpret_cast<HDC>(message.WParam);
+    message.Result = 0;
+    if (message.LParam & PRF_ERASEBKGND) {
+        EraseClient(dc);
+        return;
+    }
+    if (!dc || !EnsureFrameImage())
+        return;
+    const TBitmap& image = *FrameImage();
+    BitBlt(dc, 0, 0, image.Width(), image.Height(), ImageDC(), 0, 0, SRCCOPY);
+    const TPoint offset = ClientOffset();
+    const TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, offset.X, offset.Y, nullptr);
+    form_.PaintControls(dc, form_.ClientRect());
 }
 
 void TsFrameSkin::AnswerBackdrop(BackdropRequest& request)

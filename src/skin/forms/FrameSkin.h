@@ -96,6 +96,7 @@ private:
     void ApplyRegion(bool redraw);
     void Activate(TMessage& message);
     void EraseClient(HDC dc);
+    void Print(TMessage& message);
     void Resized(TMessage& message);
     void TextChanged(TMessage& message);
     void QueryEndSession(TMessage& message);

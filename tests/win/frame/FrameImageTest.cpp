@@ -1,6 +1,8 @@
 // What the frame image holds and that it is what the window shows.
 #include "FrameFixture.h"
 
+#include "skin/paint/PaintWindowTreeWin32.h"
+#include "toolkit/Canvas.h"
 #include "win/WindowFrameDC.h"
 
 namespace pp::test {
@@ -65,6 +67,25 @@ TEST_F(FrameTest, ClientBackgroundComesFromTheFrameImage)
     const COLORREF client = GetPixel(dc, 100, 50);
     ReleaseDC(Window(), dc);
     EXPECT_EQ(static_cast<TColor>(client), FormColor);
+}
+
+TEST_F(FrameTest, PictureOfTheFormHasTheSkinnedFrameAndClient)
+{
+    ShowSkinnedForm();
+    const TFrameMeasures m = Frame().Measures();
+    TBitmap picture(m.Width, m.Height);
+    PaintWindowTree(picture, *form);
+    const TPoint client = Frame().ClientOffset();
+    EXPECT_EQ(ColorFromPixel(picture.Pixel32(m.Width / 2 + 60, m.Frame + 1)), TitleColor);
+    EXPECT_EQ(ColorFromPixel(picture.Pixel32(1, m.Height / 2)), BorderGrey);
+    EXPECT_EQ(ColorFromPixel(picture.Pixel32(client.X + 100, client.Y + 50)), FormColor);
+    // Asked only for its background, the form gives the client's.
+    TBitmap background(m.ClientWidth, m.ClientHeight);
+    {
+        TBitmapCanvas canvas(background);
+        SendMessageW(Window(), WM_PRINT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_ERASEBKGND);
+    }
+    EXPECT_EQ(ColorFromPixel(background.Pixel32(100, 50)), FormColor);
 }
 
 TEST_F(FrameTest, WrappedMenuBarGivesOneMenuLinePerRowOfItems)
