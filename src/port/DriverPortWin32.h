@@ -6,14 +6,32 @@
 #include "win/ModuleHandle.h"
 
 #include <memory>
+#include <string>
 
 namespace pp::port {
 
 const wchar_t* DriverLibraryName();
 
+class TDriverPort;
+
+// What binding the library gave: the port, or why there is none. A library
+// that is there but cannot be used (another bitness, a function missing) is
+// told apart from one that is not there at all, because its owner has to
+// be told what to fix.
+struct TDriverLoad {
+    enum class TOutcome { Bound, Missing, Unusable };
+    TOutcome Outcome = TOutcome::Missing;
+    std::unique_ptr<TDriverPort> Port;
+    // The library's full path when it was found, else the name asked for.
+    std::string Where;
+    // Why an unusable library cannot be used.
+    std::string Reason;
+};
+
 class TDriverPort final : public TPortBackend {
 public:
-    // Null when the library or one of its two functions is missing.
+    static TDriverLoad Load(const wchar_t* libraryName = DriverLibraryName());
+    // Null when the library cannot be bound, whatever the reason.
     static std::unique_ptr<TDriverPort> TryLoad(const wchar_t* libraryName = DriverLibraryName());
     TDriverPort(const TDriverPort&) = delete;
     TDriverPort& operator=(const TDriverPort&) = delete;

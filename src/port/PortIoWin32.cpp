@@ -2,12 +2,14 @@
 
 #include "port/DriverPortWin32.h"
 #include "port/PortChoice.h"
+#include "port/PortNotices.h"
 #include "port/PortTraceWin32.h"
 #include "port/SimulatedPort.h"
 #include "win/Text.h"
 
 #include <windows.h>
 #include <memory>
+#include <vector>
 
 namespace pp::port {
 namespace {
@@ -17,8 +19,10 @@ struct TPortState {
     std::unique_ptr<TPortBackend> Backend;
     std::unique_ptr<TPortTrace> Trace;
     bool SimulatedByFallback = false;
-    bool SettingUnderstood = true;
     std::string BackendName;
+    // What the user must hear of at start, in the order it was found.
+    std::vector<std::string> StartupNotices;
+    TTraceStoppedHandler TraceStopped;
 };
 
 TPortState& State()
@@ -70,21 +74,53 @@ void InitializePort()
 
 void InitializePort(const std::string& choiceSetting, const std::string& traceFile)
 {
-    TPortState& state = State();
-    const TPortChoice choice = ParsePortChoice(choiceSetting);
-    state.SettingUnderstood = choice.Understood;
-    state.SimulatedByFallback = false;
+    InitializePort(choiceSetting, std::make_unique<TPortTrace>(traceFile));
+}
+
+namespace {
+
+// The driver library unless the simulation was asked for; the simulation,
+// with a notice, when the library cannot be bound.
+void ChooseBackend(TPortState& state, const TPortChoice& choice)
+{
     state.Backend.reset();
-    if (choice.Kind != TPortChoice::TKind::Simulated)
-        state.Backend = TDriverPort::TryLoad();
-    if (state.Backend) {
-        state.BackendName = "driver";
-    } else {
-        state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
-        state.BackendName = "sim";
-        state.SimulatedByFallback = choice.Kind != TPortChoice::TKind::Simulated;
+    state.SimulatedByFallback = false;
+    if (!choice.Understood)
+        state.StartupNotices.push_back(UnknownPortSettingNotice());
+    if (choice.Kind != TPortChoice::TKind::Simulated) {
+        TDriverLoad driver = TDriverPort::Load();
+        if (driver.Port) {
+            state.Backend = std::move(driver.Port);
+            state.BackendName = "driver";
+            return;
+        }
+        state.SimulatedByFallback = true;
+        state.StartupNotices.push_back(driver.Outcome == TDriverLoad::TOutcome::Unusable
+                                           ? DriverUnusableNotice(driver.Where, driver.Reason)
+                                           : DriverMissingNotice(driver.Where));
     }
-    state.Trace = std::make_unique<TPortTrace>(traceFile);
+    state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
+    state.BackendName = "sim";
+}
+
+} // namespace
+
+void InitializePort(const std::string& choiceSetting, std::unique_ptr<TPortTrace> trace)
+{
+    TPortState& state = State();
+    state.StartupNotices.clear();
+    ChooseBackend(state, ParsePortChoice(choiceSetting));
+    state.Trace = trace ? std::move(trace) : std::make_unique<TPortTrace>(std::string());
+    if (!state.Trace->OpenNotice().empty())
+        state.StartupNotices.push_back(state.Trace->OpenNotice());
+    state.Trace->SetStoppedHandler(state.TraceStopped);
+}
+
+void SetTraceStoppedHandler(TTraceStoppedHandler handler)
+{
+    State().TraceStopped = std::move(handler);
+    if (State().Trace)
+        State().Trace->SetStoppedHandler(State().TraceStopped);
 }
 
 void ShutdownPort()
@@ -110,13 +146,12 @@ bool PortIsSimulatedByFallback() { return State().SimulatedByFallback; }
 
 std::string PortBackendName() { return State().BackendName; }
 
-std::string PortFallbackMessage()
+std::string PortStartupNotice()
 {
-    const std::string library = Utf8FromWide(DriverLibraryName());
-    std::string message = "Драйвер порта " + library + " не найден: порт имитируется.";
-    if (!State().SettingUnderstood)
-        message = "Значение PINDREL_PORT не распознано (ожидается driver, sim или sim:N). " + message;
-    return message;
+    std::string text;
+    for (const std::string& notice : State().StartupNotices)
+        text += (text.empty() ? "" : "\n\n") + notice;
+    return text;
 }
 
 } // namespace pp::port

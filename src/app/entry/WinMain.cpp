@@ -1,27 +1,13 @@
+#include "app/PortNoticeBox.h"
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
-#include "win/Text.h"
 
 #include <windows.h>
 
 #include <exception>
-
-namespace {
-
-// Nobody may take the simulation for the real port: say so once, at start.
-void WarnWhenPortIsSimulated()
-{
-    if (!pp::port::PortIsSimulatedByFallback())
-        return;
-    const std::wstring text = pp::WideFromUtf8(pp::port::PortFallbackMessage());
-    const std::wstring caption = pp::WideFromUtf8(pp::Application->Title());
-    MessageBoxW(pp::Application->Handle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-}
-
-} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -34,7 +20,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         // skin as soon as the window's description has been read.
         pp::InstallSkinBroadcast();
         pp::port::InitializePort();
-        WarnWhenPortIsSimulated();
+        // Nobody may take the simulation for the real port, nor believe a
+        // trace is written that is not: say so once, at start.
+        pp::app::ShowPortStartupNotice();
+        const pp::app::TTraceStopNotice traceStopNotice;
         pp::Application->CreateForm(&pp::Form1);
         pp::Application->Run();
     } catch (const std::exception& error) {
