@@ -12,6 +12,12 @@ namespace pp::port {
 
 const wchar_t* DriverLibraryName();
 
+// The driver's two functions as it exports them. __stdcall matters in the
+// 32-bit build only, where the callee clears the stack: a wrong convention
+// there would unbalance it on every port access.
+using TOut32Function = void __stdcall(short port, short data);
+using TInp32Function = short __stdcall(short port);
+
 class TDriverPort;
 
 // What binding the library gave: the port, or why there is none. A library
@@ -40,8 +46,8 @@ public:
     int Read(std::uint16_t port) override;
 
 private:
-    using TOut32 = void(__stdcall*)(short port, short data);
-    using TInp32 = short(__stdcall*)(short port);
+    using TOut32 = TOut32Function*;
+    using TInp32 = TInp32Function*;
     TDriverPort(TModuleHandle module, TOut32 out32, TInp32 inp32)
         : module_(std::move(module)), out32_(out32), inp32_(inp32)
     {

@@ -59,8 +59,9 @@ TEST_F(AppFixture, TraceThatFailsWhileRunningIsToldOnceAndTheRefreshGoesOn)
     EXPECT_EQ(watcher.Handled(), 1);
     EXPECT_EQ(attempts, 1) << "the trace went on writing into a failed file";
     EXPECT_EQ(Utf8FromWide(caption), Application->Title());
-    EXPECT_EQ(Utf8FromWide(text), "Запись в файл трассировки порта T:\\trace.txt не удалась: на диске нет места. "
-                                  "Трассировка остановлена, порт обновляется дальше.");
+    EXPECT_EQ(Utf8FromWide(text),
+              "Запись в файл трассировки порта T:\\trace.txt не удалась: на диске нет места. "
+              "Трассировка остановлена, порт обновляется дальше.");
     Click(form->Button12);
     EXPECT_TRUE(test::PumpMessagesUntil([&] { return form->StatusBar1->Panels()[0].Text() == "Порт 888:0"; }))
         << "the refresh stopped after the notice";
