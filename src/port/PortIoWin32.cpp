@@ -31,13 +31,19 @@ TPortState& State()
     return state;
 }
 
+// Any length: a long trace path cut off or dropped would leave the user
+// believing a trace is written.
 std::string EnvironmentValue(const wchar_t* name)
 {
-    wchar_t buffer[1024];
-    const DWORD n = GetEnvironmentVariableW(name, buffer, 1024);
-    if (n == 0 || n >= 1024)
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0)
         return {};
-    return Utf8FromWide(std::wstring(buffer, n));
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, value.data(), size);
+    if (length == 0 || length >= size)
+        return {};
+    value.resize(length);
+    return Utf8FromWide(value);
 }
 
 TPortBackend& Backend()

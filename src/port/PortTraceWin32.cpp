@@ -38,6 +38,21 @@ private:
     DWORD error_ = ERROR_SUCCESS;
 };
 
+// The path a notice names: in full, so that a relative name can be found.
+std::string FullPath(const std::string& fileName)
+{
+    const std::wstring name = PathFromUtf8(fileName).wstring();
+    const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return fileName;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return fileName;
+    full.resize(length);
+    return Utf8FromPath(std::filesystem::path(full));
+}
+
 } // namespace
 
 std::int64_t MonotonicMicroseconds()
@@ -66,14 +81,15 @@ std::unique_ptr<TTraceFile> OpenTraceFile(const std::string& fileName, std::stri
     return std::make_unique<TWin32TraceFile>(h);
 }
 
-TPortTrace::TPortTrace(const std::string& fileName) : fileName_(fileName)
+TPortTrace::TPortTrace(const std::string& fileName)
 {
     if (fileName.empty())
         return;
+    fileName_ = FullPath(fileName);
     std::string reason;
-    file_ = OpenTraceFile(fileName, reason);
+    file_ = OpenTraceFile(fileName_, reason);
     if (!file_)
-        openNotice_ = TraceNotOpenedNotice(fileName, reason);
+        openNotice_ = TraceNotOpenedNotice(fileName_, reason);
 }
 
 TPortTrace::TPortTrace(std::string fileName, std::unique_ptr<TTraceFile> file)

@@ -73,7 +73,8 @@ TEST(VersionResource, ProgramsCarryProductNameVersionAndDescription)
         EXPECT_EQ(info.Text(L"FileDescription"), c.Description) << c.Path;
         const VS_FIXEDFILEINFO* fixed = info.Fixed();
         ASSERT_NE(fixed, nullptr) << c.Path;
-        EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(PP_VERSION_MAJOR << 16 | PP_VERSION_MINOR)) << c.Path;
+        EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(PP_VERSION_MAJOR << 16 | PP_VERSION_MINOR))
+            << c.Path;
         EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(PP_VERSION_PATCH << 16)) << c.Path;
         EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS) << c.Path;
     }

@@ -129,18 +129,25 @@ TEST(PortTraceTest, TraceThatCannotBeOpenedIsReportedWithPathAndReasonAndThePort
     const std::string folder = TempFolder() + "trace-folder";
     CreateDirectoryW(WideFromUtf8(folder).c_str(), nullptr);
     struct TCase {
-        std::string Path;
+        std::string Given;
+        std::string Shown;
         unsigned long Error;
     };
+    const std::string missing = TempFolder() + "no-such-folder\\trace.txt";
     const TCase cases[] = {
-        {TempFolder() + "no-such-folder\\trace.txt", ERROR_PATH_NOT_FOUND},
-        {folder, ERROR_ACCESS_DENIED},
+        {missing, missing, ERROR_PATH_NOT_FOUND},
+        // Named relative to the current folder, shown in full so it can be found.
+        {"no-such-folder\\trace.txt", missing, ERROR_PATH_NOT_FOUND},
+        {folder, folder, ERROR_ACCESS_DENIED},
     };
     for (const TCase& c : cases) {
-        InitializePort("sim", c.Path);
+        {
+            const TCurrentFolder current(TempFolder());
+            InitializePort("sim", c.Given);
+        }
         const std::string notice = PortStartupNotice();
         EXPECT_NE(
-            notice.find("Файл трассировки порта " + c.Path + " не открывается: " + SystemErrorText(c.Error)),
+            notice.find("Файл трассировки порта " + c.Shown + " не открывается: " + SystemErrorText(c.Error)),
             std::string::npos)
             << notice;
         EXPECT_EQ(Count(notice, "Файл трассировки порта"), 1u) << notice;
@@ -149,6 +156,20 @@ TEST(PortTraceTest, TraceThatCannotBeOpenedIsReportedWithPathAndReasonAndThePort
         ShutdownPort();
     }
     RemoveDirectoryW(WideFromUtf8(folder).c_str());
+}
+
+TEST(PortTraceTest, LongTracePathFromTheEnvironmentIsNotDroppedInSilence)
+{
+    const std::string path = TempFolder() + "no-such-folder\\" + std::string(1500, 'x') + ".txt";
+    SetEnvironmentVariableW(L"PINDREL_PORT", L"sim");
+    SetEnvironmentVariableW(L"PINDREL_PORT_TRACE", WideFromUtf8(path).c_str());
+    InitializePort();
+    SetEnvironmentVariableW(L"PINDREL_PORT", nullptr);
+    SetEnvironmentVariableW(L"PINDREL_PORT_TRACE", nullptr);
+    const std::string notice = PortStartupNotice();
+    ShutdownPort();
+    EXPECT_NE(notice.find("Файл трассировки порта " + path + " не открывается: "), std::string::npos)
+        << notice;
 }
 
 // A trace file that takes a given number of lines and then fails, as a disk
