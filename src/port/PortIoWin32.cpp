@@ -53,6 +53,30 @@ TPortBackend& Backend()
     return *State().Backend;
 }
 
+// The driver library unless the simulation was asked for; the simulation,
+// with a notice, when the library cannot be bound.
+void ChooseBackend(TPortState& state, const TPortChoice& choice)
+{
+    state.Backend.reset();
+    state.SimulatedByFallback = false;
+    if (!choice.Understood)
+        state.StartupNotices.push_back(UnknownPortSettingNotice());
+    if (choice.Kind != TPortChoice::TKind::Simulated) {
+        TDriverLoad driver = TDriverPort::Load();
+        if (driver.Port) {
+            state.Backend = std::move(driver.Port);
+            state.BackendName = "driver";
+            return;
+        }
+        state.SimulatedByFallback = true;
+        state.StartupNotices.push_back(driver.Outcome == TDriverLoad::TOutcome::Unusable
+                                           ? DriverUnusableNotice(driver.Where, driver.Reason)
+                                           : DriverMissingNotice(driver.Where));
+    }
+    state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
+    state.BackendName = "sim";
+}
+
 // Every access goes to the chosen backend, then into the trace.
 class TTracedProcessPort final : public TPortBackend {
 public:
@@ -82,34 +106,6 @@ void InitializePort(const std::string& choiceSetting, const std::string& traceFi
 {
     InitializePort(choiceSetting, std::make_unique<TPortTrace>(traceFile));
 }
-
-namespace {
-
-// The driver library unless the simulation was asked for; the simulation,
-// with a notice, when the library cannot be bound.
-void ChooseBackend(TPortState& state, const TPortChoice& choice)
-{
-    state.Backend.reset();
-    state.SimulatedByFallback = false;
-    if (!choice.Understood)
-        state.StartupNotices.push_back(UnknownPortSettingNotice());
-    if (choice.Kind != TPortChoice::TKind::Simulated) {
-        TDriverLoad driver = TDriverPort::Load();
-        if (driver.Port) {
-            state.Backend = std::move(driver.Port);
-            state.BackendName = "driver";
-            return;
-        }
-        state.SimulatedByFallback = true;
-        state.StartupNotices.push_back(driver.Outcome == TDriverLoad::TOutcome::Unusable
-                                           ? DriverUnusableNotice(driver.Where, driver.Reason)
-                                           : DriverMissingNotice(driver.Where));
-    }
-    state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
-    state.BackendName = "sim";
-}
-
-} // namespace
 
 void InitializePort(const std::string& choiceSetting, std::unique_ptr<TPortTrace> trace)
 {
