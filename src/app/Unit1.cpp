@@ -195,7 +195,13 @@ std::vector<TComponentDescription> FormComponents()
         for (int list = 0; list < ThirdPartyListCount; ++list)
             c.ThirdParty.SetText(list, list == ThirdButtons ? "TButton" : " ");
     }));
-    list.push_back(Describe(&TForm1::sHintManager1, "sHintManager1", [](TComponent&, TForm1&) {}));
+    list.push_back(Describe(&TForm1::sHintManager1, "sHintManager1", [](TsHintManager& c, TForm1&) {
+        c.HintKind().SetStyle(THintStyle::hsComics);
+        c.HintKind().ShadowEnabled = true;
+        c.Predefinitions = THintPredefinitions::shComicsGradient;
+        c.SetSkinSection("HINT");
+        c.SetUseSkinData(false);
+    }));
     return list;
 }
 
