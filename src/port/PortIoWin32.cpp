@@ -2,12 +2,14 @@
 
 #include "port/DriverPortWin32.h"
 #include "port/PortChoice.h"
+#include "port/PortNotices.h"
 #include "port/PortTraceWin32.h"
 #include "port/SimulatedPort.h"
 #include "win/Text.h"
 
 #include <windows.h>
 #include <memory>
+#include <vector>
 
 namespace pp::port {
 namespace {
@@ -17,8 +19,10 @@ struct TPortState {
     std::unique_ptr<TPortBackend> Backend;
     std::unique_ptr<TPortTrace> Trace;
     bool SimulatedByFallback = false;
-    bool SettingUnderstood = true;
     std::string BackendName;
+    // What the user must hear of at start, in the order it was found.
+    std::vector<std::string> StartupNotices;
+    TTraceStoppedHandler TraceStopped;
 };
 
 TPortState& State()
@@ -27,13 +31,19 @@ TPortState& State()
     return state;
 }
 
+// Any length: a long trace path cut off or dropped would leave the user
+// believing a trace is written.
 std::string EnvironmentValue(const wchar_t* name)
 {
-    wchar_t buffer[1024];
-    const DWORD n = GetEnvironmentVariableW(name, buffer, 1024);
-    if (n == 0 || n >= 1024)
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0)
         return {};
-    return Utf8FromWide(std::wstring(buffer, n));
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, value.data(), size);
+    if (length == 0 || length >= size)
+        return {};
+    value.resize(length);
+    return Utf8FromWide(value);
 }
 
 TPortBackend& Backend()
@@ -41,6 +51,30 @@ TPortBackend& Backend()
     if (!State().Backend)
         InitializePort();
     return *State().Backend;
+}
+
+// The driver library unless the simulation was asked for; the simulation,
+// with a notice, when the library cannot be bound.
+void ChooseBackend(TPortState& state, const TPortChoice& choice)
+{
+    state.Backend.reset();
+    state.SimulatedByFallback = false;
+    if (!choice.Understood)
+        state.StartupNotices.push_back(UnknownPortSettingNotice());
+    if (choice.Kind != TPortChoice::TKind::Simulated) {
+        TDriverLoad driver = TDriverPort::Load();
+        if (driver.Port) {
+            state.Backend = std::move(driver.Port);
+            state.BackendName = "driver";
+            return;
+        }
+        state.SimulatedByFallback = true;
+        state.StartupNotices.push_back(driver.Outcome == TDriverLoad::TOutcome::Unusable
+                                           ? DriverUnusableNotice(driver.Where, driver.Reason)
+                                           : DriverMissingNotice(driver.Where));
+    }
+    state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
+    state.BackendName = "sim";
 }
 
 // Every access goes to the chosen backend, then into the trace.
@@ -70,21 +104,25 @@ void InitializePort()
 
 void InitializePort(const std::string& choiceSetting, const std::string& traceFile)
 {
+    InitializePort(choiceSetting, std::make_unique<TPortTrace>(traceFile));
+}
+
+void InitializePort(const std::string& choiceSetting, std::unique_ptr<TPortTrace> trace)
+{
     TPortState& state = State();
-    const TPortChoice choice = ParsePortChoice(choiceSetting);
-    state.SettingUnderstood = choice.Understood;
-    state.SimulatedByFallback = false;
-    state.Backend.reset();
-    if (choice.Kind != TPortChoice::TKind::Simulated)
-        state.Backend = TDriverPort::TryLoad();
-    if (state.Backend) {
-        state.BackendName = "driver";
-    } else {
-        state.Backend = std::make_unique<TSimulatedPort>(choice.FixedReadValue);
-        state.BackendName = "sim";
-        state.SimulatedByFallback = choice.Kind != TPortChoice::TKind::Simulated;
-    }
-    state.Trace = std::make_unique<TPortTrace>(traceFile);
+    state.StartupNotices.clear();
+    ChooseBackend(state, ParsePortChoice(choiceSetting));
+    state.Trace = trace ? std::move(trace) : std::make_unique<TPortTrace>(std::string());
+    if (!state.Trace->OpenNotice().empty())
+        state.StartupNotices.push_back(state.Trace->OpenNotice());
+    state.Trace->SetStoppedHandler(state.TraceStopped);
+}
+
+void SetTraceStoppedHandler(TTraceStoppedHandler handler)
+{
+    State().TraceStopped = std::move(handler);
+    if (State().Trace)
+        State().Trace->SetStoppedHandler(State().TraceStopped);
 }
 
 void ShutdownPort()
@@ -110,13 +148,12 @@ bool PortIsSimulatedByFallback() { return State().SimulatedByFallback; }
 
 std::string PortBackendName() { return State().BackendName; }
 
-std::string PortFallbackMessage()
+std::string PortStartupNotice()
 {
-    const std::string library = Utf8FromWide(DriverLibraryName());
-    std::string message = "Драйвер порта " + library + " не найден: порт имитируется.";
-    if (!State().SettingUnderstood)
-        message = "Значение PINDREL_PORT не распознано (ожидается driver, sim или sim:N). " + message;
-    return message;
+    std::string text;
+    for (const std::string& notice : State().StartupNotices)
+        text += (text.empty() ? "" : "\n\n") + notice;
+    return text;
 }
 
 } // namespace pp::port

@@ -1,3 +1,4 @@
+#include "app/PortNoticeBox.h"
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
@@ -5,25 +6,10 @@
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"
-#include "win/Text.h"
 
 #include <windows.h>
 
 #include <exception>
-
-namespace {
-
-// Nobody may take the simulation for the real port: say so once, at start.
-void WarnWhenPortIsSimulated()
-{
-    if (!pp::port::PortIsSimulatedByFallback())
-        return;
-    const std::wstring text = pp::WideFromUtf8(pp::port::PortFallbackMessage());
-    const std::wstring caption = pp::WideFromUtf8(pp::Application->Title());
-    MessageBoxW(pp::Application->Handle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-}
-
-} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -36,7 +22,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         // skin as soon as the window's description has been read.
         pp::InstallSkinBroadcast();
         pp::port::InitializePort();
-        WarnWhenPortIsSimulated();
+        // Nobody may take the simulation for the real port, nor believe a
+        // trace is written that is not: say so once, at start.
+        pp::app::ShowPortStartupNotice();
+        const pp::app::TTraceStopNotice traceStopNotice;
         // Every form made later (the input box, the show-message window)
         // is skinned the same way as soon as its window exists.
         pp::Screen->OnFormWindowCreated = [](pp::TCustomForm& form) { pp::AttachSkinProvider(form); };
