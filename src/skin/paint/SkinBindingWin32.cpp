@@ -31,6 +31,11 @@ bool ManagerActive(const TsSkinManager* manager)
     return ManagerUsable(manager) && manager->Active() && manager->Skin().SkinData.Active;
 }
 
+// The sections are looked up by the manager's own switch alone: the skin
+// data is marked inactive while the new-skin broadcast runs, which is the
+// very moment the bindings look their sections up.
+bool ManagerSwitchedOn(const TsSkinManager* manager) { return ManagerUsable(manager) && manager->Active(); }
+
 } // namespace
 
 TsCommonData::TsCommonData(TComponent* owner, bool withCache)
@@ -153,7 +158,7 @@ void TsCommonData::ResolveSection()
 {
     BackgroundStale = true;
     const TsSkinManager* manager = SkinManager();
-    SectionIndex = ManagerActive(manager) ? manager->GetSkinIndex(skinSection_) : -1;
+    SectionIndex = ManagerSwitchedOn(manager) ? manager->GetSkinIndex(skinSection_) : -1;
     BackgroundShape = 0;
     PaintFlags = pfModeUndetermined;
     const TsGeneralData* section = Section();

@@ -98,11 +98,17 @@ TEST_F(BindingTest, SkinnedNeedsASectionAnIndexAndALiveManager)
     EXPECT_TRUE(graphic->SkinData.IsSkinned());
     EXPECT_TRUE(graphic->SkinData.IsSkinned(true));
 
+    // The skin data is inactive while the new skin is being announced, and
+    // the announcement is what makes the bindings look their sections up.
     manager->Skin().SkinData.Active = false;
     EXPECT_TRUE(graphic->SkinData.IsSkinned()) << "the index is still valid";
     EXPECT_FALSE(graphic->SkinData.IsSkinned(true)) << "but the skin is not active";
     graphic->SkinData.ResolveSection();
-    EXPECT_EQ(graphic->SkinData.SectionIndex, -1) << "an inactive manager resolves nothing";
+    EXPECT_EQ(graphic->SkinData.SectionIndex, SectionIndex("PLAIN")) << "the skin being announced resolves";
+
+    manager->SetActive(false);
+    graphic->SkinData.ResolveSection();
+    EXPECT_EQ(graphic->SkinData.SectionIndex, -1) << "a manager switched off resolves nothing";
     EXPECT_FALSE(graphic->SkinData.IsSkinned());
 }
 
