@@ -11,7 +11,8 @@
 namespace pp {
 namespace {
 
-using TMaker = std::function<std::unique_ptr<TacMainWnd>(HWND, const std::string&, TsSkinManager*, TsCommonData*)>;
+using TMaker =
+    std::function<std::unique_ptr<TacMainWnd>(HWND, const std::string&, TsSkinManager*, TsCommonData*)>;
 
 template <class T> TMaker Make()
 {

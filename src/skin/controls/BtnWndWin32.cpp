@@ -69,10 +69,7 @@ void TacBtnWnd::FirstPaint()
         binding->BackgroundStale = true;
 }
 
-bool TacBtnWnd::NativePushed() const
-{
-    return (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-}
+bool TacBtnWnd::NativePushed() const { return (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
 
 int TacBtnWnd::ButtonState()
 {
@@ -167,8 +164,8 @@ void TacBtnWnd::DrawFocusFrame(TRect rect)
     rect.Top = std::max(rect.Top, 3);
     rect.Bottom = std::min(rect.Bottom, height - 3);
     const int look = std::min(1, section->States);
-    DrawFocusDots(*binding.CacheBitmap, rect, section->Props[static_cast<std::size_t>(look)].FontColor[fcMain],
-                  clNoKeyColor);
+    DrawFocusDots(*binding.CacheBitmap, rect,
+                  section->Props[static_cast<std::size_t>(look)].FontColor[fcMain], clNoKeyColor);
 }
 
 void TacBtnWnd::DimWhenDisabled(const BackdropInfo& backdrop)

@@ -65,8 +65,8 @@ void TacMainWnd::GiveBack()
 {
     if (control_) {
         takeover_.GiveBack();
-    } else if (IsWindow(window_) &&
-               GetWindowLongPtrW(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TacMainWnd::StubProc)) {
+    } else if (IsWindow(window_) && GetWindowLongPtrW(window_, GWLP_WNDPROC) ==
+                                        reinterpret_cast<LONG_PTR>(&TacMainWnd::StubProc)) {
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     }
     if (IsWindow(window_)) {
@@ -245,7 +245,8 @@ bool TacMainWnd::HandleSkinCommand(TMessage& message)
     case SkinMsgGetColor:
         CallPrevious(message);
         if (message.Result == 0)
-            message.Result = static_cast<LRESULT>(binding_->EffectiveColor(binding_->CurrentState(), window_));
+            message.Result = static_cast<LRESULT>(
+                binding_->EffectiveColor(binding_->CurrentState(), window_));
         return true;
     case SkinMsgClearStale:
         if (binding_->BackgroundStale)

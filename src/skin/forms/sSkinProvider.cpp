@@ -177,7 +177,8 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         ExamineControls();
         if (form_.Visible())
             if (const HWND window = LiveWindowOf(&form_))
-                RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+                RedrawWindow(window, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
         return true;
     case SkinMsgGetProvider: message.Result = reinterpret_cast<LRESULT>(this); return true;
     case SkinMsgIsSkinned: message.Result = 1; return true;
