@@ -103,7 +103,8 @@ HWND FindTitle(const std::wstring& title) { return FindWindowW(nullptr, title.c_
 int Usage()
 {
     std::fputs(
-        "usage: e2e_probe wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels ...\n",
+        "usage: e2e_probe "
+        "wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels|hover|hover-off ...\n",
         stderr);
     return 2;
 }
@@ -190,6 +191,11 @@ int wmain(int argc, wchar_t** argv)
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
     }
+    if (command == L"hover-off") {
+        // The far corner of the screen, outside every window of the program.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        return 0;
+    }
     if (command == L"pixels") {
         if (argc < 7)
             return Usage();
@@ -205,6 +211,20 @@ int wmain(int argc, wchar_t** argv)
         if (found.size() <= index)
             return 1;
         PostMessageW(found[index], BM_CLICK, 0, 0);
+        return 0;
+    }
+    // Puts the pointer over the middle of a child and prints where the child
+    // lies in the window's client area: left top width height.
+    if (command == L"hover") {
+        const auto found = Children(window, L"", &second);
+        if (found.size() <= index)
+            return 1;
+        RECT r;
+        GetWindowRect(found[index], &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        POINT topLeft{r.left, r.top};
+        ScreenToClient(window, &topLeft);
+        std::printf("%ld %ld %ld %ld\n", topLeft.x, topLeft.y, r.right - r.left, r.bottom - r.top);
         return 0;
     }
     if (command == L"text") {

@@ -1,8 +1,8 @@
 #include "AdapterFixture.h"
 
-#include "support/WinTestSupport.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/paint/SkinCommandsWin32.h"
+#include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 
 namespace pp::test {
@@ -23,8 +23,7 @@ TsGeneralData PlainSection(const std::string& name, TColor normal, TColor hot)
 } // namespace
 
 TPrintTarget::TPrintTarget(int width, int height)
-    : bitmap_(width, height), dc_(CreateCompatibleDC(nullptr)),
-      selected_(dc_.Get(), bitmap_.NativeHandle())
+    : bitmap_(width, height), dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), bitmap_.NativeHandle())
 {
 }
 

@@ -2,10 +2,10 @@
 // hover from one button to the next, and giving the button back.
 #include "AdapterFixture.h"
 
-#include "support/WinTestSupport.h"
 #include "skin/controls/AdapterHotWindowWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
+#include "support/WinTestSupport.h"
 
 #include <functional>
 

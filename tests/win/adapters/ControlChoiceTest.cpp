@@ -69,7 +69,8 @@ TEST_F(AdapterTest, LabelsTakeTheSkinsFontColourAndTurnTransparentUnlessTagged98
         TColor Expected;
         bool Transparent;
     };
-    const Case cases[] = {{0, SkinFontColor, true}, {KeepLabelColorTag, clRed, false}, {5, SkinFontColor, true}};
+    const Case cases[] = {
+        {0, SkinFontColor, true}, {KeepLabelColorTag, clRed, false}, {5, SkinFontColor, true}};
     std::vector<TLabel*> labels;
     for (const Case& c : cases) {
         auto* label = new TLabel(form);

@@ -2,8 +2,8 @@
 // and again, gives back every handle it took.
 #include "AdapterFixture.h"
 
-#include "support/WinTestSupport.h"
 #include "skin/controls/AdapterHotWindowWin32.h"
+#include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 
 #include <array>
