@@ -103,7 +103,7 @@ TComponentDescription DescribeBitBtn(TsBitBtn* TForm1::*field, const char* name,
     return Describe(field, name, [=](TsBitBtn& c, TForm1& f) {
         c.SetBounds(left, PatternRowTop, 75, ButtonHeight);
         c.SetKind(kind);
-        c.SkinData.SkinSection = "BUTTON";
+        c.SkinData.SetSkinSection("BUTTON");
         c.TabOrder = tabOrder;
         c.OnClick = Bind(f, click);
     });
@@ -147,7 +147,7 @@ std::vector<TComponentDescription> FormComponents()
     }));
     list.push_back(Describe(&TForm1::sGauge1, "sGauge1", [](TsGauge& c, TForm1&) {
         c.SetBounds(360, 144, 25, 25);
-        c.SkinData.SkinSection = "GAUGE";
+        c.SkinData.SetSkinSection("GAUGE");
         c.SetForeColor(clBlack);
         c.SetProgress(0);
         c.SetSuffix("%");
@@ -195,7 +195,13 @@ std::vector<TComponentDescription> FormComponents()
         for (int list = 0; list < ThirdPartyListCount; ++list)
             c.ThirdParty.SetText(list, list == ThirdButtons ? "TButton" : " ");
     }));
-    list.push_back(Describe(&TForm1::sHintManager1, "sHintManager1", [](TComponent&, TForm1&) {}));
+    list.push_back(Describe(&TForm1::sHintManager1, "sHintManager1", [](TsHintManager& c, TForm1&) {
+        c.HintKind().SetStyle(THintStyle::hsComics);
+        c.HintKind().ShadowEnabled = true;
+        c.Predefinitions = THintPredefinitions::shComicsGradient;
+        c.SetSkinSection("HINT");
+        c.SetUseSkinData(false);
+    }));
     return list;
 }
 

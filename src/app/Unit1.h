@@ -4,8 +4,9 @@
 #include "app/TimerComponentSwitch.h"
 #include "app/logic/AppTexts.h"
 #include "app/logic/PortPatterns.h"
-#include "skin/controls/sBitBtn.h"
-#include "skin/controls/sGauge.h"
+#include "skin/controls/sBitBtnWin32.h"
+#include "skin/controls/sGaugeWin32.h"
+#include "skin/forms/sHintManager.h"
 #include "skin/loading/SkinManagerWin32.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
@@ -66,8 +67,7 @@ public:
     TMenuItem* N4 = nullptr;
     TMenuItem* N5 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
-    // Holds the hint manager's place in the component order until it exists.
-    TComponent* sHintManager1 = nullptr;
+    TsHintManager* sHintManager1 = nullptr;
 
     // Set line Dk high: Button(2k+1).
     void Button1Click(TObject* sender);

@@ -9,7 +9,21 @@
 
 namespace pp {
 
-enum class THandleKind { DC, Bitmap, Font, Brush, Pen, Region, Menu, Window, Icon, Module, Theme, Count };
+enum class THandleKind {
+    DC,
+    Bitmap,
+    Font,
+    Brush,
+    Pen,
+    Region,
+    Menu,
+    Window,
+    Icon,
+    Module,
+    Theme,
+    Hook,
+    Count
+};
 
 // Handles of one kind currently held by owners.
 long LiveHandleCount(THandleKind kind);
@@ -73,6 +87,7 @@ inline void FreeMemoryDC(HDC h) { DeleteDC(h); }
 inline void FreeMenu(HMENU h) { DestroyMenu(h); }
 inline void FreeWindow(HWND h) { DestroyWindow(h); }
 inline void FreeIcon(HICON h) { DestroyIcon(h); }
+inline void FreeHook(HHOOK h) { UnhookWindowsHookEx(h); }
 } // namespace detail
 
 using TBitmapHandle = TOwnedHandle<HBITMAP, THandleKind::Bitmap, detail::FreeGdiObject>;
@@ -84,6 +99,7 @@ using TMemoryDCHandle = TOwnedHandle<HDC, THandleKind::DC, detail::FreeMemoryDC>
 using TMenuHandle = TOwnedHandle<HMENU, THandleKind::Menu, detail::FreeMenu>;
 using TWindowHandle = TOwnedHandle<HWND, THandleKind::Window, detail::FreeWindow>;
 using TIconHandle = TOwnedHandle<HICON, THandleKind::Icon, detail::FreeIcon>;
+using THookHandle = TOwnedHandle<HHOOK, THandleKind::Hook, detail::FreeHook>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class TWindowDCHandle {

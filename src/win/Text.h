@@ -8,5 +8,7 @@ namespace pp {
 
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
+// Text from outside programs that write the system's ANSI code page.
+std::string Utf8FromAnsi(std::string_view text);
 
 } // namespace pp

@@ -2,7 +2,9 @@
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 #include "win/Text.h"
 
 #include <windows.h>
@@ -30,8 +32,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int exitCode = 0;
     try {
         pp::Application->Initialize();
+        // Before the main window is built: its skin manager announces the
+        // skin as soon as the window's description has been read.
+        pp::InstallSkinBroadcast();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
+        // Every form made later (the input box, the show-message window)
+        // is skinned the same way as soon as its window exists.
+        pp::Screen->OnFormWindowCreated = [](pp::TCustomForm& form) { pp::AttachSkinProvider(form); };
         pp::Application->CreateForm(&pp::Form1);
         // The main window is skinned like any form that comes without a
         // provider of its own: one is made for it on the fly.

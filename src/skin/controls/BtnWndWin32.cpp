@@ -2,7 +2,7 @@
 
 #include "skin/controls/AdapterHotWindowWin32.h"
 #include "skin/loading/SkinManagerWin32.h"
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 #include "skin/paint/FocusDots.h"
 #include "skin/paint/ItemTextWin32.h"
 #include "skin/paint/RenderItem.h"

@@ -1,11 +1,9 @@
-#include "skin/controls/GaugePlainPaint.h"
+#include "skin/controls/GaugePlainPaintWin32.h"
 
+#include "skin/controls/GaugeFigures.h"
 #include "skin/controls/GaugeModel.h"
-#include "skin/pixels/PixelMath.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace pp {
 
@@ -56,13 +54,8 @@ void PaintPie(TCanvas& canvas, const TRect& pr, const TPlainGaugeLook& look)
     canvas.Ellipse(box);
     if (look.PercentDone <= 0)
         return;
-    // Drawn counter-clockwise from the start point to the top middle, so the
-    // filled part grows clockwise from the top as the percentage rises.
-    const double alpha = (look.PercentDone / 50.0 + 0.5) * std::numbers::pi;
-    const TPoint start{RoundHalfEven((w / 2) * (1 - std::cos(alpha))),
-                       RoundHalfEven((h / 2) * (1 - std::sin(alpha)))};
     canvas.Brush.SetColor(look.ForeColor);
-    canvas.Pie(box, start, {w / 2, 0});
+    canvas.Pie(box, PieStartPoint(w, h, look.PercentDone), {w / 2, 0});
 }
 
 void PaintNeedle(TCanvas& canvas, const TRect& pr, int controlWidth, const TPlainGaugeLook& look)
@@ -77,10 +70,9 @@ void PaintNeedle(TCanvas& canvas, const TRect& pr, int controlWidth, const TPlai
     if (look.PercentDone <= 0)
         return;
     const int middle = controlWidth / 2;
-    const double beta = look.PercentDone / 100.0 * std::numbers::pi;
     canvas.MoveTo(middle, pr.Bottom - 1);
-    canvas.LineTo(RoundHalfEven(middle * (1 - std::cos(beta))),
-                  RoundHalfEven((pr.Bottom - 1) * (1 - std::sin(beta))));
+    const TPoint end = NeedleEndPoint(middle, pr.Bottom - 1, look.PercentDone);
+    canvas.LineTo(end.X, end.Y);
 }
 
 void PaintFigure(TCanvas& canvas, const TRect& pr, TSize size, const TPlainGaugeLook& look)

@@ -2,7 +2,7 @@
 
 #include "skin/controls/AdapterHotWindowWin32.h"
 #include "skin/loading/SkinManagerWin32.h"
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"

@@ -1,5 +1,8 @@
-#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sBitBtnWin32.h"
 
+#include "skin/controls/ButtonFadeBindingWin32.h"
+#include "skin/paint/FadeTimerWin32.h"
+#include "skin/paint/SkinCommandsWin32.h"
 #include "win/Text.h"
 #include "win/ThemeHandle.h"
 
@@ -50,15 +53,21 @@ bool IsSixteenColours(const TBitmap& glyph) { return glyph.Format() == TPixelFor
 TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner)
 {
     ControlStyle &= ~csOpaque;
-    imagesLink_.OnChange = [this](TObject*) { Invalidate(); };
+    imagesLink_.OnChange = [this](TObject*) { SkinData.InvalidateOwner(); };
+    SkinData.ControlKind = COC_TsBitBtn;
+    fadeBinding_ = std::make_unique<TButtonFadeBinding>(*this);
+    SkinData.RefreshBinding();
 }
+
+// The fade timer is a child of ours and points back at fade_: it goes first.
+TsBitBtn::~TsBitBtn() { StopFade(fade_); }
 
 template <class T> void TsBitBtn::SetAndInvalidate(T& field, T value)
 {
     if (field == value)
         return;
     field = value;
-    Invalidate();
+    SkinData.InvalidateOwner();
 }
 
 void TsBitBtn::SetAlignment(TAlignment value) { SetAndInvalidate(alignment_, value); }
@@ -82,7 +91,7 @@ void TsBitBtn::SetImages(TImageList* value)
         old->UnRegisterChanges(imagesLink_);
     if (value)
         value->RegisterChanges(imagesLink_);
-    Invalidate();
+    SkinData.InvalidateOwner();
 }
 
 bool TsBitBtn::UsesListImage() const
@@ -94,6 +103,7 @@ bool TsBitBtn::UsesListImage() const
 void TsBitBtn::Loaded()
 {
     TBitBtn::Loaded();
+    SkinData.RefreshBinding();
     // A described button that names a list image does not keep a glyph too.
     if (UsesListImage())
         SetGlyph(TBitmap());
@@ -104,7 +114,7 @@ void TsBitBtn::SetBlend(int value)
     if (value == blend_)
         return;
     blend_ = std::clamp(value, 0, 100);
-    Invalidate();
+    SkinData.InvalidateOwner();
 }
 
 void TsBitBtn::SetDown(bool value)
@@ -112,6 +122,8 @@ void TsBitBtn::SetDown(bool value)
     if (value == down_)
         return;
     down_ = value;
+    regionChanged_ = true;
+    SkinData.BackgroundStale = true;
     Repaint();
 }
 
@@ -123,17 +135,17 @@ bool TsBitBtn::NativePushed() const
 
 TButtonPaintState TsBitBtn::PaintState() const
 {
-    // A push made with the mouse shows only while the pointer is over the
-    // button; one made with the keyboard shows throughout.
-    const bool mouseHeld = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
-    if ((NativePushed() && (mouseInside_ || !mouseHeld)) || down_)
-        return TButtonPaintState::Pressed;
-    const bool hot = Enabled() && !IsDestroying() && (Focused() || mouseInside_);
-    if (!IsDesigning() && hot)
-        return TButtonPaintState::Hot;
-    if (Default())
-        return TButtonPaintState::Default;
-    return TButtonPaintState::Normal;
+    TButtonStateInput input;
+    input.NativePushed = NativePushed();
+    input.ForcePressed = ForcePressedLook;
+    input.MouseInside = MouseInside();
+    input.LeftButtonHeld = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    input.Down = down_;
+    input.Designing = IsDesigning();
+    input.Hot = PaintsSkinned() ? SkinData.IsHot()
+                                : Enabled() && !IsDestroying() && (Focused() || MouseInside());
+    input.Default = Default();
+    return ChooseButtonState(input);
 }
 
 TSize TsBitBtn::GlyphSize() const
@@ -246,7 +258,7 @@ bool TsBitBtn::DrawThemedFace(TCanvas& canvas, TButtonPaintState state, bool has
         part = PBS_DISABLED;
     else if (state == TButtonPaintState::Pressed)
         part = PBS_PRESSED;
-    else if (mouseInside_)
+    else if (MouseInside())
         part = PBS_HOT;
     else if (IsFocused() || hasFocus)
         part = PBS_DEFAULTED;
@@ -302,6 +314,16 @@ void TsBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
     const int height = Height();
     if (width <= 0 || height <= 0)
         return;
+    if (PaintsSkinned()) {
+        // The platform button redraws itself on a press without a paint
+        // message: the skinned look follows the new state, unless a fade
+        // is on its way there.
+        if (FadeRunning())
+            return;
+        SkinData.BackgroundStale = true;
+        PaintSkinned(item.hDC, false);
+        return;
+    }
     // Composed off screen: the glyph is blended pixel by pixel over the face.
     TBitmap image(width, height, TPixelFormat::pf32bit);
     PaintUnskinned(image, (item.itemState & ODS_FOCUS) != 0);
@@ -309,19 +331,40 @@ void TsBitBtn::DrawItem(const DRAWITEMSTRUCT& item)
     target.Draw(0, 0, image);
 }
 
-void TsBitBtn::WndProc(TMessage& message)
+void TsBitBtn::MouseCrossed(bool entered)
 {
-    // A notice about one of our children (LParam set) is not about us.
-    const bool aboutSelf = message.LParam == 0;
-    if ((message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) && aboutSelf) {
-        mouseInside_ = message.Msg == CM_MOUSEENTER;
-        const TNotifyEvent& event = mouseInside_ ? OnMouseEnter : OnMouseLeave;
-        if (event && Enabled() && !IsDesigning())
-            event(this);
+    if (entered == SkinData.MouseInside)
+        return;
+    SkinData.MouseInside = entered;
+    const TNotifyEvent& event = entered ? OnMouseEnter : OnMouseLeave;
+    if (event && Enabled() && !IsDesigning())
+        event(this);
+    if (!PaintsSkinned() || !Enabled() || IsDesigning()) {
         Invalidate();
         return;
     }
+    SkinData.BackgroundStale = false;
+    FadeFor(entered ? feMouseEnter : feMouseLeave);
+}
+
+void TsBitBtn::WndProc(TMessage& message)
+{
+    // A notice about one of our children (LParam set) is not about us.
+    if ((message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) && message.LParam == 0) {
+        MouseCrossed(message.Msg == CM_MOUSEENTER);
+        return;
+    }
+    if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message))
+        return;
+    if (!PaintsSkinned()) {
+        TBitBtn::WndProc(message);
+        return;
+    }
+    if (HandleSkinnedMessage(message))
+        return;
+    SkinData.HandleControlMessage(message);
     TBitBtn::WndProc(message);
+    AfterCommonHandling(message);
 }
 
 } // namespace pp

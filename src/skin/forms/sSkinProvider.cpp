@@ -60,6 +60,8 @@ TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
     }
     binding_ = std::make_unique<TsCommonData>(this, false);
     binding_->SetSkinSection("FORM");
+    frame_ = std::make_unique<TsFrameSkin>(form_, *binding_,
+                                           [this](TMessage& message) { takeover_.CallPrevious(message); });
     TakeOverForm();
     AddProviderForm(form_);
     ActiveLook = 1;
@@ -72,6 +74,7 @@ TsSkinProvider::~TsSkinProvider()
     if (inert_)
         return;
     RemoveProviderForm(form_);
+    frame_->Detach();
     takeover_.GiveBack();
     adapter_.reset();
     binding_.reset();
@@ -102,6 +105,8 @@ void TsSkinProvider::Initialize()
     const TsSkinManager* manager = binding_->SkinManager();
     if (UseGlobalColor && !binding_->CustomColor() && binding_->IsSkinned() && manager)
         form_.SetColor(manager->GetGlobalColor());
+    if (binding_->IsSkinned())
+        frame_->Attach();
     ExamineControls();
 }
 
@@ -124,8 +129,17 @@ bool TsSkinProvider::RunsDeferredInit(UINT msg) const
     return DeferredInit && (msg == WM_NCHITTEST || msg == WM_NCPAINT || msg == CM_SHOWINGCHANGED);
 }
 
+// The platform may activate a form, and paint its frame with the
+// activation, before it asks anything else: the set-up runs first then.
+bool TsSkinProvider::RunsInitBefore(UINT msg) const
+{
+    return DeferredInit && (msg == WM_NCACTIVATE || msg == WM_NCPAINT) && LiveWindowOf(&form_);
+}
+
 void TsSkinProvider::NewWndProc(TMessage& message)
 {
+    if (RunsInitBefore(message.Msg))
+        Initialize();
     if (RunsDeferredInit(message.Msg)) {
         // The form settles its own showing first, so that its controls have windows.
         takeover_.CallPrevious(message);
@@ -134,20 +148,27 @@ void TsSkinProvider::NewWndProc(TMessage& message)
     }
     if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message))
         return;
+    if (frame_->HandleMessage(message))
+        return;
     takeover_.CallPrevious(message);
 }
 
 void TsSkinProvider::SkinChanged(TMessage& message)
 {
     binding_->HandleSkinMessage(message);
-    if (!initialized_)
+    if (!initialized_) {
         Initialize();
-    else
-        ExamineControls();
+        return;
+    }
+    ExamineControls();
+    if (binding_->IsSkinned())
+        frame_->Attach();
+    frame_->RepaintFrame();
 }
 
 void TsSkinProvider::RemoveSkin(TMessage& message)
 {
+    frame_->Detach();
     binding_->HandleSkinMessage(message);
     BroadcastToControls(form_, message.Msg, message.WParam, message.LParam);
     if (UseGlobalColor && !binding_->CustomColor())
@@ -175,6 +196,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         return true;
     case SkinMsgRefresh:
         ExamineControls();
+        frame_->InvalidateFrame();
         if (form_.Visible())
             if (const HWND window = LiveWindowOf(&form_))
                 RedrawWindow(window, nullptr, nullptr,
@@ -188,9 +210,17 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         return true;
     case SkinMsgTransparencyMode: return binding_->HandleSkinMessage(message);
     case SkinMsgGetApplication: message.Result = reinterpret_cast<LRESULT>(Application); return true;
-    // The client area starts where the platform's frame ends until the
-    // provider draws a frame of its own.
-    case SkinMsgGetClientOffset: return true;
+    case SkinMsgGetClientOffset: {
+        const TPoint offset = frame_->ClientOffset();
+        message.Result = MAKELONG(offset.X, offset.Y);
+        return true;
+    }
+    case SkinMsgGetBackground:
+        if (auto* request = reinterpret_cast<BackdropRequest*>(message.LParam))
+            frame_->AnswerBackdrop(*request);
+        return true;
+    case SkinMsgMarkStale: frame_->InvalidateFrame(); return true;
+    case SkinMsgRepaintFrame: frame_->RepaintFrame(); return true;
     default: return false;
     }
 }

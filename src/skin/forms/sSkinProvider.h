@@ -4,12 +4,11 @@
 // adapter that skins the form's standard controls. It is made on the fly
 // for a form that has none (see AttachSkinProvider).
 //
-// What it paints of the form itself (frame, caption, title buttons, menu
-// line) is not here yet: the form keeps the platform's frame and client
-// background, and the provider answers no backdrop questions, so that its
-// controls blend with what the form really shows.
+// The form's frame, caption, menu line and client background are painted
+// by its TsFrameSkin, which sees the form's messages before the form does.
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
+#include "skin/forms/FrameSkin.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Component.h"
 
@@ -43,6 +42,7 @@ public:
     TCustomForm& Form() const { return form_; }
     TsCommonData& SkinData() const { return *binding_; }
     TacCtrlAdapter* Adapter() const { return adapter_.get(); }
+    TsFrameSkin& Frame() const { return *frame_; }
     // Another provider answered for the form when this one was made: this
     // one leaves the form alone.
     bool Inert() const { return inert_; }
@@ -66,10 +66,12 @@ private:
     void RemoveSkin(TMessage& message);
     void ExamineControls(TControl* control = nullptr);
     bool RunsDeferredInit(UINT msg) const;
+    bool RunsInitBefore(UINT msg) const;
 
     TCustomForm& form_;
     std::unique_ptr<TsCommonData> binding_;
     std::unique_ptr<TacCtrlAdapter> adapter_;
+    std::unique_ptr<TsFrameSkin> frame_;
     TMessageTakeover takeover_;
     bool inert_ = false;
     bool initialized_ = false;

@@ -3,6 +3,7 @@
 #include "skin/loading/CommonSections.h"
 #include "skin/loading/SkinColors.h"
 #include "skin/loading/SkinImageLoader.h"
+#include "skin/loading/SkinRecolor.h"
 
 namespace pp {
 namespace {
@@ -23,6 +24,7 @@ void LoadSections(const TMemIniFile& options, const TSkinLoadSettings& settings,
     skin.SetSections(std::move(sections));
     skin.UpdateSectionImageIndexes();
     skin.Colors = ReadSkinColors(options, skin.Sections());
+    RecolorSkin(skin, settings.HueOffset, settings.Saturation);
 }
 
 } // namespace

@@ -17,6 +17,9 @@ struct TSkinLoadSettings {
     // Called with the skin's version once it is known, and again after the
     // "GLOBALINFO" record is read; the manager shows its version notices here.
     std::function<void(double version)> CheckVersion;
+    // The manager's recolouring, applied once the sections are read.
+    int HueOffset = 0;
+    int Saturation = 0;
 };
 
 // Rebuilds `skin` from `options`. `skin.SkinData.SkinFolder` must already

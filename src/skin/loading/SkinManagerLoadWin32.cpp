@@ -12,28 +12,15 @@
 #include "skin/loading/SkinVersionNotice.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
+#include "win/CommandLine.h"
 #include "win/Text.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <memory>
 
 namespace pp {
 namespace {
-
-std::vector<std::string> ProgramArguments()
-{
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> result;
-    if (!arguments)
-        return result;
-    for (int i = 1; i < count; ++i)
-        result.push_back(Utf8FromWide(arguments[i]));
-    LocalFree(arguments);
-    return result;
-}
 
 HWND MessageOwner() { return Application ? Application->Handle() : nullptr; }
 
@@ -48,21 +35,11 @@ void TsSkinManager::SetSkinName(const std::string& value)
     Fire(OnBeforeChange);
     {
         TFlagScope loading(SkinEngine.SkinLoading, true);
-        const bool wasShown = skin_.SkinData.Active;
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
-        bool packed = FileExists(PackageFile());
-        if (SkinEngine.EditorPreviewMode &&
-            DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
-            packed = false;
-        try {
-            packed ? LoadPackedSkin() : LoadSkinFolder();
-        } catch (const std::exception& error) {
+        if (const auto error = LoadCurrentSkin()) {
             skinName_ = oldName;
-            // Nothing of the failed skin was taken over: the previous skin
-            // is still whole, with its IsPacked, and may be shown again.
-            skin_.SkinData.Active = wasShown;
-            ShowLoadError(error.what());
+            ShowLoadError(*error);
         }
     }
     // The flag is clear while the windows are told, after a failed load as
@@ -71,15 +48,31 @@ void TsSkinManager::SetSkinName(const std::string& value)
     FinishSkinChange();
 }
 
+std::optional<std::string> TsSkinManager::LoadCurrentSkin()
+{
+    bool packed = FileExists(PackageFile());
+    if (SkinEngine.EditorPreviewMode &&
+        DirectoryExists(WithTrailingBackslash(ResolvedSkinDirectory()) + skinName_))
+        packed = false;
+    try {
+        packed ? LoadPackedSkin() : LoadSkinFolder();
+    } catch (const std::exception& error) {
+        // Nothing of the failed skin was taken over: the previous skin is
+        // still whole, with its IsPacked, and may be shown again.
+        return error.what();
+    }
+    return std::nullopt;
+}
+
 void TsSkinManager::FinishSkinChange()
 {
     if (active_) {
         if (!UpdateLocked && !IsLoading())
-            Announce(TSkinAnnouncement::NewSkin, true);
+            BroadcastNewSkin(true);
         if (!IsDesigning() && !IsLoading())
             Fire(OnActivate);
     } else {
-        Announce(TSkinAnnouncement::RemoveSkin, false);
+        BroadcastRemoveSkin();
         if (!IsDesigning())
             Fire(OnActivate);
     }
@@ -104,6 +97,11 @@ void TsSkinManager::LoadSkinFolder()
 {
     const std::string folder = ResolvedSkinDirectory() + "\\" + skinName_ + "\\";
     const std::string optionsFile = folder + "Options.dat";
+    if (SkinEngine.EditorPreviewMode && previewOptions_) {
+        TMemoryStream bytes(std::vector<std::uint8_t>(previewOptions_->begin(), previewOptions_->end()));
+        RunLoadSteps(OptionsFrom(bytes), TSkinFolderSource(folder), {folder, false});
+        return;
+    }
     if (!FileExists(optionsFile)) {
         LoadStoredSkin();
         return;
@@ -143,15 +141,20 @@ void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSour
     TSkinLoadSettings settings;
     settings.SizingFrameWidth = GetSystemMetrics(SM_CXSIZEFRAME);
     TMemIniFile common;
-    if (!CommonSections.Empty()) {
-        common = ParseCommonSections(CommonSections);
+    if (!commonSections_.Empty()) {
+        common = ParseCommonSections(commonSections_);
         settings.CommonSections = &common;
     }
     settings.CheckVersion = [this](double version) { CheckSkinVersion(version); };
+    settings.HueOffset = hueOffset_;
+    settings.Saturation = saturation_;
     LoadSkinContent(options, images, settings, fresh);
-    fresh.SkinData.Active = true;
+    // Whether the skin may be painted with is the broadcast's to say.
+    fresh.SkinData.Active = skin_.SkinData.Active;
     skin_ = std::move(fresh);
+    skinLoaded_ = true;
     isPacked_ = origin.Packed;
+    extendedBorders_ = PrepareExtendedBorders(skin_, active_, ExtendedBorders());
     Fire(OnSkinLoading);
 }
 

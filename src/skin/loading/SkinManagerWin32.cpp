@@ -6,6 +6,7 @@
 #include "skin/loading/SkinLocation.h"
 #include "skin/loading/SkinNames.h"
 #include "toolkit/Application.h"
+#include "toolkit/Control.h"
 #include "win/Text.h"
 
 #include <windows.h>
@@ -45,10 +46,9 @@ TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
     DetectGlowSupport();
     if (!SkinEngine.DefaultManager) {
         SkinEngine.DefaultManager = this;
-        // The application window's messages will carry the skin preview and
-        // settings changes; until they are handled the hook passes them on.
         if (Application && !IsDesigning())
-            appHookId_ = Application->HookMainWindow([](TMessage&) { return false; });
+            appHookId_ = Application->HookMainWindow(
+                [this](TMessage& m) { return HandleApplicationMessage(m); });
     }
     FillThirdPartyLists();
     if (skinDirectory_.empty())
@@ -59,7 +59,9 @@ TsSkinManager::~TsSkinManager()
 {
     Destroying();
     SetActive(false);
-    ExtendedBorders = false;
+    storedExtendedBorders_ = false;
+    extendedBorders_ = {};
+    creationHook_.Reset();
     if (SkinEngine.DefaultManager == this) {
         if (appHookId_ && Application)
             Application->UnhookMainWindow(appHookId_);
@@ -82,7 +84,7 @@ void TsSkinManager::Loaded()
         MenuSupport.IcoLineSkin = "ICOLINE";
     FillThirdPartyLists();
     if (active_ && !skinName_.empty())
-        Announce(TSkinAnnouncement::NewSkin, false);
+        BroadcastNewSkin(false);
     if (active_ && !IsDesigning())
         Fire(OnActivate);
 }
@@ -96,9 +98,13 @@ void TsSkinManager::SetActive(bool value)
         SetSkinName(skinName_);
         return;
     }
-    skin_.SkinData.Active = false;
-    Announce(TSkinAnnouncement::RemoveSkin, false);
-    Fire(OnDeactivate);
+    if (skinName_.empty())
+        return;
+    if (!IsLoading() && !SkinEngine.SkinLoading)
+        BroadcastRemoveSkin();
+    skin_.UpdateStandardIndexes();
+    if (!IsDesigning())
+        Fire(OnDeactivate);
 }
 
 void TsSkinManager::SetSkinDirectory(const std::string& value)
@@ -184,15 +190,6 @@ int TsSkinManager::VerticalBorder(int maskIndex, TMaskField TsMaskData::*side) c
     if (mask->BorderWidth > 0)
         return mask->BorderWidth;
     return BandHeight(*mask);
-}
-
-void TsSkinManager::Announce(TSkinAnnouncement what, bool animated)
-{
-    if (!SkinAnnouncer)
-        return;
-    TFlagScope broadcasting(SkinEngine.NewSkinBroadcast,
-                            SkinEngine.NewSkinBroadcast || what == TSkinAnnouncement::NewSkin);
-    SkinAnnouncer(*this, what, animated);
 }
 
 void TsSkinManager::Fire(const TNotifyEvent& event)

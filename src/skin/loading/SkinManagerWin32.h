@@ -5,25 +5,24 @@
 // skinning options.
 #include "core/IniFile.h"
 #include "core/StringList.h"
+#include "skin/loading/ExtendedBorderImages.h"
 #include "skin/loading/LoadedSkin.h"
+#include "skin/loading/SkinAnnouncerWin32.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/loading/SkinFileSource.h"
 #include "skin/loading/SkinManagerOptions.h"
 #include "skin/loading/StoredSkins.h"
 #include "skin/loading/ThirdPartyList.h"
 #include "toolkit/Component.h"
+#include "toolkit/Messages.h"
+#include "win/Handles.h"
 
-#include <functional>
+#include <windows.h>
+
+#include <optional>
 #include <string>
 
 namespace pp {
-
-enum class TSkinAnnouncement { NewSkin, RemoveSkin };
-// How the windows learn that a manager has a new skin or none: every skin
-// change goes through this one slot, which the broadcast to the windows
-// fills in.
-using TSkinAnnouncer = std::function<void(TsSkinManager& manager, TSkinAnnouncement what, bool animated)>;
-inline TSkinAnnouncer SkinAnnouncer;
 
 class TsSkinManager : public TComponent {
 public:
@@ -35,19 +34,28 @@ public:
 
     // Published options, in their stored order.
     TacSkinEffects Effects;
-    bool ExtendedBorders = false;
-    bool SkinnedPopups = true;
+    // The stored value counts only where the platform has layered windows.
+    bool ExtendedBorders() const;
+    void SetExtendedBorders(bool value);
+    bool SkinnedPopups() const { return skinnedPopups_; }
+    void SetSkinnedPopups(bool value);
     TacAnimEffects AnimEffects;
     TacButtonsSupport ButtonsOptions;
-    bool IsDefault = true;
+    bool IsDefault() const { return isDefault_; }
+    void SetIsDefault(bool value);
     bool Active() const { return active_; }
     void SetActive(bool value);
-    TStringList CommonSections{true};
-    int Saturation = 0;
-    int HueOffset = 0;
+    const TStringList& CommonSections() const { return commonSections_; }
+    // Takes the lines without blanks (comment lines as they are) and reloads.
+    void SetCommonSections(const TStringList& lines);
+    int Saturation() const { return saturation_; }
+    void SetSaturation(int value);
+    int HueOffset() const { return hueOffset_; }
+    void SetHueOffset(int value);
     TsStoredSkins InternalSkins;
     TacMenuSupport MenuSupport;
-    TacScrollBarsSupport ScrollsOptions;
+    const TacScrollBarsSupport& ScrollsOptions() const { return scrollsOptions_; }
+    void SetScrollSize(int value);
     const std::string& SkinDirectory() const { return skinDirectory_; }
     void SetSkinDirectory(const std::string& value);
     const std::string& SkinName() const { return skinName_; }
@@ -78,6 +86,33 @@ public:
     bool IsPacked() const { return isPacked_; }
     // Held by a change driven from outside; the new-skin announcement waits.
     bool UpdateLocked = false;
+
+    // The announcements to every form (see SkinAnnouncer). The new skin is
+    // shown with the skin-changing animation when `animated`.
+    void BroadcastNewSkin(bool animated);
+    void BroadcastRemoveSkin();
+    void BroadcastRefresh(bool animated);
+
+    // The window and the control under the mouse, as the windows report
+    // them. Clearing the hot control is refused (false) while its binding
+    // still has the mouse.
+    HWND HotWindow() const { return hotWindow_; }
+    void SetHotWindow(HWND window);
+    TControl* HotControl() const { return hotControl_; }
+    bool SetHotControl(TControl* control);
+
+    // The outer shadow frame for forms, prepared after every load.
+    const TacExtendedBorders& ExtendedBorderImages() const { return extendedBorders_; }
+    // The window-creation hook that automatic skinning works through.
+    bool CreationHookInstalled() const { return static_cast<bool>(creationHook_); }
+
+    // A WM_COPYDATA from a skin editing tool: applies the previewed skin
+    // and answers 1, or answers 0 for anything else.
+    LRESULT ApplySkinPreview(WPARAM kind, const COPYDATASTRUCT* data);
+    // The options text of the skin being previewed, while it is applied.
+    const std::optional<std::string>& PreviewOptions() const { return previewOptions_; }
+
+    void Notification(TComponent* component, TOperation operation) override;
 
     // The skin directory with relative names taken from the program's folder.
     std::string ResolvedSkinDirectory() const;
@@ -126,6 +161,15 @@ public:
 private:
     void FillThirdPartyLists();
     void FinishSkinChange();
+    // Loads skinName_ from its package or folder; the error's message on failure.
+    std::optional<std::string> LoadCurrentSkin();
+    // Reloads the current skin for a changed colour or border option.
+    void ReloadSkin(bool fireAfterChange);
+    void SetAdjustment(int& field, int value);
+    void ReplaceHotWindow(HWND window);
+    void Send(TSkinAnnouncement what);
+    void InstallCreationHook();
+    bool HandleApplicationMessage(TMessage& message);
     // The load paths; each throws with the message for the user.
     std::string PackageFile() const;
     void LoadPackedSkin();
@@ -139,7 +183,6 @@ private:
     void RunLoadSteps(const TMemIniFile& options, const TSkinFileSource& images, TSkinOrigin origin);
     void CheckSkinVersion(double version);
     void ShowLoadError(const std::string& message) const;
-    void Announce(TSkinAnnouncement what, bool animated);
     void Fire(const TNotifyEvent& event);
     const TsMaskData* MaskAt(int maskIndex) const;
     int HorizontalBorder(int maskIndex, TMaskField TsMaskData::*side);
@@ -151,6 +194,20 @@ private:
     std::string skinName_;
     bool active_ = true;
     bool isPacked_ = false;
+    // A whole skin was loaded and has not been removed since.
+    bool skinLoaded_ = false;
+    bool storedExtendedBorders_ = false;
+    bool skinnedPopups_ = true;
+    bool isDefault_ = true;
+    TStringList commonSections_{true};
+    int saturation_ = 0;
+    int hueOffset_ = 0;
+    TacScrollBarsSupport scrollsOptions_;
+    TacExtendedBorders extendedBorders_;
+    HWND hotWindow_ = nullptr;
+    TControl* hotControl_ = nullptr;
+    std::optional<std::string> previewOptions_;
+    THookHandle creationHook_;
     int appHookId_ = 0;
 };
 

@@ -1,7 +1,7 @@
 // How a binding reacts to the ordinary messages of its control: moves and
 // resizes, focus, hover, visibility and enabled changes. It consumes none of
 // them but the skin command message and, when skinned, WM_UPDATEUISTATE.
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Form.h"
@@ -76,13 +76,17 @@ void TsCommonData::FocusChanged(bool gained)
     BackgroundStale = true;
     HasFocus = gained;
     const TsGeneralData* section = Section();
-    if (!IsSkinned() || !IsColorKind(ControlKind) || !HasHotLook(section) || customColor_)
-        return;
-    if (gained && control->Color() != section->Props[1].Color)
-        control->SetColor(section->Props[1].Color);
-    else if (!gained && !IsHot())
-        control->SetColor(section->Props[0].Color);
-    control->Invalidate();
+    const bool recoloured = IsSkinned() && IsColorKind(ControlKind) && HasHotLook(section);
+    if (recoloured && !customColor_) {
+        if (gained && control->Color() != section->Props[1].Color)
+            control->SetColor(section->Props[1].Color);
+        else if (!gained && !IsHot())
+            control->SetColor(section->Props[0].Color);
+    }
+    // Every control shows its hot look on gaining the focus; on losing it
+    // only the recoloured kinds repaint here (the others repaint themselves).
+    if (gained || recoloured)
+        control->Invalidate();
 }
 
 void TsCommonData::MouseEntered(TMessage& message)
@@ -104,6 +108,7 @@ void TsCommonData::MouseEntered(TMessage& message)
     }
     if (!IsHoverBlindKind(ControlKind))
         MouseInside = true;
+    TellManagerHotControl(*this);
     if (ShowsGlow(ControlKind))
         StartControlGlow(*this);
     if (ControlKind == ckEdit || !IsColorKind(ControlKind) || !HasHotLook(Section()))

@@ -3,7 +3,7 @@
 #include "skin/paint/SkinBindingWin32.h"
 
 #include "skin/loading/SkinEngineState.h"
-#include "skin/paint/ControlGlowWin32.h"
+#include "skin/paint/BindingHooksWin32.h"
 #include "skin/paint/SectionLook.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "skin/pixels/ColorOps.h"
@@ -80,20 +80,11 @@ bool TsCommonData::OwnerHas(unsigned componentState) const
 
 bool TsCommonData::OwnerBusy() const { return OwnerHas(csLoading | csReading | csDestroying); }
 
-void TsCommonData::SetCustomColor(bool on)
+void TsCommonData::SetColorFlag(bool& flag, bool on)
 {
-    if (on == customColor_)
+    if (on == flag)
         return;
-    customColor_ = on;
-    if (!OwnerHas(csLoading))
-        ApplySkinColors(true);
-}
-
-void TsCommonData::SetCustomFont(bool on)
-{
-    if (on == customFont_)
-        return;
-    customFont_ = on;
+    flag = on;
     if (!OwnerHas(csLoading))
         ApplySkinColors(true);
 }
@@ -313,6 +304,7 @@ TsItemBinding TsCommonData::ItemBinding() const
         binding.CustomColor = ColorToRGB(OwnerColor());
     binding.HueOffset = hueOffset_;
     binding.Saturation = saturation_;
+    binding.ScaledPieces = &scaledPieces_;
     return binding;
 }
 

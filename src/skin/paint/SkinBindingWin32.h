@@ -14,6 +14,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/ItemBinding.h"
 #include "skin/paint/ItemTextSource.h"
+#include "skin/paint/ScaledPieceCache.h"
 #include "skin/paint/SkinMessages.h"
 #include "toolkit/Control.h"
 
@@ -62,9 +63,9 @@ public:
 
     // Published properties.
     bool CustomColor() const { return customColor_; }
-    void SetCustomColor(bool on);
+    void SetCustomColor(bool on) { SetColorFlag(customColor_, on); }
     bool CustomFont() const { return customFont_; }
-    void SetCustomFont(bool on);
+    void SetCustomFont(bool on) { SetColorFlag(customFont_, on); }
     // The explicit manager, or the process's default one.
     TsSkinManager* SkinManager() const;
     // The default manager is stored as none.
@@ -120,7 +121,8 @@ public:
     // parent that is itself transparent for its children.
     bool IsTransparentForChildren();
 
-    // What item painting reads: skin, indexes, custom colour, colour changes.
+    // What item painting reads: skin, indexes, custom colour, colour changes,
+    // and this control's store of stretched border pieces.
     TsItemBinding ItemBinding() const;
     // What the text painter reads for the owner's text, hot or not.
     TItemTextSource TextSource(bool hot);
@@ -150,6 +152,8 @@ protected:
     int saturation_ = 0;
 
 private:
+    // Custom colour and custom font: a change re-applies the skin colours.
+    void SetColorFlag(bool& flag, bool on);
     bool OwnerHas(unsigned componentState) const;
     bool OwnerBusy() const; // loading, reading or being destroyed
     void AnnounceSkinState(TsSkinManager* manager);
@@ -182,6 +186,9 @@ private:
     bool customColor_ = false;
     TsSkinManager* skinManager_ = nullptr;
     TsBindingFormHost* const formHost_;
+    // Stretched border pieces kept between paints of this control; handed
+    // out with ItemBinding, which is const.
+    mutable TScaledPieceCache scaledPieces_;
 };
 
 // The binding of controls: adds the colour changes as published properties.

@@ -1,5 +1,6 @@
 #include "skin/paint/SkinCommandsWin32.h"
 
+#include "skin/paint/AnimationState.h"
 #include "toolkit/WinControl.h"
 
 namespace pp {
@@ -86,7 +87,8 @@ void BroadcastToChildWindows(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
 
 void ChildrenRepaintAfterUpdate(TWinControl& container)
 {
-    if (container.IsDesigning())
+    // While a form animates, its picture on screen is the animation's.
+    if (container.IsDesigning() || AnimationState.FormAnimation)
         return;
     for (int i = 0; i < container.ControlCount(); ++i) {
         TControl* child = container.Controls(i);

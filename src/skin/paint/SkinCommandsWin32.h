@@ -40,7 +40,8 @@ void BroadcastToControls(TWinControl& container, UINT msg, WPARAM wParam, LPARAM
 void BroadcastToChildWindows(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // SkinMsgRepaintAfterUpdate to every showing windowed child and every
-// windowless one; nothing while the container is designed.
+// windowless one; nothing while the container is designed or a form
+// animation plays.
 void ChildrenRepaintAfterUpdate(TWinControl& container);
 void WindowChildrenRepaintAfterUpdate(HWND window);
 

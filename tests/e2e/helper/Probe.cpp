@@ -11,6 +11,14 @@
 //   e2e_probe rect TITLE                    prints the window rectangle: left top right bottom
 //   e2e_probe pixels TITLE X Y W H          prints the screen's pixels over that part of the
 //                                           window's client area, one line of RRGGBB per row
+//   e2e_probe hover TITLE TEXT [N]          moves the mouse pointer to the middle of the Nth
+//                                           child captioned TEXT; prints where the child lies
+//                                           in the window's client area: left top width height
+//   e2e_probe hover-off TITLE               moves the pointer to the screen's far corner
+//   e2e_probe wait-hint CLASS TEXT SECONDS  visible top-level window of CLASS with caption TEXT
+//                                           appears; prints its rectangle: left top right bottom
+//   e2e_probe hint-text-size TEXT WIDTH     prints the size the system hint font gives TEXT
+//                                           wrapped at WIDTH, centred: width height
 //
 // Clicks are posted, not sent: a sent click would block while the handler runs
 // a modal box. Exit status 0 on success, 1 when the window or control is not
@@ -100,11 +108,41 @@ template <typename TPredicate> bool WaitFor(double seconds, TPredicate done)
 
 HWND FindTitle(const std::wstring& title) { return FindWindowW(nullptr, title.c_str()); }
 
+std::vector<HWND> TopLevelWithText(const std::wstring& cls, const std::wstring& text)
+{
+    TSearch search{cls, text, true, true, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+void PrintRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom); }
+
+// Measured as the hint windows measure their text, in this process's own
+// copy of the platform's hint font.
+bool PrintHintTextSize(const std::wstring& text, int width)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return false;
+    HFONT font = CreateFontIndirectW(&metrics.lfStatusFont);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_VCENTER | DT_CENTER);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+    return true;
+}
+
 int Usage()
 {
     std::fputs(
         "usage: e2e_probe "
-        "wait-window|wait-class|wait-gone|click|text|close|close-class|rect|pixels|hover|hover-off ...\n",
+        "wait-window|wait-class|wait-gone|wait-hint|click|hover|hover-off|text|close|close-class|rect|\n"
+        "pixels|hint-text-size ...\n",
         stderr);
     return 2;
 }
@@ -170,6 +208,18 @@ int wmain(int argc, wchar_t** argv)
         return WaitFor(seconds, [&] { return !TopLevel(first, true).empty(); }) ? 0 : 1;
     if (command == L"wait-gone")
         return WaitFor(seconds, [&] { return TopLevel(first, true).empty(); }) ? 0 : 1;
+    if (command == L"wait-hint" && argc > 4) {
+        const std::wstring text = argv[3];
+        std::vector<HWND> found;
+        if (!WaitFor(_wtof(argv[4]), [&] { return !(found = TopLevelWithText(first, text)).empty(); }))
+            return 1;
+        RECT r;
+        GetWindowRect(found[0], &r);
+        PrintRect(r);
+        return 0;
+    }
+    if (command == L"hint-text-size" && argc > 3)
+        return PrintHintTextSize(first, _wtoi(argv[3])) ? 0 : 1;
     if (command == L"close-class") {
         for (HWND hwnd : TopLevel(first, true))
             PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -188,7 +238,7 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"rect") {
         RECT r;
         GetWindowRect(window, &r);
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        PrintRect(r);
         return 0;
     }
     if (command == L"hover-off") {

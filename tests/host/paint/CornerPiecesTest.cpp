@@ -13,14 +13,6 @@ constexpr std::uint32_t Cached = 0x11223344;
 constexpr std::uint32_t Key = 0x00FF00FF;
 constexpr std::uint32_t Ink = 0xFF000001;
 
-class TAnsweringParent : public TBackdropParent {
-public:
-    BackdropRequest Answer;
-    void AskForBackdrop(BackdropRequest& request) override { request = Answer; }
-    void PaintIntoTarget(const BackdropRequest&) override { }
-    TColor FallbackColor() override { return 0; }
-};
-
 // Two 3 x 3 states with 1-pixel borders: every corner pixel of the second
 // state is the key colour, except a magenta that is opaque.
 int TwoStateBorder(TFixtureSkin& fixture, int frames = 2)

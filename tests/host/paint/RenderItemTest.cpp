@@ -19,12 +19,6 @@ TBitmap Target(int width, int height)
     return PixelsBy(width, height, [](int, int) { return Untouched; });
 }
 
-// 0xAARRGGBB of a colour value, opaque.
-std::uint32_t Opaque(TColor c)
-{
-    return 0xFF000000u | (std::uint32_t(RedOf(c)) << 16) | (GreenOf(c) << 8) | BlueOf(c);
-}
-
 BackdropInfo ColourBehind(TColor c)
 {
     BackdropInfo b;

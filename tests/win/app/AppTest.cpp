@@ -192,8 +192,11 @@ TEST_F(AppFixture, SteadyRefreshTickAllocatesAndPaintsNothing)
     Click(form->Button15);
     int paints = 0;
     form->sGauge1->OnPaintText = [&](TObject*, std::string&) { ++paints; };
+    // The gauge's running light repaints on a timer of its own.
+    form->sGauge1->LightTimer().SetEnabled(false);
     form->Timer1Timer(nullptr);
-    EXPECT_EQ(paints, 1) << "the change itself is shown";
+    // A skinned bar builds its text twice, once in each colour set.
+    EXPECT_EQ(paints, form->sGauge1->SkinData.IsSkinned() ? 2 : 1) << "the change itself is shown";
     Application->ProcessMessages();
     paints = 0;
     TakeTrace();

@@ -1,6 +1,8 @@
 // How a binding reacts to the ordinary messages of its control.
 #include "BindingFixture.h"
 
+#include "support/WinTestSupport.h"
+
 namespace pp::test {
 namespace {
 
@@ -71,6 +73,20 @@ TEST_F(BindingTest, FocusMakesAColourKindHotAndLosingItPutsTheColourBack)
     other->SetFocus();
     EXPECT_FALSE(edit->SkinData.HasFocus);
     EXPECT_EQ(edit->Color(), EditColor);
+}
+
+TEST_F(BindingTest, GainingTheFocusRepaintsAnyControlInItsHotLook)
+{
+    TSkinnedPanel* button = Panel(form, "PLAIN", {0, 0, 40, 20}, 93);
+    TSkinnedPanel* other = Panel(form, "PLAIN", {0, 30, 40, 20});
+    button->TabStop = other->TabStop = true;
+    ShowForm();
+    other->SetFocus();
+    PumpMessagesFor(50ms);
+    button->Compositions = 0;
+    button->SetFocus();
+    EXPECT_TRUE(button->SkinData.IsHot());
+    EXPECT_TRUE(PumpMessagesUntil([&] { return button->Compositions > 0; }, 2s));
 }
 
 TEST_F(BindingTest, UiStateUpdateIsConsumedForSkinnedControlsOnly)

@@ -1,6 +1,6 @@
 #include "toolkit/BitBtn.h"
 #include "skin/controls/BitBtnLayout.h"
-#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sBitBtnWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"

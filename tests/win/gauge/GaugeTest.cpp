@@ -1,5 +1,5 @@
-#include "skin/controls/GaugePlainPaint.h"
-#include "skin/controls/sGauge.h"
+#include "skin/controls/GaugePlainPaintWin32.h"
+#include "skin/controls/sGaugeWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"

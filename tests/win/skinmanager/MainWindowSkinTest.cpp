@@ -3,12 +3,17 @@
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
 #include "skin/loading/SkinManagerWin32.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace pp::test {
 namespace {
@@ -42,6 +47,50 @@ TEST(MainWindowSkinTest, DescriptionLoadsTheBuiltInBeijingWhereNoSkinDirectoryEx
     EXPECT_GE(manager.GetSkinIndex("GAUGE"), 0);
     delete form;
     EXPECT_EQ(SkinEngine.DefaultManager, nullptr);
+    port::ShutdownPort();
+}
+
+double MedianMs(std::vector<double> samples)
+{
+    std::ranges::sort(samples);
+    return samples[samples.size() / 2];
+}
+
+template <class Work> double MillisecondsOf(Work work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Prints, in one run, what showing the built-in skin on the main window
+// costs (the broadcast and the window's whole repaint) beside what loading
+// it costs. The times are for the reader; they decide nothing.
+TEST(MainWindowSkinTest, ShowingTheSkinIsTimedBesideLoadingIt)
+{
+    port::InitializePort("sim", "");
+    InstallSkinBroadcast();
+    auto* form = new TForm1(Application);
+    form->Show();
+    TsSkinManager& manager = *form->sSkinManager1;
+    std::vector<double> loads, shows;
+    for (int run = 0; run < 15; ++run) {
+        loads.push_back(MillisecondsOf([&] {
+            TFlagScope held(manager.UpdateLocked, true);
+            manager.SetSkinName("Beijing");
+        }));
+        shows.push_back(MillisecondsOf([&] {
+            manager.BroadcastNewSkin(true);
+            RedrawWindow(form->Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }));
+        EXPECT_TRUE(manager.SkinData().Active);
+    }
+    std::printf(
+        "[ timing ] loading Beijing: %.2f ms; showing it on the main window: %.2f ms (medians of 15)\n",
+        MedianMs(loads), MedianMs(shows));
+    delete form;
+    SkinAnnouncer = {};
     port::ShutdownPort();
 }
 

@@ -5,6 +5,7 @@
 #include "skin/loading/DefaultSkinPackage.h"
 #include "skin/loading/SkinNames.h"
 #include "skin/loading/SkinPackageWriter.h"
+#include "skinmanager/ManagerFixture.h"
 #include "skinmanager/SkinFixture.h"
 #include "support/WinTestSupport.h"
 #include "win/Text.h"
@@ -22,63 +23,6 @@
 namespace pp::test {
 namespace {
 
-struct TBoxSeen {
-    std::wstring Caption;
-    std::wstring Text;
-};
-
-// Closes every message box the manager shows and keeps what it said.
-class TBoxRecorder {
-public:
-    TBoxRecorder()
-        : watcher_([this](HWND window) {
-              TBoxSeen box;
-              if (!CloseMessageBox(window, &box.Caption, &box.Text))
-                  return false;
-              if (OnBox)
-                  OnBox();
-              boxes_.push_back(box);
-              return true;
-          })
-    {
-    }
-    const std::vector<TBoxSeen>& Boxes() const { return boxes_; }
-    // Runs while a box is up.
-    std::function<void()> OnBox;
-
-private:
-    std::vector<TBoxSeen> boxes_;
-    TModalWatcher watcher_;
-};
-
-struct TAnnouncement {
-    TSkinAnnouncement What;
-    bool Animated;
-    bool SkinLoading;
-};
-
-class SkinManagerTest : public testing::Test {
-protected:
-    SkinManagerTest()
-    {
-        SkinAnnouncer = [this](TsSkinManager&, TSkinAnnouncement what, bool animated) {
-            announcements.push_back({what, animated, SkinEngine.SkinLoading});
-        };
-        manager = std::make_unique<TsSkinManager>(nullptr);
-        manager->SetSkinDirectory(skins.Path());
-    }
-    ~SkinManagerTest() override
-    {
-        manager.reset();
-        SkinAnnouncer = nullptr;
-    }
-
-    TSkinDirectory skins;
-    TBoxRecorder boxes;
-    std::vector<TAnnouncement> announcements;
-    std::unique_ptr<TsSkinManager> manager;
-};
-
 TEST_F(SkinManagerTest, StartsWithItsPublishedDefaults)
 {
     TsSkinManager fresh(nullptr);
@@ -89,10 +33,12 @@ TEST_F(SkinManagerTest, StartsWithItsPublishedDefaults)
     EXPECT_TRUE(fresh.Active());
     EXPECT_FALSE(fresh.SkinData().Active);
     EXPECT_EQ(fresh.SkinningRules, srStdForms | srStdDialogs | srThirdParty);
-    EXPECT_TRUE(fresh.SkinnedPopups);
-    EXPECT_FALSE(fresh.ExtendedBorders);
-    EXPECT_EQ(fresh.HueOffset, 0);
-    EXPECT_EQ(fresh.ScrollsOptions.ScrollSize, -1);
+    EXPECT_TRUE(fresh.SkinnedPopups());
+    EXPECT_FALSE(fresh.ExtendedBorders());
+    EXPECT_EQ(fresh.HueOffset(), 0);
+    EXPECT_EQ(fresh.Saturation(), 0);
+    EXPECT_TRUE(fresh.IsDefault());
+    EXPECT_EQ(fresh.ScrollsOptions().ScrollSize, -1);
     EXPECT_EQ(fresh.MenuSupport.AlphaBlend, 255);
     EXPECT_EQ(fresh.MenuSupport.IcoLineSkin, "");
     EXPECT_EQ(fresh.AnimEffects.SkinChanging.Time, 100);
@@ -198,8 +144,7 @@ TEST_F(SkinManagerTest, MissingSkinWithoutStoredSkinsSwitchesOffSilently)
     EXPECT_FALSE(manager->SkinData().Active);
     EXPECT_EQ(manager->SkinInfo(), "N/A");
     EXPECT_TRUE(boxes.Boxes().empty());
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
 }
 
 TEST_F(SkinManagerTest, TooNewSkinWarnsOncePerVersionCheckAndStillLoads)
@@ -236,15 +181,18 @@ TEST_F(SkinManagerTest, SuccessfulChangeIsAnnouncedWithAnimationAndEvents)
     std::vector<std::string> events;
     manager->OnBeforeChange = [&](TObject*) { events.push_back("before"); };
     manager->OnSkinLoading = [&](TObject*) {
-        events.push_back(SkinEngine.SkinLoading && manager->SkinData().Active ? "loading" : "loading?");
+        // Painters wait for the broadcast: the skin is not shown yet.
+        events.push_back(SkinEngine.SkinLoading && !manager->SkinData().Active ? "loading" : "loading?");
     };
     manager->OnActivate = [&](TObject*) { events.push_back("activate"); };
     manager->OnAfterChange = [&](TObject*) { events.push_back(SkinEngine.SkinLoading ? "after?" : "after"); };
     manager->SetSkinName("Jade");
     EXPECT_EQ(events, (std::vector<std::string>{"before", "loading", "activate", "after"}));
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
-    EXPECT_TRUE(announcements[0].Animated);
+    // Shown with animation: the new skin, then the refresh that fades to it.
+    EXPECT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
+    EXPECT_FALSE(announcements[0].SkinShown) << "painters hold back while the windows take the skin";
+    EXPECT_TRUE(announcements[2].SkinShown);
+    EXPECT_TRUE(manager->SkinData().Active);
 }
 
 TEST_F(SkinManagerTest, InactiveManagerOnlyStoresTheName)
@@ -319,8 +267,7 @@ TEST_F(SkinManagerTest, BrokenPackageReportsAndKeepsThePreviousSkin)
         EXPECT_EQ(manager->SkinData().Author, "good");
         EXPECT_EQ(manager->SkinInfo(), "8.5");
         EXPECT_FALSE(SkinEngine.SkinLoading);
-        ASSERT_EQ(announcements.size(), 1u);
-        EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
+        ASSERT_EQ(Whats(), (TWhats{SetSkin, StopFading, Refresh}));
         // The windows repaint with the skin that stays, as after a good load.
         EXPECT_FALSE(announcements[0].SkinLoading);
     }
@@ -360,22 +307,24 @@ TEST_F(SkinManagerTest, FailedLoadLeavesIsPackedDescribingTheSkinThatStays)
     EXPECT_EQ(boxes.Boxes()[0].Text, L"'abc' is not a valid integer value");
 }
 
-TEST_F(SkinManagerTest, CommonSectionLinesAreTakenAsTheyStand)
+TEST_F(SkinManagerTest, CommonSectionsLoseTheirBlanksAndReloadTheSkin)
 {
     skins.WriteFolder("Jade", SkinWithVersion("8"));
-    for (const char* line : {"[BUTTON]", "COLOR=255", " FONTCOLOR=255", "[ GAUGE ]", "COLOR=7"})
-        manager->CommonSections.Add(line);
     manager->SetSkinName("Jade");
+    TStringList lines;
+    for (const char* line : {"[BUTTON]", "COLOR=255", " FONTCOLOR = 1", "[ GAUGE ]", "COLOR=7", "; a b"})
+        lines.Add(line);
+    manager->SetCommonSections(lines);
+    EXPECT_EQ(
+        manager->CommonSections().Lines(),
+        (std::vector<std::string>{"[BUTTON]", "COLOR=255", "FONTCOLOR=1", "[GAUGE]", "COLOR=7", "; a b"}));
     ASSERT_TRUE(manager->SkinData().Active);
     const TsGeneralDataArray& sections = manager->Skin().Sections();
     ASSERT_EQ(sections.size(), 3u);
     EXPECT_EQ(sections[1].SectionName, "BUTTON");
     EXPECT_EQ(sections[1].Props[0].Color, 255u);
-    // " FONTCOLOR" is another key than "FONTCOLOR": the skin's value stays.
-    EXPECT_EQ(sections[1].Props[0].FontColor[fcMain], 0u);
-    // "[ GAUGE ]" opens a section of that very name, blanks included.
-    EXPECT_EQ(manager->GetSkinIndex("GAUGE"), -1);
-    EXPECT_EQ(manager->GetSkinIndex(" GAUGE "), 2);
+    EXPECT_EQ(sections[1].Props[0].FontColor[fcMain], 1u);
+    EXPECT_EQ(manager->GetSkinIndex("GAUGE"), 2);
     EXPECT_EQ(sections[2].Props[0].Color, 7u);
 }
 
@@ -419,9 +368,7 @@ TEST_F(SkinManagerTest, LoadingFromADescriptionAnnouncesOnceWithoutAnimation)
     EXPECT_TRUE(described.ThirdLists().Contains(ThirdEdits, "TMemo"));
     EXPECT_FALSE(described.ThirdLists().Contains(ThirdEdits, "tmemo"));
     EXPECT_EQ(described.MenuSupport.IcoLineSkin, "ICOLINE");
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::NewSkin);
-    EXPECT_FALSE(announcements[0].Animated);
+    EXPECT_EQ(Whats(), TWhats{SetSkin});
     EXPECT_EQ(activations, 1);
 }
 
@@ -484,8 +431,7 @@ TEST_F(SkinManagerTest, DestructionAnnouncesTheSkinsRemoval)
     manager->SetSkinName("Jade");
     announcements.clear();
     manager.reset();
-    ASSERT_EQ(announcements.size(), 1u);
-    EXPECT_EQ(announcements[0].What, TSkinAnnouncement::RemoveSkin);
+    EXPECT_EQ(Whats(), TWhats{RemoveSkin});
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 // owner is a leak these tests cannot see: every painter goes through them.
 #include "MessageWatch.h"
 #include "TestForm.h"
-#include "skin/controls/sBitBtn.h"
-#include "skin/controls/sGauge.h"
+#include "skin/controls/sBitBtnWin32.h"
+#include "skin/controls/sGaugeWin32.h"
 #include "skin/pixels/GdiFillsWin32.h"
 #include "skin/pixels/KeyRegionWin32.h"
 #include "skin/pixels/TextGlowWin32.h"

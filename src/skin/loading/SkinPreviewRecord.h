@@ -1,0 +1,32 @@
+#pragma once
+// The record a skin editing tool sends to preview the skin it edits in the
+// running program: a marker, the skin's name and folder, and its options
+// text, each text in a fixed field ended by its first zero byte.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace pp {
+
+inline constexpr std::uint32_t SkinPreviewMarker = 0xA400;
+// wParam of the WM_COPYDATA message that carries the record.
+inline constexpr std::uintptr_t SkinPreviewCopyDataKind = 7;
+
+inline constexpr std::size_t PreviewNameOffset = 4, PreviewNameSize = 128;
+inline constexpr std::size_t PreviewDirectoryOffset = 132, PreviewDirectorySize = 513;
+inline constexpr std::size_t PreviewOptionsOffset = 645, PreviewOptionsSize = 30001;
+inline constexpr std::size_t SkinPreviewRecordSize = PreviewOptionsOffset + PreviewOptionsSize;
+
+// The texts as the tool wrote them, in its code page.
+struct TSkinPreviewRecord {
+    std::string SkinName;
+    std::string SkinDirectory;
+    std::string OptionsText;
+};
+
+// None for data shorter than the record or without the marker.
+std::optional<TSkinPreviewRecord> ReadSkinPreviewRecord(std::span<const std::uint8_t> data);
+
+} // namespace pp

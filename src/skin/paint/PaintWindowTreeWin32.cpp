@@ -1,0 +1,86 @@
+#include "skin/paint/PaintWindowTreeWin32.h"
+
+#include "skin/paint/BackdropRequest.h"
+#include "skin/paint/SkinCommandsWin32.h"
+#include "skin/pixels/Fills.h"
+#include "toolkit/Form.h"
+#include "win/Handles.h"
+#include "win/SavedDC.h"
+
+namespace pp {
+namespace {
+
+// A form inside a parent that is not visible yet shows what lies behind it.
+bool PaintHiddenChildForm(TBitmap& bitmap, TControl& control)
+{
+    auto* form = dynamic_cast<TCustomForm*>(&control);
+    if (!form || !form->Parent() || form->Visible() || !form->Parent()->HandleAllocated())
+        return false;
+    BackdropRequest request;
+    SendSkinCommandToWindow(form->Parent()->HandleValue(), SkinMsgGetBackground,
+                            reinterpret_cast<LPARAM>(&request));
+    const TRect area = TRect::FromBounds(0, 0, form->Width(), form->Height());
+    if (request.Kind == bkImage && request.Image)
+        CopyImageWithKey(bitmap, *request.Image, -(request.OffsetX + form->Left()),
+                         -(request.OffsetY + form->Top()), clNoKeyColor);
+    else
+        FillPixels32(bitmap, area, request.Color, 0xFF);
+    return true;
+}
+
+void PrintSkinned(HDC dc, TControl& control, HWND window)
+{
+    SendSkinCommand(&control, SkinMsgSetPrintTarget, reinterpret_cast<LPARAM>(dc));
+    if (window)
+        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), 0);
+    else
+        control.Perform(WM_PRINT, reinterpret_cast<WPARAM>(dc), 0);
+    SendSkinCommand(&control, SkinMsgSetPrintTarget, 0);
+}
+
+void PaintTree(HDC dc, TControl& control, bool clip)
+{
+    if (clip)
+        IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (!windowed) {
+        PrintSkinned(dc, control, nullptr);
+        return;
+    }
+    HWND window = windowed->Handle();
+    if (IsSkinCommandTrue(window, SkinMsgIsSkinned))
+        PrintSkinned(dc, control, window);
+    else
+        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+    for (int i = 0; i < windowed->ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
+        if (!child || !child->Visible())
+            continue;
+        const TSavedDC saved(dc);
+        OffsetViewportOrgEx(dc, child->Left(), child->Top(), nullptr);
+        PaintTree(dc, *child, true);
+    }
+}
+
+} // namespace
+
+void PaintWindowTree(TBitmap& bitmap, TControl& control, const TSeparateBorder* border)
+{
+    if (!border && PaintHiddenChildForm(bitmap, control))
+        return;
+    if (!bitmap.NativeHandle())
+        return;
+    TMemoryDCHandle dc(CreateCompatibleDC(nullptr));
+    {
+        const TSelectObject picture(dc.Get(), static_cast<HBITMAP>(bitmap.NativeHandle()));
+        const TSavedDC saved(dc.Get());
+        PaintTree(dc.Get(), control, !border);
+        GdiFlush();
+    }
+    if (border)
+        SetRectAlpha(bitmap, border->ClientRect.Offset(border->Offset.X, border->Offset.Y), 0xFF,
+                     clNoKeyColor);
+}
+
+} // namespace pp
