@@ -65,7 +65,10 @@ int wmain()
     const int width = r.right - r.left, height = r.bottom - r.top;
 
     const double repaint = MedianMicroseconds(
-        [&] { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW); },
+        [&] {
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        },
         50, 7);
     std::vector<HWND> buttons;
     EnumChildWindows(

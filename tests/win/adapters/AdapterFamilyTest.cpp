@@ -12,9 +12,9 @@ namespace {
 // The sections the lists' adapters take when none is given, in list order;
 // the up-down list leaves the binding's own, and panels here have no bevels.
 const char* const ExpectedSections[ThirdPartyListCount] = {
-    "EDIT",        "BUTTON",      "BUTTON",  "CHECKBOX",  "EDIT", "EDIT",      "GROUPBOX", "EDIT",
-    "CHECKBOX",    "EDIT",        "EDIT",    "EDIT",      "EDIT", "PAGECONTROL", "PAGECONTROL", "TOOLBAR",
-    "STATUSBAR",   "",            "PANEL_LOW", "",        "CHECKBOX", "CHECKBOX"};
+    "EDIT",      "BUTTON", "BUTTON",    "CHECKBOX", "EDIT",     "EDIT",        "GROUPBOX",    "EDIT",
+    "CHECKBOX",  "EDIT",   "EDIT",      "EDIT",     "EDIT",     "PAGECONTROL", "PAGECONTROL", "TOOLBAR",
+    "STATUSBAR", "",       "PANEL_LOW", "",         "CHECKBOX", "CHECKBOX"};
 
 TEST_F(AdapterTest, EveryListsAdapterTakesOverTheWindowAndGivesItBack)
 {

@@ -1,6 +1,7 @@
 #include "AdapterFixture.h"
 
 #include "skin/loading/SkinEngineState.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Application.h"
@@ -53,11 +54,13 @@ std::vector<TColor> PrintedPixels(HWND window, int width, int height)
 
 void AdapterTest::SetUp()
 {
+    // Hover reaches the adapters through the manager's announcements.
+    InstallSkinBroadcast();
     manager = std::make_unique<TsSkinManager>(nullptr);
     ASSERT_EQ(SkinEngine.DefaultManager, manager.get());
     TsLoadedSkin& skin = manager->Skin();
     skin.SetSections({PlainSection("BUTTON", ButtonNormalColor, ButtonHotColor),
-                      PlainSection("FORM", 0x808080, 0x808080)});
+                      PlainSection("FORM", SkinFormColor, SkinFormColor)});
     skin.UpdateSectionImageIndexes();
     skin.Colors[scGlobalFontColor] = SkinFontColor;
     skin.SkinData.Active = true;

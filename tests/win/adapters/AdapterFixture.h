@@ -22,6 +22,8 @@ namespace pp::test {
 inline constexpr TColor ButtonNormalColor = 0x0000C8; // red 200
 inline constexpr TColor ButtonHotColor = 0x00C800;    // green 200
 inline constexpr TColor FormBackColor = 0x000000;
+// The client colour of the skin's "FORM" section.
+inline constexpr TColor SkinFormColor = 0x808080;
 inline constexpr TColor SkinFontColor = 0x123456;
 
 // A windowed container the toolkit does not skin.
