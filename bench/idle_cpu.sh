@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# CPU used by the idle program with its 10 ms refresh running: the program's
-# own process, and the wineserver and X server work it causes, over a window
+# CPU used by the idle program with its 10 ms refresh running, and with a
+# line raised so that the gauge's 22 ms light runs too: the program's own
+# process, and the wineserver and X server work it causes, over a window
 # of SECONDS (default 10), against the same window with the program not running.
 # Prints percent of one core. Needs the win64 build.
 #   bench/idle_cpu.sh [SECONDS]
@@ -44,21 +45,39 @@ percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { pri
 
 probe="$root/build/win64/tests/e2e/e2e_probe.exe"
 reference="$root/build/win64/tests/e2e/idle_reference.exe"
+title="LPT Pindrel_Port 888"
+
+# The reference with the given timers ("10": the refresh alone; none: the
+# refresh and the gauge's 22 ms light).
+reference_ticks() {
+  wine "$reference" "$@" >/dev/null 2>&1 &
+  sleep 3
+  read -r r _ _ < <(measure 'idle_reference.exe')
+  wine "$probe" close "Idle timer reference" >/dev/null 2>&1 || true
+  wait || true
+  echo "$r"
+}
+
 read -r _ bs bx < <(measure 'Pindrel_Port.exe')
 PINDREL_PORT=sim wine "$exe" >/dev/null 2>&1 &
 sleep 5
 read -r p s x < <(measure 'Pindrel_Port.exe')
-wine "$probe" close "LPT Pindrel_Port 888" >/dev/null 2>&1 || true
+# D3 raised: the gauge shows 8 % and its light runs on its 22 ms timer.
+wine "$probe" click "$title" "D3(1)" >/dev/null 2>&1 || echo "D3(1) not found" >&2
+sleep 1
+read -r pl _ _ < <(measure 'Pindrel_Port.exe')
+wine "$probe" close "$title" >/dev/null 2>&1 || true
 wait || true
-wine "$reference" >/dev/null 2>&1 &
-sleep 3
-read -r r _ _ < <(measure 'idle_reference.exe')
-wine "$probe" close "Idle timer reference" >/dev/null 2>&1 || true
-wait || true
+r=$(reference_ticks 10)
+rl=$(reference_ticks)
 
+ratio() { awk -v p="$1" -v r="$2" 'BEGIN { if (r > 0) printf "%.2f", p / r; else print "n/a" }'; }
 echo "idle CPU over ${seconds}s, percent of one core:"
-echo "  program process:   $(percent "$p")"
-echo "  reference (a bare window with a 10 ms timer): $(percent "$r")"
-awk -v p="$p" -v r="$r" 'BEGIN { if (r > 0) printf "  ratio program / reference: %.2f\n", p / r }' 
+echo "  program, no line raised:       $(percent "$p")"
+echo "  reference, 10 ms timer:        $(percent "$r")"
+echo "  ratio:                         $(ratio "$p" "$r")"
+echo "  program, D3 raised (light on): $(percent "$pl")"
+echo "  reference, 10 and 22 ms:       $(percent "$rl")"
+echo "  ratio:                         $(ratio "$pl" "$rl")"
 echo "  wineserver:        $(percent "$s") (without the program: $(percent "$bs"))"
 echo "  X server:          $(percent "$x") (without the program: $(percent "$bx"))"
