@@ -1,6 +1,7 @@
 #include "toolkit/Control.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 #include "win/SavedDC.h"
 
 namespace pp {
@@ -15,6 +16,9 @@ TControl::~TControl()
 {
     if (Application)
         Application->ControlDestroyed(this);
+    // The form would otherwise cancel the mode of, or focus, a freed control.
+    if (TCustomForm* form = TCustomForm::GetParentForm(this); form && form != this)
+        form->ControlDestroyed(this);
     if (parent_)
         parent_->RemoveControl(this);
 }

@@ -72,6 +72,12 @@ public:
 
     // Records the focused control and tells every control on the form.
     void FocusChanged(TWinControl* control);
+    // A control of the form is being freed: the form stops pointing at it.
+    void ControlDestroyed(const TControl* control)
+    {
+        if (activeControl_ == control)
+            activeControl_ = nullptr;
+    }
     // Moves the focus along the tab order.
     void SelectNext(bool forward);
 

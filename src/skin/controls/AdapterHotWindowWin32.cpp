@@ -1,34 +1,21 @@
 #include "skin/controls/AdapterHotWindowWin32.h"
 
-#include "skin/paint/SkinCommandsWin32.h"
-
-#include <utility>
+#include "skin/loading/SkinManagerWin32.h"
 
 namespace pp {
-namespace {
 
-HWND hotWindow = nullptr;
-
-} // namespace
-
-HWND AdapterHotWindow() { return hotWindow; }
+HWND AdapterHotWindow(const TsSkinManager* manager) { return manager ? manager->HotWindow() : nullptr; }
 
 void SetAdapterHotWindow(TsSkinManager* manager, HWND window)
 {
-    if (window == hotWindow)
-        return;
-    const HWND previous = std::exchange(hotWindow, window);
-    const auto managerParam = reinterpret_cast<LPARAM>(manager);
-    if (previous)
-        SendSkinCommandToWindow(previous, SkinMsgMouseLeave, managerParam);
-    if (window)
-        SendSkinCommandToWindow(window, SkinMsgMouseEnter, managerParam);
+    if (manager && !manager->IsDestroying())
+        manager->SetHotWindow(window);
 }
 
-void ForgetAdapterHotWindow(HWND window)
+void ForgetAdapterHotWindow(TsSkinManager* manager, HWND window)
 {
-    if (window && window == hotWindow)
-        hotWindow = nullptr;
+    if (window && AdapterHotWindow(manager) == window)
+        SetAdapterHotWindow(manager, nullptr);
 }
 
 } // namespace pp

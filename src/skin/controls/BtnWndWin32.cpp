@@ -80,7 +80,7 @@ int TacBtnWnd::ButtonState()
     const HWND window = Handle();
     if (!IsWindowEnabled(window))
         return 0;
-    if (GetFocus() == window || AdapterHotWindow() == window)
+    if (GetFocus() == window || AdapterHotWindow(SkinManager()) == window)
         return 1;
     return (GetWindowLongW(window, GWL_STYLE) & BS_DEFPUSHBUTTON) == BS_DEFPUSHBUTTON ? 1 : 0;
 }
@@ -246,7 +246,7 @@ bool TacBtnWnd::CursorInside() const
 void TacBtnWnd::MouseEntered()
 {
     TsCommonData& binding = *SkinData();
-    if (binding.MouseInside || AdapterHotWindow() != Handle() || !CursorInside())
+    if (binding.MouseInside || AdapterHotWindow(SkinManager()) != Handle() || !CursorInside())
         return;
     binding.MouseInside = true;
     binding.BackgroundStale = true;
@@ -271,7 +271,7 @@ void TacBtnWnd::FollowMouse()
 {
     if (CursorInside())
         SetAdapterHotWindow(SkinManager(), Handle());
-    else if (AdapterHotWindow() == Handle())
+    else if (AdapterHotWindow(SkinManager()) == Handle())
         SetAdapterHotWindow(SkinManager(), nullptr);
 }
 
@@ -323,7 +323,7 @@ bool TacBtnWnd::HandleButtonMessage(TMessage& message)
         SendSkinCommandToWindow(window, SkinMsgMouseEnter, reinterpret_cast<LPARAM>(SkinManager()));
         return false;
     case WM_MOUSELEAVE:
-        if (AdapterHotWindow() == window)
+        if (AdapterHotWindow(SkinManager()) == window)
             SetAdapterHotWindow(SkinManager(), nullptr);
         return false;
     case SM_SKINCOMMAND: break;

@@ -162,7 +162,8 @@ void TacCtrlAdapter::RemoveItem(int index)
     auto& slot = items_[static_cast<std::size_t>(index)];
     if (slot->Control)
         watch_->RemoveFreeNotification(slot->Control);
-    slot = std::move(items_.back());
+    if (&slot != &items_.back())
+        slot = std::move(items_.back());
     items_.pop_back();
 }
 
@@ -199,11 +200,16 @@ void TacCtrlAdapter::RemoveAllItems(bool shuttingDown)
 
 void TacCtrlAdapter::ControlFreed(TComponent* control)
 {
-    const int index = IndexOf(dynamic_cast<TControl*>(control));
-    if (index < 0)
-        return;
-    items_[static_cast<std::size_t>(index)]->ControlGone();
-    RemoveItem(index);
+    // Told from the end of the component's destructor: only its address is
+    // left to compare with.
+    for (int i = 0; i < Count(); ++i) {
+        TacAdapterItem& item = *items_[static_cast<std::size_t>(i)];
+        if (static_cast<TComponent*>(item.Control) == control) {
+            item.ControlGone();
+            RemoveItem(i);
+            return;
+        }
+    }
 }
 
 void TacCtrlAdapter::SkinLabel(TControl& label)

@@ -87,13 +87,13 @@ void TacMainWnd::Release(bool giveBackWindow)
         GiveBack();
     takeover_.Detach();
     ReleaseHook();
-    ForgetAdapterHotWindow(window_);
+    ForgetAdapterHotWindow(SkinManager(), window_);
 }
 
 void TacMainWnd::ControlGone()
 {
     takeover_.Detach();
-    ForgetAdapterHotWindow(window_);
+    ForgetAdapterHotWindow(SkinManager(), window_);
     control_ = nullptr;
     released_ = true;
 }
@@ -165,7 +165,7 @@ bool TacMainWnd::HandleWindowMessage(TMessage& message)
     case WM_NCDESTROY:
         if (binding_)
             RemoveControlGlow(*binding_);
-        ForgetAdapterHotWindow(window_);
+        ForgetAdapterHotWindow(SkinManager(), window_);
         try {
             CallPrevious(message);
         } catch (const std::exception&) {
@@ -188,7 +188,7 @@ bool TacMainWnd::HandleWindowMessage(TMessage& message)
         return false;
     case WM_MOUSEMOVE:
         if (IsWindowEnabled(window_))
-            SetAdapterHotWindow(manager_, window_);
+            SetAdapterHotWindow(SkinManager(), window_);
         return false;
     case WM_PRINTCLIENT: {
         TMessage paint{WM_PAINT, message.WParam, 0, 0};

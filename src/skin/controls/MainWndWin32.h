@@ -52,7 +52,11 @@ public:
     HWND Handle() const { return window_; }
     TWinControl* Control() const { return control_; }
     TsCommonData* SkinData() const { return binding_; }
-    TsSkinManager* SkinManager() const { return manager_; }
+    // The manager given, else the binding's.
+    TsSkinManager* SkinManager() const
+    {
+        return manager_ ? manager_ : binding_ ? binding_->SkinManager() : nullptr;
+    }
     bool Released() const { return released_; }
     bool PaintedOnce = false;
     bool DialogMode = false;

@@ -12,7 +12,9 @@
 //   e2e_probe pixels TITLE X Y W H          prints the screen's pixels over that part of the
 //                                           window's client area, one line of RRGGBB per row
 //   e2e_probe hover TITLE TEXT [N]          moves the mouse pointer to the middle of the Nth
-//                                           child captioned TEXT
+//                                           child captioned TEXT; prints where the child lies
+//                                           in the window's client area: left top width height
+//   e2e_probe hover-off TITLE               moves the pointer to the screen's far corner
 //   e2e_probe wait-hint CLASS TEXT SECONDS  visible top-level window of CLASS with caption TEXT
 //                                           appears; prints its rectangle: left top right bottom
 //   e2e_probe hint-text-size TEXT WIDTH     prints the size the system hint font gives TEXT
@@ -139,7 +141,7 @@ int Usage()
 {
     std::fputs(
         "usage: e2e_probe "
-        "wait-window|wait-class|wait-gone|wait-hint|click|hover|text|close|close-class|rect|\n"
+        "wait-window|wait-class|wait-gone|wait-hint|click|hover|hover-off|text|close|close-class|rect|\n"
         "pixels|hint-text-size ...\n",
         stderr);
     return 2;
@@ -239,6 +241,11 @@ int wmain(int argc, wchar_t** argv)
         PrintRect(r);
         return 0;
     }
+    if (command == L"hover-off") {
+        // The far corner of the screen, outside every window of the program.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        return 0;
+    }
     if (command == L"pixels") {
         if (argc < 7)
             return Usage();
@@ -256,6 +263,8 @@ int wmain(int argc, wchar_t** argv)
         PostMessageW(found[index], BM_CLICK, 0, 0);
         return 0;
     }
+    // Puts the pointer over the middle of a child and prints where the child
+    // lies in the window's client area: left top width height.
     if (command == L"hover") {
         const auto found = Children(window, L"", &second);
         if (found.size() <= index)
@@ -263,6 +272,9 @@ int wmain(int argc, wchar_t** argv)
         RECT r;
         GetWindowRect(found[index], &r);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        POINT topLeft{r.left, r.top};
+        ScreenToClient(window, &topLeft);
+        std::printf("%ld %ld %ld %ld\n", topLeft.x, topLeft.y, r.right - r.left, r.bottom - r.top);
         return 0;
     }
     if (command == L"text") {
