@@ -1,8 +1,8 @@
 #include "skin/forms/sSkinProvider.h"
 
-#include "skin/forms/ProviderForms.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/loading/SkinManagerWin32.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
@@ -63,7 +63,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
     frame_ = std::make_unique<TsFrameSkin>(form_, *binding_,
                                            [this](TMessage& message) { takeover_.CallPrevious(message); });
     TakeOverForm();
-    AddProviderForm(form_);
+    RegisterProviderForm(form_);
     ActiveLook = 1;
     if (!DeferredInit && !form_.IsLoading())
         Initialize();
@@ -73,7 +73,7 @@ TsSkinProvider::~TsSkinProvider()
 {
     if (inert_)
         return;
-    RemoveProviderForm(form_);
+    UnregisterProviderForm(form_);
     frame_->Detach();
     takeover_.GiveBack();
     adapter_.reset();

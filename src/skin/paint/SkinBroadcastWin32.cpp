@@ -11,7 +11,7 @@
 namespace pp {
 namespace {
 
-std::vector<TCustomForm*>& ProviderForms()
+std::vector<TCustomForm*>& RegisteredForms()
 {
     static std::vector<TCustomForm*> forms;
     return forms;
@@ -137,12 +137,24 @@ void InstallSkinBroadcast()
     // the mouse is still inside its control.
 }
 
+const std::vector<TCustomForm*>& ProviderForms() { return RegisteredForms(); }
+
 void RegisterProviderForm(TCustomForm& form)
 {
-    if (std::ranges::find(ProviderForms(), &form) == ProviderForms().end())
-        ProviderForms().push_back(&form);
+    if (std::ranges::find(RegisteredForms(), &form) == RegisteredForms().end())
+        RegisteredForms().push_back(&form);
 }
 
-void UnregisterProviderForm(TCustomForm& form) { std::erase(ProviderForms(), &form); }
+void UnregisterProviderForm(TCustomForm& form)
+{
+    // The last entry takes the freed slot: the skin change across forms walks
+    // the list in this order.
+    std::vector<TCustomForm*>& forms = RegisteredForms();
+    const auto found = std::ranges::find(forms, &form);
+    if (found == forms.end())
+        return;
+    *found = forms.back();
+    forms.pop_back();
+}
 
 } // namespace pp

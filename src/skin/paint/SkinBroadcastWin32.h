@@ -15,11 +15,14 @@ class TCustomForm;
 // Fills the manager's announcer slot; called once when the program starts.
 void InstallSkinBroadcast();
 
-// Forms a form skin provider has attached to, which the broadcast reaches
-// besides the application's own forms. A provider registers its form when
-// it attaches and unregisters it before it lets go.
+// Forms a form skin provider has attached to, in the order their providers
+// came, which the broadcast reaches besides the application's own forms (a
+// form with a provider answers "skinned" and is passed by there). A provider
+// registers its form when it takes the form over and unregisters it before
+// it lets go; the last entry moves into the freed slot.
 void RegisterProviderForm(TCustomForm& form);
 void UnregisterProviderForm(TCustomForm& form);
+const std::vector<TCustomForm*>& ProviderForms();
 
 // The windows automatic skinning has adopted; it fills this slot. The
 // broadcast reaches the visible ones, and the refresh redraws them whole.

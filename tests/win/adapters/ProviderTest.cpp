@@ -3,7 +3,7 @@
 // and its controls back when it goes.
 #include "AdapterFixture.h"
 
-#include "skin/forms/ProviderForms.h"
+#include "skin/paint/SkinBroadcastWin32.h"
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
@@ -99,17 +99,17 @@ TEST_F(AdapterTest, ProviderFormListGivesAFreedSlotToTheLastEntry)
 {
     TForm second(Application);
     TForm third(Application);
-    AddProviderForm(*form);
-    AddProviderForm(second);
-    AddProviderForm(third);
-    RemoveProviderForm(*form);
+    RegisterProviderForm(*form);
+    RegisterProviderForm(second);
+    RegisterProviderForm(third);
+    UnregisterProviderForm(*form);
     const auto& forms = ProviderForms();
     ASSERT_EQ(forms.size(), 2u);
     EXPECT_EQ(forms[0], &third);
     EXPECT_EQ(forms[1], &second);
-    RemoveProviderForm(second);
-    RemoveProviderForm(third);
-    RemoveProviderForm(third);
+    UnregisterProviderForm(second);
+    UnregisterProviderForm(third);
+    UnregisterProviderForm(third);
     EXPECT_TRUE(forms.empty());
 }
 

@@ -100,5 +100,25 @@ TEST_F(SkinnedMainWindow, TheBitmapButtonsShowTheSkinsButton)
     }
 }
 
+// A form with a provider answers "skinned" and so is passed by in the walk
+// over the application's forms; the announcements must still reach it and
+// its controls through the provider's registration.
+TEST_F(SkinnedMainWindow, LaterAnnouncementsReachTheProvidersForm)
+{
+    TsGauge& gauge = *form->sGauge1;
+    gauge.LightTimer().SetEnabled(false);
+    ASSERT_TRUE(gauge.SkinData.IsSkinned());
+    form->sSkinManager1->SetActive(false);
+    Application->ProcessMessages();
+    EXPECT_FALSE(provider->SkinData().IsSkinned());
+    EXPECT_EQ(gauge.SkinData.SectionIndex, -1);
+    EXPECT_EQ(form->sBitBtn1->SkinData.SectionIndex, -1);
+    form->sSkinManager1->SetActive(true);
+    Application->ProcessMessages();
+    EXPECT_TRUE(provider->SkinData().IsSkinned());
+    EXPECT_TRUE(gauge.SkinData.IsSkinned());
+    EXPECT_TRUE(form->sBitBtn1->SkinData.IsSkinned());
+}
+
 } // namespace
 } // namespace pp::test
