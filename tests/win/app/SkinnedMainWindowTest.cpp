@@ -120,5 +120,34 @@ TEST_F(SkinnedMainWindow, LaterAnnouncementsReachTheProvidersForm)
     EXPECT_TRUE(form->sBitBtn1->SkinData.IsSkinned());
 }
 
+// A hue change while the program runs reaches the gauge's pixels, and
+// turning it back gives exactly the look the skin was loaded with.
+TEST_F(SkinnedMainWindow, HueOffsetTurnsTheGaugeAndZeroRestoresIt)
+{
+    TsGauge& gauge = *form->sGauge1;
+    gauge.LightTimer().SetEnabled(false);
+    gauge.SetAnimated(false);
+    gauge.SetProgress(64);
+    const auto cachedLook = [&] {
+        RedrawWindow(form->HandleValue(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Application->ProcessMessages();
+        return *gauge.SkinData.CacheBitmap;
+    };
+    ASSERT_TRUE(gauge.SkinData.CacheBitmap);
+    const TBitmap loaded = cachedLook();
+    form->sSkinManager1->SetHueOffset(120);
+    const TBitmap turned = cachedLook();
+    int changed = 0;
+    for (int y = 0; y < loaded.Height(); ++y)
+        for (int x = 0; x < loaded.Width(); ++x)
+            changed += AsColorRef(loaded.Pixel32(x, y)) != AsColorRef(turned.Pixel32(x, y));
+    EXPECT_GT(changed, loaded.Width() * loaded.Height() / 2);
+    form->sSkinManager1->SetHueOffset(0);
+    const TBitmap back = cachedLook();
+    for (int y = 0; y < loaded.Height(); ++y)
+        for (int x = 0; x < loaded.Width(); ++x)
+            ASSERT_EQ(AsColorRef(back.Pixel32(x, y)), AsColorRef(loaded.Pixel32(x, y))) << x << "," << y;
+}
+
 } // namespace
 } // namespace pp::test
