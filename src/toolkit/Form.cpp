@@ -117,6 +117,8 @@ void TCustomForm::InitializeWindow()
     if (menu_)
         ::SetMenu(HandleValue(), menu_->Handle());
     ApplyRequestedClientSize();
+    if (Screen && Screen->OnFormWindowCreated)
+        Screen->OnFormWindowCreated(*this);
 }
 
 void TCustomForm::DestroyWnd()

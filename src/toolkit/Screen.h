@@ -2,6 +2,7 @@
 // The screen object.
 #include "toolkit/Component.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
     int Height() const;
     void AddForm(TCustomForm* form) { forms_.push_back(form); }
     void RemoveForm(TCustomForm* form);
+    // Told when a form's window has been made, before it is first shown.
+    std::function<void(TCustomForm& form)> OnFormWindowCreated;
 
 private:
     std::vector<TCustomForm*> forms_;

@@ -523,18 +523,20 @@ def write_options(folder, places):
         ]),
         ("FORM", [
             ("STATES", "2"), ("COLOR", tc(IVORY)), ("FONTCOLOR", tc(INK)),
-            ("IMAGEPERCENT", "100"), ("PATTERN", "SILK.JPG"), ("HOTPATTERN", "SILK.JPG"),
+            ("IMAGEPERCENT", "100"), ("HOTCOLOR", tc(IVORY)), ("HOTFONTCOLOR", tc(INK)), ("HOTIMAGEPERCENT", "100"),
+            ("PATTERN", "SILK.JPG"), ("HOTPATTERN", "SILK.JPG"),
             ("BORDERSMASK", bordered(p["form"], 6, 6, 6, 6, 2)),
         ]),
         ("FORMTITLE", [
             ("STATES", "2"), ("COLOR", tc(LACQUER)), ("FONTCOLOR", tc(GOLD_LIGHT)), ("HOTFONTCOLOR", tc((255, 255, 204))),
-            ("GRADIENTPERCENT", "100"), ("GRADIENTDATA", f"{tc(LACQUER_LIGHT)};{tc(LACQUER_DARK)};100;0;0"),
+            ("GRADIENTPERCENT", "100"), ("HOTCOLOR", tc((190, 160, 148))), ("HOTGRADIENTPERCENT", "100"),
+            ("GRADIENTDATA", f"{tc(LACQUER_LIGHT)};{tc(LACQUER_DARK)};100;0;0"),
             ("HOTGRADIENTDATA", f"{tc((190, 160, 148))};{tc((150, 122, 110))};100;0;0"),
             ("BORDERSMASK", bordered(p["title"], 6, 4, 6, 4, 2)),
         ]),
         ("CAPTION", [
             ("STATES", "2"), ("COLOR", tc(LACQUER_DARK)), ("FONTCOLOR", tc(GOLD_LIGHT)), ("HOTFONTCOLOR", tc((255, 255, 204))),
-            ("GSIZE", "3"), ("GCOL", tc(LACQUER_DARK)),
+            ("HOTCOLOR", tc(LACQUER_DARK)), ("GSIZE", "3"), ("GCOL", tc(LACQUER_DARK)),
             ("BORDERSMASK", bordered(p["caption"], 3, 3, 3, 3, 1)),
         ]),
         ("MENULINE", [

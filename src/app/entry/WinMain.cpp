@@ -1,8 +1,10 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 #include "win/Text.h"
 
 #include <windows.h>
@@ -35,7 +37,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         pp::InstallSkinBroadcast();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
+        // Every form made later (the input box, the show-message window)
+        // is skinned the same way as soon as its window exists.
+        pp::Screen->OnFormWindowCreated = [](pp::TCustomForm& form) { pp::AttachSkinProvider(form); };
         pp::Application->CreateForm(&pp::Form1);
+        // The main window is skinned like any form that comes without a
+        // provider of its own: one is made for it on the fly.
+        pp::AttachSkinProvider(*pp::Form1);
         pp::Application->Run();
     } catch (const std::exception& error) {
         // A failure before the message loop runs (the loop handles its own)

@@ -1,6 +1,7 @@
 // A button's fade: its frames, how it ends (finished, on a disabled
 // control, at the end of a session) and when it does not start.
 #include "animation/AnimationFixture.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/paint/AnimationState.h"
 #include "skin/paint/FadeTimerWin32.h"
@@ -125,6 +126,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoFadeTest,
                                          TNoFadeCase{"CacheStale", true, true, true, false},
                                          TNoFadeCase{"SkinLoading", true, true, false, true}),
                          [](const auto& info) { return info.param.Name; });
+
+TEST_F(FadeTest, SessionEndAskedOfASkinnedFormIsAnsweredOnceTheFadesEnded)
+{
+    new TsSkinProvider(form_.get());
+    FadeToNewLook();
+    ASSERT_EQ(LiveFadeTimers(), 1);
+
+    const LRESULT answer = SendMessageW(form_->HandleValue(), WM_QUERYENDSESSION, 0, 0);
+
+    EXPECT_EQ(answer, TRUE) << "the session may end";
+    EXPECT_EQ(LiveFadeTimers(), 0);
+    EXPECT_TRUE(AnimationState.ShutdownPending);
+}
 
 TEST_F(FadeTest, SessionEndWhileFadesRunEndsThemAll)
 {
