@@ -1,6 +1,7 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/forms/acMenuWindow.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
@@ -35,6 +36,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         // Before the main window is built: its skin manager announces the
         // skin as soon as the window's description has been read.
         pp::InstallSkinBroadcast();
+        // Drop-down menus are skinned as their windows appear.
+        pp::InstallSkinnedMenus();
         pp::port::InitializePort();
         WarnWhenPortIsSimulated();
         // Every form made later (the input box, the show-message window)

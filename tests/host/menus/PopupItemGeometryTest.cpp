@@ -1,5 +1,5 @@
-#include "skin/paint/DisabledItemBlend.h"
 #include "skin/paint/PopupItemGeometry.h"
+#include "skin/paint/DisabledItemBlend.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ TEST(PopupItemKind, TellsDividersAndCaptionItemsFromTheCaption)
         const char* caption;
         TMenuItemKind kind;
     } cases[] = {
-        {"-", mkDivider},     {"-Порт-", mkCaption}, {"--", mkCaption}, {"-Порт", mkNormal},
-        {"Порт-", mkNormal},  {"", mkNormal},        {"Интервал", mkNormal},
+        {"-", mkDivider},    {"-Порт-", mkCaption}, {"--", mkCaption},      {"-Порт", mkNormal},
+        {"Порт-", mkNormal}, {"", mkNormal},        {"Интервал", mkNormal},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MenuItemKind(c.caption), c.kind) << c.caption;

@@ -1,0 +1,289 @@
+#include "skin/forms/sSkinableMenus.h"
+
+#include "skin/forms/MenuItemOwnerDraw.h"
+#include "skin/forms/SystemFonts.h"
+#include "skin/loading/SkinEngineState.h"
+#include "skin/loading/SkinManagerWin32.h"
+#include "skin/paint/BackdropFill.h"
+#include "skin/paint/BackdropRequest.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/DisabledItemBlend.h"
+#include "skin/paint/PopupBackground.h"
+#include "skin/paint/RenderItem.h"
+#include "skin/paint/SectionTextWin32.h"
+#include "skin/paint/SkinImage.h"
+#include "toolkit/Canvas.h"
+#include "win/Handles.h"
+#include "win/Text.h"
+#include "win/WindowFrameDC.h"
+
+#include <algorithm>
+
+namespace pp {
+namespace {
+
+// Toolkit items carry no images: every item keeps room for a small glyph.
+constexpr TSize DefaultGlyph{16, 16};
+// Text wider than this wraps when measured.
+constexpr int MeasureWidth = 800;
+constexpr UINT MeasureFormat = DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK;
+constexpr UINT ItemTextFormat = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
+constexpr UINT WrappedTextFormat = DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER;
+constexpr UINT CaptionItemFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_HIDEPREFIX;
+
+bool IsHot(const TMenuItem& item, UINT state)
+{
+    return item.Enabled() && (state & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
+}
+
+TSize MeasureText(const std::string& text, int width)
+{
+    TBitmap probe(1, 1);
+    TBitmapCanvas canvas(probe);
+    AssignMenuFont(canvas.Font);
+    const TSelectObject font(canvas.Handle(), canvas.Font.Handle());
+    RECT r{0, 0, width, 0};
+    const std::wstring wide = WideFromUtf8(text);
+    DrawTextW(canvas.Handle(), wide.c_str(), static_cast<int>(wide.size()), &r, MeasureFormat);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+BackdropInfo BackdropBehind(const TPopupBackgroundRecord* background, const TRect& r)
+{
+    if (!background) {
+        BackdropInfo none;
+        none.BackColor = clKeyColor;
+        return none;
+    }
+    return BackdropFromBitmap(&background->Image, r.Left + background->ClientOffset.X,
+                              r.Top + background->ClientOffset.Y);
+}
+
+void CopyBlock(HDC target, const TRect& r, HDC source)
+{
+    if (!r.IsEmpty())
+        BitBlt(target, r.Left, r.Top, r.Width(), r.Height(), source, r.Left, r.Top, SRCCOPY);
+}
+
+const TMenuItem* FindPopupParent(HMENU menu, const TMenuItem& items, HMENU target)
+{
+    for (int i = 0; i < items.Count(); ++i) {
+        const HMENU sub = GetSubMenu(menu, i);
+        if (!sub)
+            continue;
+        if (sub == target)
+            return items.Items(i);
+        if (const TMenuItem* found = FindPopupParent(sub, *items.Items(i), target))
+            return found;
+    }
+    return nullptr;
+}
+
+void PrepareTree(TsSkinableMenus& painter, HMENU menu, const TMenuItem& items, bool on)
+{
+    for (int i = 0; i < items.Count(); ++i)
+        if (const HMENU sub = GetSubMenu(menu, i)) {
+            painter.PreparePopupMenu(sub, *items.Items(i), on);
+            PrepareTree(painter, sub, *items.Items(i), on);
+        }
+}
+
+} // namespace
+
+TsSkinableMenus& MenuPainter()
+{
+    static TsSkinableMenus painter;
+    return painter;
+}
+
+const TMenuItem* PopupMenuParent(TMainMenu& menu, HMENU popup)
+{
+    return menu.HandleAllocated() ? FindPopupParent(menu.Handle(), menu.Items(), popup) : nullptr;
+}
+
+const TsLoadedSkin* TsSkinableMenus::Skin() const
+{
+    const TsSkinManager* manager = SkinEngine.DefaultManager;
+    if (!manager || !manager->Active() || !manager->SkinnedPopups() || SkinEngine.SkinLoading)
+        return nullptr;
+    return manager->Skin().SkinData.Active ? &manager->Skin() : nullptr;
+}
+
+TPopupMetrics TsSkinableMenus::Metrics() const { return {Margin, Spacing, BorderWidth, 0}; }
+
+int TsSkinableMenus::SkinBorderWidth()
+{
+    if (skinBorderWidth_ < 0)
+        if (const TsLoadedSkin* skin = Skin())
+            skinBorderWidth_ = MenuSkinBorderWidth(*skin);
+    return std::max(0, skinBorderWidth_);
+}
+
+void TsSkinableMenus::PreparePopupMenu(HMENU popup, const TMenuItem& parent, bool on)
+{
+    const bool skinned = on && Skin() != nullptr;
+    for (int i = 0; i < parent.Count() && i < GetMenuItemCount(popup); ++i)
+        SetOwnerDrawn(popup, i, parent.Items(i), skinned);
+}
+
+void TsSkinableMenus::PrepareMenuItems(TMainMenu& menu, bool on)
+{
+    if (menu.HandleAllocated())
+        PrepareTree(*this, menu.Handle(), menu.Items(), on);
+}
+
+TSize TsSkinableMenus::MeasurePopupItem(const TMenuItem& item) const
+{
+    const TMenuItemKind kind = MenuItemKind(item.Caption());
+    const std::string text = MeasuredItemText(kind, item.Caption(), {});
+    const TSize textSize = MeasureText(text, kind == mkNormal ? MeasureWidth : 1);
+    return PopupItemSize(kind, kind == mkDivider ? TSize{} : textSize, DefaultGlyph, Metrics());
+}
+
+const TPopupBackgroundRecord* TsSkinableMenus::FindBackground(HWND window) const
+{
+    for (const TPopupBackgroundRecord& record : cache_)
+        if (record.Window == window)
+            return &record;
+    return nullptr;
+}
+
+const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
+{
+    const TsLoadedSkin* skin = Skin();
+    RECT outer{};
+    if (!skin || !window || !GetWindowRect(window, &outer))
+        return nullptr;
+    const TSize size{outer.right - outer.left, outer.bottom - outer.top};
+    auto found = std::find_if(cache_.begin(), cache_.end(), [&](const auto& r) { return r.Window == window; });
+    if (found != cache_.end() && found->Image.Size() == size)
+        return &*found;
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    TPopupBackgroundLook look;
+    if (SkinEngine.DefaultManager)
+        look.IconColumnSection = SkinEngine.DefaultManager->MenuSupport.IcoLineSkin;
+    look.IconColumnWidth = Margin + DefaultGlyph.Width + Spacing;
+    TPopupBackgroundRecord record{window, BuildPopupBackground(*skin, size, look),
+                                  {client.x - outer.left, client.y - outer.top}};
+    ++BackgroundBuilds;
+    if (found != cache_.end()) {
+        *found = std::move(record);
+        return &*found;
+    }
+    cache_.push_back(std::move(record));
+    return &cache_.back();
+}
+
+void TsSkinableMenus::PaintWindowFrame(HWND window)
+{
+    auto found = std::find_if(cache_.begin(), cache_.end(), [&](const auto& r) { return r.Window == window; });
+    RECT client{};
+    if (found == cache_.end() || !GetClientRect(window, &client))
+        return;
+    const TSize size = found->Image.Size();
+    const TPoint at = found->ClientOffset;
+    TBitmapCanvas source(found->Image);
+    const TWindowFrameDC target(window);
+    CopyBlock(target.Get(), {0, 0, size.Width, at.Y}, source.Handle());
+    CopyBlock(target.Get(), {0, 0, at.X, size.Height}, source.Handle());
+    CopyBlock(target.Get(), {at.X + client.right, 0, size.Width, size.Height}, source.Handle());
+    CopyBlock(target.Get(), {0, at.Y + client.bottom, size.Width, size.Height}, source.Handle());
+}
+
+void TsSkinableMenus::DrawPopupItem(const TMenuItem& item, HDC dc, const TRect& r, UINT state)
+{
+    if (!Skin() || !dc || r.IsEmpty())
+        return;
+    const HWND window = WindowFromDC(dc);
+    const TPopupBackgroundRecord* background = BackgroundFor(window);
+    TBitmap work(r.Width(), r.Height());
+    DrawItemInto(work, item, background, r, state);
+    if (!item.Enabled() && background)
+        BlendDisabledItem(work, background->Image,
+                          {r.Left + background->ClientOffset.X, r.Top + background->ClientOffset.Y});
+    TBitmapCanvas source(work);
+    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), source.Handle(), 0, 0, SRCCOPY);
+    const TMenuItem* parent = item.ParentItem();
+    if (background && parent && (parent->Items(0) == &item || parent->Items(parent->Count() - 1) == &item))
+        PaintWindowFrame(window);
+}
+
+void TsSkinableMenus::DrawItemInto(TBitmap& work, const TMenuItem& item,
+                                   const TPopupBackgroundRecord* background, const TRect& r, UINT state) const
+{
+    switch (MenuItemKind(item.Caption())) {
+    case mkDivider: DrawDivider(work, background, r); return;
+    case mkCaption: DrawCaptionItem(work, item, background, r); return;
+    case mkNormal: DrawNormalItem(work, item, background, r, state); return;
+    }
+}
+
+void TsSkinableMenus::DrawNormalItem(TBitmap& work, const TMenuItem& item,
+                                     const TPopupBackgroundRecord* background, const TRect& r, UINT state) const
+{
+    const TsLoadedSkin& skin = *Skin();
+    const BackdropInfo behind = BackdropBehind(background, r);
+    const int section = skin.GetSkinIndex("MENUITEM");
+    const bool hot = IsHot(item, state);
+    if (section >= 0)
+        RenderItemBySection(skin, section, behind, -1, -1, work, {0, 0}, work.Bounds(), hot ? 1 : 0);
+    else
+        CopyBackdropImage(work, work.Bounds(), behind, {0, 0});
+    TBitmapCanvas canvas(work);
+    AssignMenuFont(canvas.Font);
+    const TRect textRect = PopupTextRect(work.Size(), DefaultGlyph, Metrics());
+    const TTabbedCaption caption = SplitAtTab(item.Caption());
+    const UINT hidePrefix = (state & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    const UINT format =
+        (caption.Text.find('\r') != std::string::npos ? WrappedTextFormat : ItemTextFormat) | hidePrefix;
+    DrawSectionText(canvas, caption.Text, true, &skin, hot, section, format, textRect);
+    if (!caption.RightText.empty())
+        DrawSectionText(canvas, caption.RightText, true, &skin, hot, section,
+                        DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOCLIP | hidePrefix,
+                        RightTextRect(textRect, work.Width()));
+}
+
+void TsSkinableMenus::DrawDivider(TBitmap& work, const TPopupBackgroundRecord* background, const TRect& r) const
+{
+    const TsLoadedSkin& skin = *Skin();
+    CopyBackdropImage(work, work.Bounds(), BackdropBehind(background, r), {0, 0});
+    const int iconColumn = Margin + DefaultGlyph.Width + Spacing;
+    const bool paintsIconColumn = SkinEngine.DefaultManager &&
+                                  skin.GetSkinIndex(SkinEngine.DefaultManager->MenuSupport.IcoLineSkin) >= 0;
+    const TDividerSpan span = DividerSpan(work.Width(), iconColumn, paintsIconColumn, Metrics());
+    if (span.Right <= span.Left)
+        return;
+    const int divider = skin.GetSkinIndex("DIVIDERV");
+    if (const auto image = SkinImageAt(skin, skin.GetMaskIndex(divider, "DIVIDERV", "BORDERSMASK"));
+        divider >= 0 && image) {
+        DrawBorderMask(work, {span.Left, 0, span.Right, work.Height()}, true, 0, *image,
+                       BackdropFromBitmap(&work, 0, 0));
+        return;
+    }
+    const TBGRA line = PixelFromColor(static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)));
+    for (int x = span.Left; x < span.Right; ++x)
+        work.Pixel32(x, 0) = line;
+}
+
+void TsSkinableMenus::DrawCaptionItem(TBitmap& work, const TMenuItem& item,
+                                      const TPopupBackgroundRecord* background, const TRect& r) const
+{
+    const TsLoadedSkin& skin = *Skin();
+    const BackdropInfo behind = BackdropBehind(background, r);
+    CopyBackdropImage(work, work.Bounds(), behind, {0, 0});
+    int section = skin.GetSkinIndex("MENUCAPTION");
+    if (section < 0)
+        section = skin.GetSkinIndex("TOOLBAR");
+    if (section >= 0 && work.Width() > 2 && work.Height() > 2)
+        RenderItemBySection(skin, section, behind, -1, -1, work, {0, 0},
+                            {1, 1, work.Width() - 1, work.Height() - 1}, 0);
+    TBitmapCanvas canvas(work);
+    AssignMenuFont(canvas.Font);
+    canvas.Font.SetStyle(canvas.Font.Style() | fsBold);
+    const TRect text{0, Margin + 2, work.Width(), work.Height() - Margin - 2};
+    DrawSectionText(canvas, CaptionItemHeading(item.Caption()), true, &skin, false, section, CaptionItemFormat,
+                    text);
+}
+
+} // namespace pp

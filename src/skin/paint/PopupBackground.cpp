@@ -1,0 +1,58 @@
+#include "skin/paint/PopupBackground.h"
+
+#include "skin/paint/RenderItem.h"
+#include "skin/paint/SkinImage.h"
+
+namespace pp {
+namespace {
+
+constexpr int FallbackBorderWidth = 3;
+
+BackdropInfo NoBackdrop()
+{
+    BackdropInfo none;
+    none.BackColor = clKeyColor;
+    return none;
+}
+
+void PaintIconColumn(const TsLoadedSkin& skin, TBitmap& image, const TPopupBackgroundLook& look, int border)
+{
+    if (look.IconColumnSection.empty() || look.IconColumnWidth <= 0)
+        return;
+    const int section = skin.GetSkinIndex(look.IconColumnSection);
+    if (section < 0)
+        return;
+    const TRect strip =
+        TRect::FromBounds(look.ExtraLine + border, border, look.IconColumnWidth, image.Height() - 2 * border);
+    if (strip.IsEmpty() || strip.Right > image.Width())
+        return;
+    RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, strip, 0);
+}
+
+} // namespace
+
+int MenuSkinBorderWidth(const TsLoadedSkin& skin)
+{
+    const int section = skin.GetSkinIndex("MAINMENU");
+    if (section < 0)
+        return 0;
+    const int mask = skin.GetMaskIndex(section, "MAINMENU", "BORDERSMASK");
+    const std::optional<TSkinImage> image = SkinImageAt(skin, mask);
+    if (!image)
+        return 0;
+    return image->Left > 0 ? image->Left : FallbackBorderWidth;
+}
+
+TBitmap BuildPopupBackground(const TsLoadedSkin& skin, TSize size, const TPopupBackgroundLook& look)
+{
+    TBitmap image(size.Width, size.Height);
+    image.Fill(PixelFromColor(clKeyColor));
+    const int section = skin.GetSkinIndex("MAINMENU");
+    if (section < 0 || image.Empty())
+        return image;
+    RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, image.Bounds(), 0);
+    PaintIconColumn(skin, image, look, MenuSkinBorderWidth(skin));
+    return image;
+}
+
+} // namespace pp

@@ -1,0 +1,29 @@
+#pragma once
+// The background of one open drop-down menu window, painted once and copied
+// from by every item: the "MAINMENU" section with its border and, when the
+// skin has one, the icon column strip.
+#include "core/Bitmap.h"
+#include "core/Geometry.h"
+#include "skin/loading/LoadedSkin.h"
+
+#include <string>
+
+namespace pp {
+
+struct TPopupBackgroundLook {
+    // Section of the icon column strip; none when empty or missing.
+    std::string IconColumnSection;
+    int IconColumnWidth = 0;
+    // Width of the vertical extra line on the left; 0 for none.
+    int ExtraLine = 0;
+};
+
+// The border width of the skin's "MAINMENU" border image: 3 when that
+// image gives 0 or less, 0 without the image.
+int MenuSkinBorderWidth(const TsLoadedSkin& skin);
+
+// A `size` image of the whole menu window, key-coloured where the skin
+// paints nothing (a skin without "MAINMENU").
+TBitmap BuildPopupBackground(const TsLoadedSkin& skin, TSize size, const TPopupBackgroundLook& look);
+
+} // namespace pp

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The drop-down "Параметры" and its sub-menus open skinned: the menu window's
+# frame and background are the skin's menu colour, not the platform's menu
+# grey, and choosing an interval item still opens the input box.
+source "$(dirname "$0")/lib.sh"
+
+screen_pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 | awk '{print $3}'; }
+window_rect() { probe rect "$E2E_TITLE"; }
+# The default skin's menu item colour, 15661822 (red 254, green 250, blue 238).
+menu_colour="#FEFAEE"
+
+e2e_start
+sleep 0.5
+read -r left top right bottom < <(window_rect)
+xdotool mousemove $((left + 30)) $((top + 33)) click 1
+sleep 0.8
+e2e_screenshot menu-open
+# Below the menu line, inside the drop-down and past its border: the skin's
+# menu colour (the item's text is further right).
+first=$(screen_pixel $((left + 20)) $((top + 50)))
+second=$(screen_pixel $((left + 20)) $((top + 72)))
+[ "$first" = "$menu_colour" ] && [ "$second" = "$menu_colour" ] ||
+  fail "the drop-down's items are $first and $second, not the skin's menu colour"
+
+xdotool key Down Right
+sleep 0.8
+e2e_screenshot submenu-open
+xdotool key Return
+probe wait-class TInputForm 10 || fail "input box did not appear"
+probe close-class TInputForm
+probe wait-gone TInputForm 10 || fail "input box did not close"
+e2e_kill
