@@ -1,0 +1,99 @@
+#include "MenuFixture.h"
+
+#include "skin/forms/acMenuWindow.h"
+#include "skin/paint/SkinMessages.h"
+#include "win/Handles.h"
+
+namespace pp::test {
+namespace {
+
+bool IsLayered(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
+
+// 255 leaves the menu window opaque (and takes back a layered style); any
+// other value makes it layered with that constant opacity.
+TEST_F(MenuTest, MenuWindowTakesTheMenuOpacity)
+{
+    const HWND window = OpenMenuWindow();
+    AdaptMenuWindow(window);
+    manager->MenuSupport.AlphaBlend = 200;
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    ASSERT_TRUE(IsLayered(window));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+
+    manager->MenuSupport.AlphaBlend = 255;
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    EXPECT_FALSE(IsLayered(window));
+}
+
+// Only new windows of the menu class get an adapter, once, while popups are
+// skinned; the adapter answers that the window is skinned and goes with it.
+TEST_F(MenuTest, CreationHookAdaptsMenuWindowsOnly)
+{
+    const int before = MenuWindowAdapterCount();
+    const HWND menuWindow = OpenMenuWindow();
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                       nullptr);
+    windows.push_back(other);
+    MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(other), 0);
+    MenuWindowCreated(HCBT_ACTIVATE, reinterpret_cast<WPARAM>(menuWindow), 0);
+    EXPECT_EQ(MenuWindowAdapterCount(), before);
+
+    manager->SetSkinnedPopups(false);
+    MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(menuWindow), 0);
+    EXPECT_EQ(MenuWindowAdapterCount(), before);
+
+    manager->SetSkinnedPopups(true);
+    MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(menuWindow), 0);
+    MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(menuWindow), 0);
+    EXPECT_EQ(MenuWindowAdapterCount(), before + 1);
+    EXPECT_EQ(SendMessageW(menuWindow, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgIsSkinned), 0), 1);
+
+    DestroyWindow(menuWindow);
+    std::erase(windows, menuWindow);
+    EXPECT_EQ(MenuWindowAdapterCount(), before);
+}
+
+// The drop-down and the sub-menus of a form's menu bar: when one is about to
+// open, the items of that level (and only those) become owner-drawn,
+// carrying the toolkit item they show.
+TEST_F(MenuTest, OpeningAPopupMakesItsItemsOwnerDrawn)
+{
+    TMainMenu menu(nullptr);
+    auto* top = new TMenuItem(&menu);
+    top->SetCaption("Параметры");
+    auto* flasher = new TMenuItem(&menu);
+    flasher->SetCaption("Мигалка");
+    auto* interval = new TMenuItem(&menu);
+    interval->SetCaption("Интервал");
+    flasher->Add(interval);
+    top->Add(flasher);
+    menu.Items().Add(top);
+    const HMENU dropDownMenu = GetSubMenu(menu.Handle(), 0);
+    const HMENU subMenu = GetSubMenu(dropDownMenu, 0);
+    ASSERT_NE(subMenu, nullptr);
+    EXPECT_EQ(PopupMenuParent(menu, subMenu), flasher);
+    EXPECT_EQ(PopupMenuParent(menu, dropDownMenu), top);
+    const TMenuHandle unrelated(CreatePopupMenu());
+    EXPECT_EQ(PopupMenuParent(menu, unrelated.Get()), nullptr);
+
+    painter.PreparePopupMenu(subMenu, *flasher, true);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoW(subMenu, 0, TRUE, &info));
+    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+    EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(interval));
+    ASSERT_TRUE(GetMenuItemInfoW(dropDownMenu, 0, TRUE, &info));
+    EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+
+    painter.PrepareMenuItems(menu, false);
+    ASSERT_TRUE(GetMenuItemInfoW(subMenu, 0, TRUE, &info));
+    EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+}
+
+} // namespace
+} // namespace pp::test

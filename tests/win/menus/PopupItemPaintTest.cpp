@@ -1,0 +1,120 @@
+#include "MenuFixture.h"
+
+#include "skin/forms/acMenuWindow.h"
+
+namespace pp::test {
+namespace {
+
+// 40 % of the item over 60 % of the background, per channel.
+constexpr std::uint8_t Mix(std::uint8_t item, std::uint8_t background)
+{
+    return static_cast<std::uint8_t>((item * 40 + background * 60) / 100);
+}
+
+// The item's own colour left of its text (the icon column, no glyph):
+// normal, hot when selected, and a disabled item, selected or not, keeps
+// 40 % of its normal look over the menu background: (200, 100, 0) over
+// (0, 0, 250) gives (80, 40, 150).
+TEST_F(MenuTest, ItemLooksFollowTheStateAndDisabledItemsKeepFortyPercent)
+{
+    const struct {
+        bool enabled;
+        UINT state;
+        TColor expected;
+    } cases[] = {
+        {true, 0, ItemColor},
+        {true, ODS_SELECTED, ItemHotColor},
+        {false, 0, MakeColor(Mix(200, 0), Mix(100, 0), Mix(0, 250))},
+        {false, ODS_SELECTED, MakeColor(80, 40, 150)},
+    };
+    const HWND window = OpenMenuWindow();
+    for (const auto& c : cases) {
+        TMenuItem& item = AddItem("Интервал", c.enabled);
+        Draw(window, item, {0, 0, 140, 22}, c.state);
+        EXPECT_EQ(ClientPixel(window, 4, 10), c.expected) << c.enabled << " " << c.state;
+    }
+}
+
+// The background is painted once per open menu window, whatever number of
+// items are drawn; a second window gets its own; when a menu window goes,
+// every background goes with it.
+TEST_F(MenuTest, BackgroundIsPaintedOncePerOpenMenuWindow)
+{
+    const TMenuItem& first = AddItem("Мигалка");
+    const TMenuItem& second = AddItem("Бегущий огонь");
+    const HWND dropDownWindow = OpenMenuWindow();
+    AdaptMenuWindow(dropDownWindow);
+    const int before = painter.BackgroundBuilds;
+    for (int pass = 0; pass < 3; ++pass) {
+        Draw(dropDownWindow, first, {0, 0, 140, 22}, pass == 1 ? ODS_SELECTED : 0);
+        Draw(dropDownWindow, second, {0, 22, 140, 44});
+    }
+    EXPECT_EQ(painter.BackgroundBuilds, before + 1);
+
+    const HWND subMenuWindow = OpenMenuWindow(100, 30);
+    Draw(subMenuWindow, first, {0, 0, 90, 22});
+    EXPECT_EQ(painter.BackgroundBuilds, before + 2);
+    ASSERT_NE(painter.FindBackground(subMenuWindow), nullptr);
+    // The background covers the whole window, frame included.
+    EXPECT_EQ(painter.FindBackground(subMenuWindow)->Image.Size(), (TSize{100, 30}));
+
+    DestroyWindow(dropDownWindow);
+    std::erase(windows, dropDownWindow);
+    EXPECT_EQ(painter.FindBackground(subMenuWindow), nullptr);
+}
+
+// The area between the item and the frame, and the frame: what the platform
+// would paint in its menu colour shows the skin's background instead.
+TEST_F(MenuTest, MenuWindowErasesToTheSkinBackground)
+{
+    const HWND window = OpenMenuWindow();
+    AdaptMenuWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_FRAME);
+    EXPECT_EQ(ClientPixel(window, 100, 60), MainMenuColor);
+}
+
+// A divider is 2 pixels high: a line in the divider colour along its top
+// from the margin (2) to two margins before the end, the background below
+// and beside it.
+TEST_F(MenuTest, DividerIsALineOverTheBackground)
+{
+    const TMenuItem& divider = AddItem("-");
+    EXPECT_EQ(painter.MeasurePopupItem(divider).Height, 2);
+    const HWND window = OpenMenuWindow();
+    Draw(window, divider, {0, 10, 140, 12});
+    const auto line = static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(ClientPixel(window, 2, 10), line);
+    EXPECT_EQ(ClientPixel(window, 135, 10), line);
+    EXPECT_EQ(ClientPixel(window, 1, 10), MainMenuColor);
+    EXPECT_EQ(ClientPixel(window, 136, 10), MainMenuColor);
+    EXPECT_EQ(ClientPixel(window, 50, 11), MainMenuColor);
+}
+
+// A caption item: the caption section inside a one-pixel frame of the
+// background; measured with its dashes, taller than a divider.
+TEST_F(MenuTest, CaptionItemShowsTheCaptionLookInsideTheBackground)
+{
+    const TMenuItem& heading = AddItem("-Порт-");
+    const TSize size = painter.MeasurePopupItem(heading);
+    EXPECT_GT(size.Height, 2 + 2 * painter.Margin);
+    const HWND window = OpenMenuWindow();
+    Draw(window, heading, {0, 0, 140, 20});
+    EXPECT_EQ(ClientPixel(window, 0, 0), MainMenuColor);
+    EXPECT_EQ(ClientPixel(window, 1, 1), CaptionItemColor);
+    EXPECT_EQ(ClientPixel(window, 138, 18), CaptionItemColor);
+    EXPECT_EQ(ClientPixel(window, 139, 19), MainMenuColor);
+}
+
+TEST_F(MenuTest, NothingIsPaintedWhilePopupsAreNotSkinned)
+{
+    const TMenuItem& item = AddItem("Интервал");
+    const HWND window = OpenMenuWindow();
+    manager->SetSkinnedPopups(false);
+    const int before = painter.BackgroundBuilds;
+    Draw(window, item, {0, 0, 140, 22});
+    EXPECT_EQ(painter.BackgroundBuilds, before);
+    EXPECT_NE(ClientPixel(window, 4, 10), ItemColor);
+}
+
+} // namespace
+} // namespace pp::test
