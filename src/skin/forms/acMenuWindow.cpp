@@ -94,9 +94,7 @@ LRESULT TacMnuWnd::SkinCommand(WPARAM wParam, LPARAM lParam)
     switch (SkinCommandOf(wParam)) {
     case SkinMsgIsSkinned: return 1;
     case SkinMsgSetSuspended: return RegionApplied ? 1 : 0;
-    case SkinMsgMenuRegion:
-        RegionApplied = IsWindowVisible(window_) != FALSE;
-        return 0;
+    case SkinMsgMenuRegion: RegionApplied = IsWindowVisible(window_) != FALSE; return 0;
     default: return CallPrevious(SM_SKINCOMMAND, wParam, lParam);
     }
 }
@@ -136,8 +134,8 @@ void TacMnuWnd::Destroyed()
     MenuPainter().ClearPopupCache();
     const HWND window = window_;
     auto& adapters = Adapters();
-    const auto found =
-        std::find_if(adapters.begin(), adapters.end(), [&](const auto& a) { return a->Window() == window; });
+    const auto found = std::find_if(adapters.begin(), adapters.end(),
+                                    [&](const auto& a) { return a->Window() == window; });
     if (found != adapters.end())
         adapters.erase(found);
 }
@@ -157,7 +155,8 @@ void ApplyMenuOpacity(HWND window, int alphaBlend)
 
 void AdaptMenuWindow(HWND window)
 {
-    if (!window || AdapterOf(window) || SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgIsSkinned), 0))
+    if (!window || AdapterOf(window) ||
+        SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgIsSkinned), 0))
         return;
     Adapters().push_back(std::make_unique<TacMnuWnd>(window));
 }

@@ -8,6 +8,7 @@
 #include "skin/paint/BackdropRequest.h"
 #include "skin/paint/BorderMask.h"
 #include "skin/paint/DisabledItemBlend.h"
+#include "skin/paint/MaskImage.h"
 #include "skin/paint/PopupBackground.h"
 #include "skin/paint/RenderItem.h"
 #include "skin/paint/SectionTextWin32.h"
@@ -155,7 +156,8 @@ const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
     if (!skin || !window || !GetWindowRect(window, &outer))
         return nullptr;
     const TSize size{outer.right - outer.left, outer.bottom - outer.top};
-    auto found = std::find_if(cache_.begin(), cache_.end(), [&](const auto& r) { return r.Window == window; });
+    auto found = std::find_if(cache_.begin(), cache_.end(),
+                              [&](const auto& r) { return r.Window == window; });
     if (found != cache_.end() && found->Image.Size() == size)
         return &*found;
     POINT client{0, 0};
@@ -164,8 +166,8 @@ const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
     if (SkinEngine.DefaultManager)
         look.IconColumnSection = SkinEngine.DefaultManager->MenuSupport.IcoLineSkin;
     look.IconColumnWidth = Margin + DefaultGlyph.Width + Spacing;
-    TPopupBackgroundRecord record{window, BuildPopupBackground(*skin, size, look),
-                                  {client.x - outer.left, client.y - outer.top}};
+    TPopupBackgroundRecord record{
+        window, BuildPopupBackground(*skin, size, look), {client.x - outer.left, client.y - outer.top}};
     ++BackgroundBuilds;
     if (found != cache_.end()) {
         *found = std::move(record);
@@ -177,7 +179,8 @@ const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
 
 void TsSkinableMenus::PaintWindowFrame(HWND window)
 {
-    auto found = std::find_if(cache_.begin(), cache_.end(), [&](const auto& r) { return r.Window == window; });
+    auto found = std::find_if(cache_.begin(), cache_.end(),
+                              [&](const auto& r) { return r.Window == window; });
     RECT client{};
     if (found == cache_.end() || !GetClientRect(window, &client))
         return;
@@ -220,7 +223,8 @@ void TsSkinableMenus::DrawItemInto(TBitmap& work, const TMenuItem& item,
 }
 
 void TsSkinableMenus::DrawNormalItem(TBitmap& work, const TMenuItem& item,
-                                     const TPopupBackgroundRecord* background, const TRect& r, UINT state) const
+                                     const TPopupBackgroundRecord* background, const TRect& r,
+                                     UINT state) const
 {
     const TsLoadedSkin& skin = *Skin();
     const BackdropInfo behind = BackdropBehind(background, r);
@@ -230,13 +234,15 @@ void TsSkinableMenus::DrawNormalItem(TBitmap& work, const TMenuItem& item,
         RenderItemBySection(skin, section, behind, -1, -1, work, {0, 0}, work.Bounds(), hot ? 1 : 0);
     else
         CopyBackdropImage(work, work.Bounds(), behind, {0, 0});
+    if (item.Checked())
+        DrawCheckMark(work, item, hot);
     TBitmapCanvas canvas(work);
     AssignMenuFont(canvas.Font);
     const TRect textRect = PopupTextRect(work.Size(), DefaultGlyph, Metrics());
     const TTabbedCaption caption = SplitAtTab(item.Caption());
     const UINT hidePrefix = (state & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
-    const UINT format =
-        (caption.Text.find('\r') != std::string::npos ? WrappedTextFormat : ItemTextFormat) | hidePrefix;
+    const UINT format = (caption.Text.find('\r') != std::string::npos ? WrappedTextFormat : ItemTextFormat) |
+                        hidePrefix;
     DrawSectionText(canvas, caption.Text, true, &skin, hot, section, format, textRect);
     if (!caption.RightText.empty())
         DrawSectionText(canvas, caption.RightText, true, &skin, hot, section,
@@ -244,7 +250,24 @@ void TsSkinableMenus::DrawNormalItem(TBitmap& work, const TMenuItem& item,
                         RightTextRect(textRect, work.Width()));
 }
 
-void TsSkinableMenus::DrawDivider(TBitmap& work, const TPopupBackgroundRecord* background, const TRect& r) const
+// Toolkit items carry no glyph, so a checked item always shows the skin's
+// check image in the glyph column; a skin without one shows no mark.
+void TsSkinableMenus::DrawCheckMark(TBitmap& work, const TMenuItem& item, bool hot) const
+{
+    const TsLoadedSkin& skin = *Skin();
+    const int info = skin.GetSkinIndex(GlobalInfoSection);
+    int mask = skin.GetMaskIndex(info, GlobalInfoSection, item.RadioItem() ? "RADIOCHECKED" : "CHECK");
+    if (mask < 0 && !item.RadioItem())
+        mask = skin.GetMaskIndex(info, GlobalInfoSection, "BOXCHECKED");
+    const std::optional<TSkinImage> image = SkinImageAt(skin, mask);
+    if (!image)
+        return;
+    const TPoint at{2 + Margin, (work.Height() - image->StateHeight()) / 2};
+    DrawMaskImage(work, at, hot ? 1 : 0, BackdropFromBitmap(&work, 0, 0), *image, mmNormal);
+}
+
+void TsSkinableMenus::DrawDivider(TBitmap& work, const TPopupBackgroundRecord* background,
+                                  const TRect& r) const
 {
     const TsLoadedSkin& skin = *Skin();
     CopyBackdropImage(work, work.Bounds(), BackdropBehind(background, r), {0, 0});
@@ -282,8 +305,8 @@ void TsSkinableMenus::DrawCaptionItem(TBitmap& work, const TMenuItem& item,
     AssignMenuFont(canvas.Font);
     canvas.Font.SetStyle(canvas.Font.Style() | fsBold);
     const TRect text{0, Margin + 2, work.Width(), work.Height() - Margin - 2};
-    DrawSectionText(canvas, CaptionItemHeading(item.Caption()), true, &skin, false, section, CaptionItemFormat,
-                    text);
+    DrawSectionText(canvas, CaptionItemHeading(item.Caption()), true, &skin, false, section,
+                    CaptionItemFormat, text);
 }
 
 } // namespace pp

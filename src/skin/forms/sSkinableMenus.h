@@ -65,6 +65,7 @@ private:
                       const TRect& r, UINT state) const;
     void DrawNormalItem(TBitmap& work, const TMenuItem& item, const TPopupBackgroundRecord* background,
                         const TRect& r, UINT state) const;
+    void DrawCheckMark(TBitmap& work, const TMenuItem& item, bool hot) const;
     void DrawDivider(TBitmap& work, const TPopupBackgroundRecord* background, const TRect& r) const;
     void DrawCaptionItem(TBitmap& work, const TMenuItem& item, const TPopupBackgroundRecord* background,
                          const TRect& r) const;

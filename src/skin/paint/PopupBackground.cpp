@@ -22,8 +22,8 @@ void PaintIconColumn(const TsLoadedSkin& skin, TBitmap& image, const TPopupBackg
     const int section = skin.GetSkinIndex(look.IconColumnSection);
     if (section < 0)
         return;
-    const TRect strip =
-        TRect::FromBounds(look.ExtraLine + border, border, look.IconColumnWidth, image.Height() - 2 * border);
+    const TRect strip = TRect::FromBounds(look.ExtraLine + border, border, look.IconColumnWidth,
+                                          image.Height() - 2 * border);
     if (strip.IsEmpty() || strip.Right > image.Width())
         return;
     RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, strip, 0);

@@ -16,6 +16,26 @@ TsGeneralData PlainSection(const std::string& name, TColor color, TColor hotColo
     return section;
 }
 
+// A key-colour image of `colors.size()` states side by side, each plain.
+TsMaskData CheckImage(const std::string& key, std::initializer_list<TColor> colors)
+{
+    TsMaskData mask;
+    const int states = static_cast<int>(colors.size());
+    mask.OwnBitmap = std::make_unique<TBitmap>(CheckSide * states, CheckSide);
+    int state = 0;
+    for (const TColor color : colors) {
+        for (int y = 0; y < CheckSide; ++y)
+            for (int x = 0; x < CheckSide; ++x)
+                mask.OwnBitmap->Pixel32(state * CheckSide + x, y) = PixelFromColor(color);
+        ++state;
+    }
+    mask.SourceRect = {0, 0, CheckSide * states, CheckSide};
+    mask.SectionName = GlobalInfoSection;
+    mask.KeyName = key;
+    mask.FrameCount = MaskField(states);
+    return mask;
+}
+
 } // namespace
 
 void MenuTest::SetUp()
@@ -23,6 +43,8 @@ void MenuTest::SetUp()
     manager = std::make_unique<TsSkinManager>(nullptr);
     ASSERT_EQ(SkinEngine.DefaultManager, manager.get());
     TsLoadedSkin& skin = manager->Skin();
+    skin.AddMask(CheckImage("CHECK", {CheckColor, CheckHotColor}));
+    skin.AddMask(CheckImage("RADIOCHECKED", {RadioColor}));
     TsGeneralDataArray sections;
     sections.push_back(PlainSection(GlobalInfoSection, clWhite, clWhite, 1));
     sections.push_back(PlainSection("MAINMENU", MainMenuColor, MainMenuColor, 1));
@@ -47,8 +69,9 @@ void MenuTest::TearDown()
 
 HWND MenuTest::OpenMenuWindow(int width, int height)
 {
-    const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, MenuWindowClass, L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                        10, 10, width, height, nullptr, nullptr, nullptr, nullptr);
+    const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, MenuWindowClass, L"",
+                                        WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10, width, height, nullptr,
+                                        nullptr, nullptr, nullptr);
     EXPECT_NE(window, nullptr);
     windows.push_back(window);
     return window;

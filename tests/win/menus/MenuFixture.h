@@ -17,6 +17,11 @@ inline constexpr TColor MainMenuColor = MakeColor(0, 0, 250);
 inline constexpr TColor ItemColor = MakeColor(200, 100, 0);
 inline constexpr TColor ItemHotColor = MakeColor(0, 200, 0);
 inline constexpr TColor CaptionItemColor = MakeColor(100, 0, 100);
+// The check images: "CHECK" two states of 8 x 8, "RADIOCHECKED" one.
+inline constexpr int CheckSide = 8;
+inline constexpr TColor CheckColor = MakeColor(10, 20, 30);
+inline constexpr TColor CheckHotColor = MakeColor(30, 20, 10);
+inline constexpr TColor RadioColor = MakeColor(60, 60, 60);
 
 class MenuTest : public ::testing::Test {
 protected:

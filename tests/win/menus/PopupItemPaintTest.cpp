@@ -35,6 +35,60 @@ TEST_F(MenuTest, ItemLooksFollowTheStateAndDisabledItemsKeepFortyPercent)
     }
 }
 
+// A checked item shows the check image in its glyph column, from x 2 + 2
+// (margin), centred in the 22-pixel item (rows 7 to 14); the hot state
+// when selected; radio items the round image.
+TEST_F(MenuTest, CheckedItemsShowTheSkinsCheckImage)
+{
+    const struct {
+        bool checked;
+        bool radio;
+        UINT state;
+        TColor expected;
+    } cases[] = {
+        {false, false, 0, ItemColor},
+        {true, false, 0, CheckColor},
+        {true, false, ODS_SELECTED, CheckHotColor},
+        {true, true, 0, RadioColor},
+    };
+    const HWND window = OpenMenuWindow();
+    for (const auto& c : cases) {
+        TMenuItem& item = AddItem("Мигалка");
+        item.SetChecked(c.checked);
+        item.SetRadioItem(c.radio);
+        Draw(window, item, {0, 0, 140, 22}, c.state);
+        EXPECT_EQ(ClientPixel(window, 4, 7), c.expected) << c.checked << c.radio << c.state;
+        EXPECT_EQ(ClientPixel(window, 11, 14), c.expected) << c.checked << c.radio << c.state;
+        EXPECT_NE(ClientPixel(window, 12, 14), c.checked ? c.expected : CheckColor);
+        EXPECT_NE(ClientPixel(window, 4, 6), c.checked ? c.expected : CheckColor);
+    }
+}
+
+// The rightmost column of an item that holds anything but the item's colour.
+int RightmostInk(HWND window, const TRect& r)
+{
+    const HDC dc = GetDC(window);
+    int rightmost = -1;
+    for (int x = r.Left; x < r.Right; ++x)
+        for (int y = r.Top; y < r.Bottom; ++y)
+            if (static_cast<TColor>(GetPixel(dc, x, y)) != ItemColor)
+                rightmost = x;
+    ReleaseDC(window, dc);
+    return rightmost;
+}
+
+// The part of a caption after a tab ends 8 pixels before the item's right
+// edge (a glyph's side bearing may leave a column or two of room).
+TEST_F(MenuTest, TabTextIsRightAlignedEightPixelsFromTheEdge)
+{
+    const HWND window = OpenMenuWindow();
+    const TRect r{0, 0, 140, 22};
+    Draw(window, AddItem("Мигалка\tF5"), r);
+    const int ink = RightmostInk(window, r);
+    EXPECT_LE(ink, 140 - 8 - 1);
+    EXPECT_GE(ink, 140 - 8 - 3);
+}
+
 // The background is painted once per open menu window, whatever number of
 // items are drawn; a second window gets its own; when a menu window goes,
 // every background goes with it.
