@@ -1,5 +1,6 @@
 #include "skin/forms/sSkinableMenus.h"
 
+#include "skin/forms/MenuExtraLine.h"
 #include "skin/forms/MenuItemOwnerDraw.h"
 #include "skin/forms/SystemFonts.h"
 #include "skin/loading/SkinEngineState.h"
@@ -110,7 +111,15 @@ const TsLoadedSkin* TsSkinableMenus::Skin() const
     return manager->Skin().SkinData.Active ? &manager->Skin() : nullptr;
 }
 
-TPopupMetrics TsSkinableMenus::Metrics() const { return {Margin, Spacing, BorderWidth, 0}; }
+// The extra line is shown on every drop-down while the manager asks for it.
+int TsSkinableMenus::ExtraLineWidth() const
+{
+    const TsSkinManager* manager = SkinEngine.DefaultManager;
+    return manager && manager->MenuSupport.UseExtraLine ? std::max(0, manager->MenuSupport.ExtraLineWidth)
+                                                        : 0;
+}
+
+TPopupMetrics TsSkinableMenus::Metrics() const { return {Margin, Spacing, BorderWidth, ExtraLineWidth()}; }
 
 int TsSkinableMenus::SkinBorderWidth()
 {
@@ -166,8 +175,13 @@ const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
     if (SkinEngine.DefaultManager)
         look.IconColumnSection = SkinEngine.DefaultManager->MenuSupport.IcoLineSkin;
     look.IconColumnWidth = Margin + DefaultGlyph.Width + Spacing;
+    look.ExtraLine = ExtraLineWidth();
     TPopupBackgroundRecord record{
         window, BuildPopupBackground(*skin, size, look), {client.x - outer.left, client.y - outer.top}};
+    if (look.ExtraLine > 0)
+        DrawExtraLineText(record.Image, ExtraLineStrip(size, look.ExtraLine, SkinBorderWidth()),
+                          DefaultExtraLineText, SkinEngine.DefaultManager->MenuSupport.ExtraLineFont, *skin,
+                          look.ExtraLineSection);
     ++BackgroundBuilds;
     if (found != cache_.end()) {
         *found = std::move(record);
@@ -200,13 +214,19 @@ void TsSkinableMenus::DrawPopupItem(const TMenuItem& item, HDC dc, const TRect& 
         return;
     const HWND window = WindowFromDC(dc);
     const TPopupBackgroundRecord* background = BackgroundFor(window);
-    TBitmap work(r.Width(), r.Height());
-    DrawItemInto(work, item, background, r, state);
+    // A normal item leaves the extra line beside it to the background.
+    const TRect area = MenuItemKind(item.Caption()) == mkNormal
+                           ? TRect{std::min(r.Right, r.Left + ExtraLineWidth()), r.Top, r.Right, r.Bottom}
+                           : r;
+    if (area.IsEmpty())
+        return;
+    TBitmap work(area.Width(), area.Height());
+    DrawItemInto(work, item, background, area, state);
     if (!item.Enabled() && background)
         BlendDisabledItem(work, background->Image,
-                          {r.Left + background->ClientOffset.X, r.Top + background->ClientOffset.Y});
+                          {area.Left + background->ClientOffset.X, area.Top + background->ClientOffset.Y});
     TBitmapCanvas source(work);
-    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), source.Handle(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), source.Handle(), 0, 0, SRCCOPY);
     const TMenuItem* parent = item.ParentItem();
     if (background && parent && (parent->Items(0) == &item || parent->Items(parent->Count() - 1) == &item))
         PaintWindowFrame(window);
@@ -298,13 +318,14 @@ void TsSkinableMenus::DrawCaptionItem(TBitmap& work, const TMenuItem& item,
     int section = skin.GetSkinIndex("MENUCAPTION");
     if (section < 0)
         section = skin.GetSkinIndex("TOOLBAR");
-    if (section >= 0 && work.Width() > 2 && work.Height() > 2)
+    const int extraLine = ExtraLineWidth();
+    if (section >= 0 && work.Width() > extraLine + 2 && work.Height() > 2)
         RenderItemBySection(skin, section, behind, -1, -1, work, {0, 0},
-                            {1, 1, work.Width() - 1, work.Height() - 1}, 0);
+                            {extraLine + 1, 1, work.Width() - 1, work.Height() - 1}, 0);
     TBitmapCanvas canvas(work);
     AssignMenuFont(canvas.Font);
     canvas.Font.SetStyle(canvas.Font.Style() | fsBold);
-    const TRect text{0, Margin + 2, work.Width(), work.Height() - Margin - 2};
+    const TRect text{extraLine, Margin + 2, work.Width(), work.Height() - Margin - 2};
     DrawSectionText(canvas, CaptionItemHeading(item.Caption()), true, &skin, false, section,
                     CaptionItemFormat, text);
 }

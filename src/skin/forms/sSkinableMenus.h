@@ -59,6 +59,9 @@ public:
     int SkinBorderWidth();
     void ResetSkinBorderWidth() { skinBorderWidth_ = -1; }
 
+    // Width of the extra line of every drop-down; 0 without one.
+    int ExtraLineWidth() const;
+
 private:
     TPopupMetrics Metrics() const;
     void DrawItemInto(TBitmap& work, const TMenuItem& item, const TPopupBackgroundRecord* background,

@@ -3,6 +3,8 @@
 #include "skin/paint/RenderItem.h"
 #include "skin/paint/SkinImage.h"
 
+#include <algorithm>
+
 namespace pp {
 namespace {
 
@@ -29,7 +31,26 @@ void PaintIconColumn(const TsLoadedSkin& skin, TBitmap& image, const TPopupBackg
     RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, strip, 0);
 }
 
+void PaintExtraLine(const TsLoadedSkin& skin, TBitmap& image, const TPopupBackgroundLook& look, int border)
+{
+    const TRect strip = ExtraLineStrip(image.Size(), look.ExtraLine, border);
+    const int section = skin.GetSkinIndex(look.ExtraLineSection);
+    if (section < 0 || strip.IsEmpty())
+        return;
+    RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, strip, 0);
+}
+
 } // namespace
+
+TRect ExtraLineStrip(TSize size, int extraLine, int skinBorderWidth)
+{
+    if (extraLine <= 0)
+        return {};
+    TRect strip = TRect::FromBounds(skinBorderWidth, skinBorderWidth, extraLine,
+                                    size.Height - 2 * skinBorderWidth);
+    strip.Right = std::min(strip.Right, size.Width - skinBorderWidth);
+    return strip.IsEmpty() ? TRect{} : strip;
+}
 
 int MenuSkinBorderWidth(const TsLoadedSkin& skin)
 {
@@ -51,7 +72,9 @@ TBitmap BuildPopupBackground(const TsLoadedSkin& skin, TSize size, const TPopupB
     if (section < 0 || image.Empty())
         return image;
     RenderItemBySection(skin, section, NoBackdrop(), -1, -1, image, {0, 0}, image.Bounds(), 0);
-    PaintIconColumn(skin, image, look, MenuSkinBorderWidth(skin));
+    const int border = MenuSkinBorderWidth(skin);
+    PaintIconColumn(skin, image, look, border);
+    PaintExtraLine(skin, image, look, border);
     return image;
 }
 

@@ -16,14 +16,20 @@ struct TPopupBackgroundLook {
     int IconColumnWidth = 0;
     // Width of the vertical extra line on the left; 0 for none.
     int ExtraLine = 0;
+    std::string ExtraLineSection = "EXTRALINE";
 };
+
+// Where the extra line lies in a background of `size`: a strip of its width
+// inside the skin's menu border.
+TRect ExtraLineStrip(TSize size, int extraLine, int skinBorderWidth);
 
 // The border width of the skin's "MAINMENU" border image: 3 when that
 // image gives 0 or less, 0 without the image.
 int MenuSkinBorderWidth(const TsLoadedSkin& skin);
 
 // A `size` image of the whole menu window, key-coloured where the skin
-// paints nothing (a skin without "MAINMENU").
+// paints nothing (a skin without "MAINMENU"); the extra line strip is
+// painted with its section (over the menu's look when the skin lacks it).
 TBitmap BuildPopupBackground(const TsLoadedSkin& skin, TSize size, const TPopupBackgroundLook& look);
 
 } // namespace pp

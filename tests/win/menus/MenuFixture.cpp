@@ -50,6 +50,7 @@ void MenuTest::SetUp()
     sections.push_back(PlainSection("MAINMENU", MainMenuColor, MainMenuColor, 1));
     sections.push_back(PlainSection("MENUITEM", ItemColor, ItemHotColor, 2));
     sections.push_back(PlainSection("MENUCAPTION", CaptionItemColor, CaptionItemColor, 1));
+    sections.push_back(PlainSection("EXTRALINE", ExtraLineColor, ExtraLineColor, 1));
     skin.SetSections(std::move(sections));
     skin.UpdateSectionImageIndexes();
     skin.SkinData.Active = true;

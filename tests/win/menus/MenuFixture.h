@@ -17,6 +17,7 @@ inline constexpr TColor MainMenuColor = MakeColor(0, 0, 250);
 inline constexpr TColor ItemColor = MakeColor(200, 100, 0);
 inline constexpr TColor ItemHotColor = MakeColor(0, 200, 0);
 inline constexpr TColor CaptionItemColor = MakeColor(100, 0, 100);
+inline constexpr TColor ExtraLineColor = MakeColor(0, 120, 120);
 // The check images: "CHECK" two states of 8 x 8, "RADIOCHECKED" one.
 inline constexpr int CheckSide = 8;
 inline constexpr TColor CheckColor = MakeColor(10, 20, 30);

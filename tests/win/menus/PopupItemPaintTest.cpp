@@ -159,6 +159,43 @@ TEST_F(MenuTest, CaptionItemShowsTheCaptionLookInsideTheBackground)
     EXPECT_EQ(ClientPixel(window, 139, 19), MainMenuColor);
 }
 
+// True when any pixel of `rows` in the strip's columns differs from its colour.
+bool StripHasInk(const TBitmap& image, int width, int fromRow, int toRow)
+{
+    for (int y = fromRow; y < toRow; ++y)
+        for (int x = 0; x < width; ++x)
+            if (ColorFromPixel(image.Pixel32(x, y)) != ExtraLineColor)
+                return true;
+    return false;
+}
+
+// The extra line (32 wide) widens every item by its width and shows the
+// default text reading upwards from 12 pixels above its bottom; normal
+// items are drawn beside it.
+TEST_F(MenuTest, ExtraLineShowsItsDefaultText)
+{
+    const TMenuItem& item = AddItem("Интервал");
+    const int plainWidth = painter.MeasurePopupItem(item).Width;
+    manager->MenuSupport.UseExtraLine = true;
+    EXPECT_EQ(painter.MeasurePopupItem(item).Width, plainWidth + 32);
+
+    const HWND window = OpenMenuWindow(180, 260);
+    Draw(window, item, {0, 0, 170, 22});
+    const TPopupBackgroundRecord* background = painter.FindBackground(window);
+    ASSERT_NE(background, nullptr);
+    const TBitmap& image = background->Image;
+    // No border image in the fixture skin: the strip starts at the corner.
+    EXPECT_EQ(ColorFromPixel(image.Pixel32(0, 0)), ExtraLineColor);
+    EXPECT_EQ(ColorFromPixel(image.Pixel32(31, 0)), ExtraLineColor);
+    EXPECT_EQ(ColorFromPixel(image.Pixel32(32, 0)), MainMenuColor);
+    EXPECT_FALSE(StripHasInk(image, 32, 260 - 12, 260));
+    EXPECT_TRUE(StripHasInk(image, 32, 260 - 12 - 40, 260 - 12));
+    EXPECT_FALSE(StripHasInk(image, 32, 0, 20));
+    // The item starts beside the line.
+    EXPECT_EQ(ClientPixel(window, 32 + 4, 10), ItemColor);
+    EXPECT_NE(ClientPixel(window, 4, 10), ItemColor);
+}
+
 TEST_F(MenuTest, NothingIsPaintedWhilePopupsAreNotSkinned)
 {
     const TMenuItem& item = AddItem("Интервал");
