@@ -18,6 +18,7 @@ inline constexpr int ExtraLineTextBottom = 12;
 // Draws `text` (its "&" marks removed) into `strip` of `image` in `font`,
 // coloured as the skin's `section` says (the font's own colour without one).
 void DrawExtraLineText(TBitmap& image, const TRect& strip, const std::string& text,
-                       const TacMenuExtraLineFont& font, const TsLoadedSkin& skin, const std::string& section);
+                       const TacMenuExtraLineFont& font, const TsLoadedSkin& skin,
+                       const std::string& section);
 
 } // namespace pp

@@ -14,6 +14,8 @@
 #include "skin/paint/RenderItem.h"
 #include "skin/paint/SectionTextWin32.h"
 #include "skin/paint/SkinImage.h"
+#include "skin/paint/SkinMessages.h"
+#include "skin/pixels/KeyRegionWin32.h"
 #include "toolkit/Canvas.h"
 #include "win/Handles.h"
 #include "win/Text.h"
@@ -183,12 +185,34 @@ const TPopupBackgroundRecord* TsSkinableMenus::BackgroundFor(HWND window)
                           DefaultExtraLineText, SkinEngine.DefaultManager->MenuSupport.ExtraLineFont, *skin,
                           look.ExtraLineSection);
     ++BackgroundBuilds;
+    ApplyRegion(window, *skin, size);
     if (found != cache_.end()) {
         *found = std::move(record);
         return &*found;
     }
     cache_.push_back(std::move(record));
     return &cache_.back();
+}
+
+// The window's corners are cut where the skin's menu border is key-coloured.
+// A menu window reports whether its region is applied; a window that does
+// not answer (not adapted) is left alone.
+void TsSkinableMenus::ApplyRegion(HWND window, const TsLoadedSkin& skin, TSize size)
+{
+    if (applyingRegion_ ||
+        SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgIsSkinned), 0) == 0 ||
+        SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgSetSuspended), 0) != 0)
+        return;
+    const TFlagScope guard(applyingRegion_, true);
+    SendMessageW(window, SM_SKINCOMMAND, SkinCommandWParam(SkinMsgMenuRegion), 0);
+    const TAOR cutouts = PopupCutouts(skin, size);
+    if (cutouts.empty())
+        return;
+    TRegionHandle region(CreateRectRgn(0, 0, size.Width, size.Height));
+    const TRegionHandle cut = RegionFromRects(cutouts);
+    if (cut)
+        CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
+    SetWindowRgn(window, region.Release(), TRUE);
 }
 
 void TsSkinableMenus::PaintWindowFrame(HWND window)

@@ -73,7 +73,10 @@ private:
     void DrawCaptionItem(TBitmap& work, const TMenuItem& item, const TPopupBackgroundRecord* background,
                          const TRect& r) const;
 
+    void ApplyRegion(HWND window, const TsLoadedSkin& skin, TSize size);
+
     std::vector<TPopupBackgroundRecord> cache_;
+    bool applyingRegion_ = false;
     int skinBorderWidth_ = -1;
 };
 

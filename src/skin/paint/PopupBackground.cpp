@@ -64,6 +64,21 @@ int MenuSkinBorderWidth(const TsLoadedSkin& skin)
     return image->Left > 0 ? image->Left : FallbackBorderWidth;
 }
 
+TAOR PopupCutouts(const TsLoadedSkin& skin, TSize size)
+{
+    TAOR cutouts;
+    const int section = skin.GetSkinIndex("MAINMENU");
+    if (section < 0)
+        return cutouts;
+    const std::optional<TSkinImage> border = SkinImageAt(
+        skin, skin.GetMaskIndex(section, "MAINMENU", "BORDERSMASK"));
+    if (!border)
+        return cutouts;
+    CornerCutouts(cutouts, size.Width, MaskImageViewOf(*border), false, 0);
+    CornerCutouts(cutouts, size.Width, MaskImageViewOf(*border), true, size.Height - border->Bottom);
+    return cutouts;
+}
+
 TBitmap BuildPopupBackground(const TsLoadedSkin& skin, TSize size, const TPopupBackgroundLook& look)
 {
     TBitmap image(size.Width, size.Height);

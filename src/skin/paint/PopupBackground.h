@@ -5,6 +5,7 @@
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
 #include "skin/loading/LoadedSkin.h"
+#include "skin/pixels/KeyRegion.h"
 
 #include <string>
 
@@ -26,6 +27,10 @@ TRect ExtraLineStrip(TSize size, int extraLine, int skinBorderWidth);
 // The border width of the skin's "MAINMENU" border image: 3 when that
 // image gives 0 or less, 0 without the image.
 int MenuSkinBorderWidth(const TsLoadedSkin& skin);
+
+// The key-coloured corners of the "MAINMENU" border image, in a menu
+// window of `size`: its top band at row 0, its bottom band at the bottom.
+TAOR PopupCutouts(const TsLoadedSkin& skin, TSize size);
 
 // A `size` image of the whole menu window, key-coloured where the skin
 // paints nothing (a skin without "MAINMENU"); the extra line strip is

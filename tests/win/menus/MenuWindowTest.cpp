@@ -29,6 +29,38 @@ TEST_F(MenuTest, MenuWindowTakesTheMenuOpacity)
     EXPECT_FALSE(IsLayered(window));
 }
 
+// The skin's menu border with key-coloured outer corner pixels cuts the
+// menu window's corners, once its background is painted: the corner pixel
+// goes, its neighbour inside stays.
+TEST_F(MenuTest, MenuBorderCornersCutTheWindowRegion)
+{
+    TsLoadedSkin& skin = manager->Skin();
+    TsMaskData border;
+    border.OwnBitmap = std::make_unique<TBitmap>(9, 9);
+    border.OwnBitmap->Fill(PixelFromColor(MainMenuColor));
+    border.OwnBitmap->Pixel32(0, 0) = PixelFromColor(clKeyColor, 0);
+    border.OwnBitmap->Pixel32(8, 8) = PixelFromColor(clKeyColor, 0);
+    border.SourceRect = {0, 0, 9, 9};
+    border.SectionName = "MAINMENU";
+    border.KeyName = "BORDERSMASK";
+    border.FrameCount = MaskField(1);
+    border.LeftWidth = border.TopWidth = border.RightWidth = border.BottomWidth = 3;
+    border.CornerFlag = cfKeyPixels;
+    skin.AddMask(std::move(border));
+    skin.UpdateSectionImageIndexes();
+
+    const HWND window = OpenMenuWindow(120, 60);
+    AdaptMenuWindow(window);
+    ASSERT_NE(painter.BackgroundFor(window), nullptr);
+    const TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, region.Get()), ERROR);
+    EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+    EXPECT_TRUE(PtInRegion(region.Get(), 1, 0));
+    EXPECT_FALSE(PtInRegion(region.Get(), 119, 59));
+    EXPECT_TRUE(PtInRegion(region.Get(), 118, 59));
+    EXPECT_TRUE(PtInRegion(region.Get(), 119, 0));
+}
+
 // Only new windows of the menu class get an adapter, once, while popups are
 // skinned; the adapter answers that the window is skinned and goes with it.
 TEST_F(MenuTest, CreationHookAdaptsMenuWindowsOnly)
