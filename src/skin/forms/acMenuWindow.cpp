@@ -163,6 +163,16 @@ void AdaptMenuWindow(HWND window)
 
 int MenuWindowAdapterCount() { return static_cast<int>(Adapters().size()); }
 
+bool RepaintMenuWindowFrames()
+{
+    if (!SkinsPopups())
+        return false;
+    for (const auto& adapter : Adapters())
+        if (IsWindowVisible(adapter->Window()) && MenuPainter().BackgroundFor(adapter->Window()))
+            MenuPainter().PaintWindowFrame(adapter->Window());
+    return true;
+}
+
 void MenuWindowCreated(int code, WPARAM wParam, LPARAM)
 {
     const auto window = reinterpret_cast<HWND>(wParam);
@@ -181,6 +191,12 @@ void InstallSkinnedMenus()
         if (previous)
             previous(code, wParam, lParam);
         MenuWindowCreated(code, wParam, lParam);
+    };
+    auto previousMessage = SkinManagerSeams.ApplicationMessage;
+    SkinManagerSeams.ApplicationMessage = [previousMessage](TMessage& message) {
+        if (message.Msg == PopupMenuRepaintMessage)
+            return RepaintMenuWindowFrames();
+        return previousMessage && previousMessage(message);
     };
     auto previousReset = SkinManagerSeams.ResetMenuBorderWidth;
     SkinManagerSeams.ResetMenuBorderWidth = [previousReset] {

@@ -43,12 +43,20 @@ void AdaptMenuWindow(HWND window);
 // Menu windows adapted and still alive.
 int MenuWindowAdapterCount();
 
+// Posted to the application window when an item was drawn without its
+// menu window at hand: the open menu windows then paint their frames.
+inline constexpr UINT PopupMenuRepaintMessage = 0xBCB3;
+// Paints the frame of every adapted, visible menu window from its
+// background; true (handled) while popups are skinned.
+bool RepaintMenuWindowFrames();
+
 // The menu branch of the window-creation hook: a new window of the menu
 // class gets its adapter while popup menus are skinned.
 void MenuWindowCreated(int code, WPARAM wParam, LPARAM lParam);
 
 // Fills the skin manager's seams for the menus: the menu branch of the
-// window-creation hook (after whatever the slot held), and the painter's
+// window-creation hook, the late frame repaint among the application
+// window's messages (each after whatever its slot held), and the painter's
 // reset on a new skin. Safe to call again.
 void InstallSkinnedMenus();
 

@@ -3,6 +3,7 @@
 #include "skin/forms/MenuExtraLine.h"
 #include "skin/forms/MenuItemOwnerDraw.h"
 #include "skin/forms/SystemFonts.h"
+#include "skin/forms/acMenuWindow.h"
 #include "skin/loading/SkinEngineState.h"
 #include "skin/loading/SkinManagerWin32.h"
 #include "skin/paint/BackdropFill.h"
@@ -16,6 +17,7 @@
 #include "skin/paint/SkinImage.h"
 #include "skin/paint/SkinMessages.h"
 #include "skin/pixels/KeyRegionWin32.h"
+#include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "win/Handles.h"
 #include "win/Text.h"
@@ -99,6 +101,19 @@ TsSkinableMenus& MenuPainter()
     static TsSkinableMenus painter;
     return painter;
 }
+
+namespace {
+// One request waits in the queue at a time.
+void AskForLateFrames(const TMenuItem& item)
+{
+    const HWND application = Application ? Application->Handle() : nullptr;
+    MSG queued{};
+    if (!application ||
+        PeekMessageW(&queued, application, PopupMenuRepaintMessage, PopupMenuRepaintMessage, PM_NOREMOVE))
+        return;
+    PostMessageW(application, PopupMenuRepaintMessage, 0, reinterpret_cast<LPARAM>(&item));
+}
+} // namespace
 
 const TMenuItem* PopupMenuParent(TMainMenu& menu, HMENU popup)
 {
@@ -237,6 +252,8 @@ void TsSkinableMenus::DrawPopupItem(const TMenuItem& item, HDC dc, const TRect& 
     if (!Skin() || !dc || r.IsEmpty())
         return;
     const HWND window = WindowFromDC(dc);
+    if (!window)
+        AskForLateFrames(item);
     const TPopupBackgroundRecord* background = BackgroundFor(window);
     // A normal item leaves the extra line beside it to the background.
     const TRect area = MenuItemKind(item.Caption()) == mkNormal

@@ -1,6 +1,7 @@
 #include "MenuFixture.h"
 
 #include "skin/forms/acMenuWindow.h"
+#include "skin/loading/SkinManagerSeamsWin32.h"
 #include "skin/paint/SkinMessages.h"
 #include "win/Handles.h"
 
@@ -59,6 +60,35 @@ TEST_F(MenuTest, MenuBorderCornersCutTheWindowRegion)
     EXPECT_FALSE(PtInRegion(region.Get(), 119, 59));
     EXPECT_TRUE(PtInRegion(region.Get(), 118, 59));
     EXPECT_TRUE(PtInRegion(region.Get(), 119, 0));
+}
+
+TColor FramePixel(HWND window, int x, int y)
+{
+    const HDC dc = GetWindowDC(window);
+    const auto pixel = static_cast<TColor>(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+// The late repaint request reaches the menus through the skin manager's
+// application-message seam: every open adapted menu window gets its frame
+// from its background; it is left to others while popups are not skinned.
+TEST_F(MenuTest, LateRepaintPaintsTheFramesOfOpenMenuWindows)
+{
+    InstallSkinnedMenus();
+    const HWND window = OpenMenuWindow();
+    AdaptMenuWindow(window);
+    const HDC frame = GetWindowDC(window);
+    SetPixel(frame, 0, 0, 0);
+    ReleaseDC(window, frame);
+    ASSERT_NE(FramePixel(window, 0, 0), MainMenuColor);
+
+    TMessage message{PopupMenuRepaintMessage, 0, 0, 0};
+    manager->SetSkinnedPopups(false);
+    EXPECT_FALSE(SkinManagerSeams.ApplicationMessage(message));
+    manager->SetSkinnedPopups(true);
+    EXPECT_TRUE(SkinManagerSeams.ApplicationMessage(message));
+    EXPECT_EQ(FramePixel(window, 0, 0), MainMenuColor);
 }
 
 // Only new windows of the menu class get an adapter, once, while popups are
