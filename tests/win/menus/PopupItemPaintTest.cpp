@@ -1,6 +1,9 @@
 #include "MenuFixture.h"
 
 #include "skin/forms/acMenuWindow.h"
+#include "win/Handles.h"
+
+#include <vector>
 
 namespace pp::test {
 namespace {
@@ -194,6 +197,36 @@ TEST_F(MenuTest, ExtraLineShowsItsDefaultText)
     // The item starts beside the line.
     EXPECT_EQ(ClientPixel(window, 32 + 4, 10), ItemColor);
     EXPECT_NE(ClientPixel(window, 4, 10), ItemColor);
+}
+
+// Opening and closing menu levels, drawing every kind of item in every
+// state, leaves no handle behind.
+TEST_F(MenuTest, OpeningAndClosingMenusKeepsHandleCountsFlat)
+{
+    manager->MenuSupport.UseExtraLine = true;
+    const TMenuItem* items[] = {&AddItem("Мигалка"), &AddItem("-"), &AddItem("-Порт-"),
+                                &AddItem("Интервал\tF5", false)};
+    const auto counts = [] {
+        std::vector<long> all;
+        for (int kind = 0; kind < static_cast<int>(THandleKind::Count); ++kind)
+            all.push_back(LiveHandleCount(static_cast<THandleKind>(kind)));
+        return all;
+    };
+    const std::vector<long> before = counts();
+    for (int pass = 0; pass < 5; ++pass) {
+        const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, MenuWindowClass, L"",
+                                            WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10, 160, 200, nullptr,
+                                            nullptr, nullptr, nullptr);
+        AdaptMenuWindow(window);
+        int top = 0;
+        for (const TMenuItem* item : items) {
+            Draw(window, *item, {0, top, 150, top + 22}, pass % 2 ? ODS_SELECTED : 0);
+            top += 22;
+        }
+        SendMessageW(window, WM_NCPAINT, 1, 0);
+        DestroyWindow(window);
+    }
+    EXPECT_EQ(counts(), before);
 }
 
 TEST_F(MenuTest, NothingIsPaintedWhilePopupsAreNotSkinned)
