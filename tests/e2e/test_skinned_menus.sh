@@ -28,6 +28,11 @@ expect_skinned_drop_down() {
     fail "$1: the drop-down's items are $first and $second, not the skin's menu colours"
 }
 expect_skinned_drop_down "by the mouse" "$menu_colour"
+# The drop-down's edge (at the window's frame, 4 pixels in) is the skin's
+# menu border, outermost pixel #E4D6B8 then #FAF4E4, not the platform's
+# grey and white menu frame.
+edge="$(screen_pixel $((left + 4)) $((top + 60))) $(screen_pixel $((left + 5)) $((top + 60)))"
+[ "$edge" = "#E4D6B8 #FAF4E4" ] || fail "the drop-down's edge is $edge, not the skin's menu border"
 xdotool key Escape Escape
 sleep 0.5
 

@@ -80,6 +80,11 @@ LRESULT TacMnuWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case SM_SKINCOMMAND: return SkinCommand(wParam, lParam);
     case WM_NCPAINT: return PaintFrame(wParam, lParam);
     case WM_ERASEBKGND: return EraseBackground(wParam, lParam);
+    case WM_PAINT: {
+        const LRESULT result = CallPrevious(msg, wParam, lParam);
+        MenuPainter().PaintOutsideItems(window_, reinterpret_cast<HMENU>(CallPrevious(MN_GETHMENU, 0, 0)));
+        return result;
+    }
     case WM_NCDESTROY: {
         const LRESULT result = CallPrevious(msg, wParam, lParam);
         Destroyed(); // frees this adapter

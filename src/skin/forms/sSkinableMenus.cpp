@@ -268,9 +268,65 @@ void TsSkinableMenus::DrawPopupItem(const TMenuItem& item, HDC dc, const TRect& 
                           {area.Left + background->ClientOffset.X, area.Top + background->ClientOffset.Y});
     TBitmapCanvas source(work);
     BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), source.Handle(), 0, 0, SRCCOPY);
+    if (!background)
+        return;
     const TMenuItem* parent = item.ParentItem();
-    if (background && parent && (parent->Items(0) == &item || parent->Items(parent->Count() - 1) == &item))
+    const bool first = parent && parent->Items(0) == &item;
+    const bool last = parent && parent->Items(parent->Count() - 1) == &item;
+    CopyClientMargins(dc, window, area, first, last);
+    if (first || last)
         PaintWindowFrame(window);
+}
+
+void TsSkinableMenus::PaintOutsideItems(HWND window, HMENU menu)
+{
+    auto found = std::find_if(cache_.begin(), cache_.end(),
+                              [&](const auto& r) { return r.Window == window; });
+    RECT client{};
+    if (found == cache_.end() || !menu || !GetClientRect(window, &client))
+        return;
+    const TPoint at = found->ClientOffset;
+    // In window coordinates, as the frame context has them.
+    TRegionHandle outside(CreateRectRgn(at.X, at.Y, at.X + client.right, at.Y + client.bottom));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT item{};
+        if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item))
+            continue;
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item), 2);
+        const TRegionHandle covered(
+            CreateRectRgn(item.left + at.X, item.top + at.Y, item.right + at.X, item.bottom + at.Y));
+        CombineRgn(outside.Get(), outside.Get(), covered.Get(), RGN_DIFF);
+    }
+    TBitmapCanvas source(found->Image);
+    const TWindowFrameDC target(window);
+    SelectClipRgn(target.Get(), outside.Get());
+    BitBlt(target.Get(), 0, 0, found->Image.Width(), found->Image.Height(), source.Handle(), 0, 0, SRCCOPY);
+    SelectClipRgn(target.Get(), nullptr);
+}
+
+// The platform fills the client around the items with its own menu colour:
+// beside the item, and above the first and below the last, the background
+// shows instead.
+void TsSkinableMenus::CopyClientMargins(HDC dc, HWND window, const TRect& area, bool first, bool last)
+{
+    auto found = std::find_if(cache_.begin(), cache_.end(),
+                              [&](const auto& r) { return r.Window == window; });
+    RECT client{};
+    if (found == cache_.end() || !GetClientRect(window, &client))
+        return;
+    const TPoint at = found->ClientOffset;
+    TBitmapCanvas source(found->Image);
+    const auto copy = [&](const TRect& part) {
+        if (!part.IsEmpty())
+            BitBlt(dc, part.Left, part.Top, part.Width(), part.Height(), source.Handle(), part.Left + at.X,
+                   part.Top + at.Y, SRCCOPY);
+    };
+    copy({0, area.Top, area.Left, area.Bottom});
+    copy({area.Right, area.Top, client.right, area.Bottom});
+    if (first)
+        copy({0, 0, client.right, area.Top});
+    if (last)
+        copy({0, area.Bottom, client.right, client.bottom});
 }
 
 void TsSkinableMenus::DrawItemInto(TBitmap& work, const TMenuItem& item,

@@ -54,6 +54,10 @@ public:
     // Copies the background's frame (everything outside the client area)
     // onto the window.
     void PaintWindowFrame(HWND window);
+    // After the platform painted a menu window (its own border and margins
+    // around the items, on some platforms inside the client area): the
+    // background there instead. `menu` is the platform menu it shows.
+    void PaintOutsideItems(HWND window, HMENU menu);
     void ClearPopupCache() { cache_.clear(); }
     // Read once per skin: the border width of the "MAINMENU" border image.
     int SkinBorderWidth();
@@ -74,6 +78,7 @@ private:
                          const TRect& r) const;
 
     void ApplyRegion(HWND window, const TsLoadedSkin& skin, TSize size);
+    void CopyClientMargins(HDC dc, HWND window, const TRect& area, bool first, bool last);
 
     std::vector<TPopupBackgroundRecord> cache_;
     bool applyingRegion_ = false;

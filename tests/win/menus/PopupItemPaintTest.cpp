@@ -130,6 +130,26 @@ TEST_F(MenuTest, MenuWindowErasesToTheSkinBackground)
     EXPECT_EQ(ClientPixel(window, 100, 60), MainMenuColor);
 }
 
+// Around the items (as the platform leaves them, inset from the client's
+// edges) the background shows, not the platform's menu colour.
+TEST_F(MenuTest, ClientAroundTheItemsShowsTheBackground)
+{
+    const TMenuItem& first = AddItem("Мигалка");
+    const TMenuItem& last = AddItem("Бегущий огонь");
+    const HWND window = OpenMenuWindow(160, 60);
+    const HDC dc = GetDC(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(window, dc);
+    Draw(window, first, {3, 3, 140, 25});
+    Draw(window, last, {3, 25, 140, 47});
+    for (const auto [x, y] :
+         {std::pair{1, 10}, std::pair{145, 10}, std::pair{10, 1}, std::pair{10, 50}, std::pair{1, 30}})
+        EXPECT_EQ(ClientPixel(window, x, y), MainMenuColor) << x << "," << y;
+    EXPECT_EQ(ClientPixel(window, 10, 10), ItemColor);
+}
+
 // A divider is 2 pixels high: a line in the divider colour along its top
 // from the margin (2) to two margins before the end, the background below
 // and beside it.
