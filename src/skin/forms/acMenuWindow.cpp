@@ -80,6 +80,7 @@ LRESULT TacMnuWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case SM_SKINCOMMAND: return SkinCommand(wParam, lParam);
     case WM_NCPAINT: return PaintFrame(wParam, lParam);
     case WM_ERASEBKGND: return EraseBackground(wParam, lParam);
+    case WM_WINDOWPOSCHANGING: HideUntilPainted(lParam); return CallPrevious(msg, wParam, lParam);
     case WM_PAINT: {
         const LRESULT result = CallPrevious(msg, wParam, lParam);
         MenuPainter().PaintOutsideItems(window_, reinterpret_cast<HMENU>(CallPrevious(MN_GETHMENU, 0, 0)));
@@ -115,6 +116,17 @@ LRESULT TacMnuWnd::PaintFrame(WPARAM wParam, LPARAM lParam)
         result = CallPrevious(WM_NCPAINT, wParam, lParam);
     ApplyMenuOpacity(window_, MenuAlphaBlend());
     return result;
+}
+
+// A translucent menu shows nothing until its first skinned frame paint
+// gives it its opacity; an opaque one is never made layered at all.
+void TacMnuWnd::HideUntilPainted(LPARAM lParam)
+{
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (!position || !(position->flags & SWP_SHOWWINDOW) || IsWindowVisible(window_) ||
+        MenuAlphaBlend() >= Opaque)
+        return;
+    ApplyMenuOpacity(window_, 0);
 }
 
 LRESULT TacMnuWnd::EraseBackground(WPARAM wParam, LPARAM lParam)

@@ -27,6 +27,7 @@ private:
     LRESULT SkinCommand(WPARAM wParam, LPARAM lParam);
     LRESULT PaintFrame(WPARAM wParam, LPARAM lParam);
     LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
+    void HideUntilPainted(LPARAM lParam);
     void Destroyed();
 
     HWND window_;

@@ -30,6 +30,29 @@ TEST_F(MenuTest, MenuWindowTakesTheMenuOpacity)
     EXPECT_FALSE(IsLayered(window));
 }
 
+// A translucent menu window about to be shown is fully transparent until
+// its frame is painted; an opaque one stays unlayered.
+TEST_F(MenuTest, TranslucentMenuWindowShowsNothingBeforeItsFirstPaint)
+{
+    const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, MenuWindowClass, L"", WS_POPUP | WS_BORDER, 10, 10,
+                                        100, 50, nullptr, nullptr, nullptr, nullptr);
+    windows.push_back(window);
+    AdaptMenuWindow(window);
+    WINDOWPOS showing{window, nullptr, 10, 10, 100, 50, SWP_SHOWWINDOW};
+    SendMessageW(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&showing));
+    EXPECT_FALSE(IsLayered(window));
+
+    manager->MenuSupport.AlphaBlend = 200;
+    SendMessageW(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&showing));
+    ASSERT_TRUE(IsLayered(window));
+    BYTE alpha = 255;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 0);
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 200);
+}
+
 // The skin's menu border with key-coloured outer corner pixels cuts the
 // menu window's corners, once its background is painted: the corner pixel
 // goes, its neighbour inside stays.
