@@ -45,6 +45,22 @@ void TMenuItem::SetEnabled(bool enabled)
     Changed();
 }
 
+void TMenuItem::SetChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    Changed();
+}
+
+void TMenuItem::SetRadioItem(bool radioItem)
+{
+    if (radioItem == radioItem_)
+        return;
+    radioItem_ = radioItem;
+    Changed();
+}
+
 void TMenuItem::Add(TMenuItem* item)
 {
     if (!item || item->parent_ == this)
@@ -97,7 +113,7 @@ void TMenuItem::Changed()
 void TMenuItem::AppendTo(HMENU menu) const
 {
     const std::wstring caption = WideFromUtf8(caption_);
-    const UINT state = enabled_ ? MF_ENABLED : MF_GRAYED;
+    const UINT state = (enabled_ ? MF_ENABLED : MF_GRAYED) | (checked_ ? MF_CHECKED : MF_UNCHECKED);
     if (caption_ == "-") {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         return;

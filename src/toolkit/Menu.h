@@ -19,6 +19,11 @@ public:
     void SetCaption(const std::string& caption);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    // A check mark beside the caption; a radio item shows a round one.
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool radioItem);
 
     void Add(TMenuItem* item);
     void Remove(TMenuItem* item);
@@ -44,6 +49,8 @@ private:
 
     std::string caption_;
     bool enabled_ = true;
+    bool checked_ = false;
+    bool radioItem_ = false;
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
     UINT command_;

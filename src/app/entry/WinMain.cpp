@@ -2,6 +2,7 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/forms/acMenuWindow.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
@@ -21,6 +22,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         // Before the main window is built: its skin manager announces the
         // skin as soon as the window's description has been read.
         pp::InstallSkinBroadcast();
+        // Drop-down menus are skinned as their windows appear.
+        pp::InstallSkinnedMenus();
         pp::port::InitializePort();
         // Nobody may take the simulation for the real port, nor believe a
         // trace is written that is not: say so once, at start.

@@ -14,20 +14,6 @@ namespace {
 
 bool HasCaption(LONG style) { return (style & WS_CAPTION) == WS_CAPTION; }
 
-TMaskImageView ViewOf(const TSkinImage& image)
-{
-    TMaskImageView view;
-    view.Image = image.Source;
-    view.SourceRect = image.Rect;
-    view.FrameCount = image.StateCount;
-    view.MaskBands = image.MaskKind;
-    view.LeftWidth = image.Left;
-    view.TopWidth = image.Top;
-    view.RightWidth = image.Right;
-    view.BottomWidth = image.Bottom;
-    return view;
-}
-
 } // namespace
 
 // The side frames are as thick as the platform made them: half the
@@ -158,14 +144,14 @@ void TsFrameSkin::BuildCutouts(const TFrameMeasures& m)
     if (!skin)
         return;
     if (const auto border = SkinImageAt(*skin, binding_.BorderImageIndex)) {
-        CornerCutouts(cutouts_, m.Width, ViewOf(*border), false, 0);
-        CornerCutouts(cutouts_, m.Width, ViewOf(*border), true, m.Height - border->Bottom);
+        CornerCutouts(cutouts_, m.Width, MaskImageViewOf(*border), false, 0);
+        CornerCutouts(cutouts_, m.Width, MaskImageViewOf(*border), true, m.Height - border->Bottom);
     }
     const int title = skin->GetSkinIndex("FORMTITLE");
     if (title >= 0)
         if (const auto border = SkinImageAt(
                 *skin, skin->Sections()[static_cast<std::size_t>(title)].BorderMaskIndex))
-            CornerCutouts(cutouts_, m.Width, ViewOf(*border), false, 0);
+            CornerCutouts(cutouts_, m.Width, MaskImageViewOf(*border), false, 0);
 }
 
 void TsFrameSkin::ApplyRegion(bool redraw)

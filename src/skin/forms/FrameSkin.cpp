@@ -1,5 +1,7 @@
 #include "skin/forms/FrameSkin.h"
 
+#include "skin/forms/MenuItemOwnerDraw.h"
+#include "skin/forms/sSkinableMenus.h"
 #include "skin/paint/FadeTimerWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -94,8 +96,10 @@ void TsFrameSkin::Detach()
     const HWND window = Window();
     if (!window)
         return;
-    if (TMainMenu* menu = form_.Menu())
+    if (TMainMenu* menu = form_.Menu()) {
         PrepareMenuBar(*menu, false);
+        MenuPainter().PrepareMenuItems(*menu, false);
+    }
     SetWindowRgn(window, nullptr, FALSE);
     SetWindowTheme(window, nullptr, nullptr);
     ChangeStyle(window, (form_.BorderIcons() & biSystemMenu) ? WS_SYSMENU : 0, 0);
@@ -144,6 +148,7 @@ bool TsFrameSkin::HandleMessage(TMessage& message)
         return false;
     case WM_MEASUREITEM: return MeasureMenuItem(message);
     case WM_DRAWITEM: return DrawMenuItem(message);
+    case WM_INITMENUPOPUP: PreparePopup(message); return false;
     default: return false;
     }
 }
@@ -222,12 +227,18 @@ void TsFrameSkin::QueryEndSession(TMessage& message)
     callDefault_(message);
 }
 
+namespace {
+// Items of the bar itself; the others sit in drop-down and sub-menus.
+bool IsMenuBarItem(const TMenuItem& item) { return item.ParentItem() && !item.ParentItem()->ParentItem(); }
+} // namespace
+
 bool TsFrameSkin::MeasureMenuItem(TMessage& message)
 {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
     if (message.WParam != 0 || !measure || measure->CtlType != ODT_MENU || !measure->itemData)
         return false;
-    const TSize size = MeasureMenuBarItem(*reinterpret_cast<const TMenuItem*>(measure->itemData));
+    const TMenuItem& item = *OwnerDrawnItem(measure->itemData);
+    const TSize size = IsMenuBarItem(item) ? MeasureMenuBarItem(item) : MenuPainter().MeasurePopupItem(item);
     measure->itemWidth = static_cast<UINT>(size.Width);
     measure->itemHeight = static_cast<UINT>(size.Height);
     message.Result = TRUE;
@@ -237,13 +248,31 @@ bool TsFrameSkin::MeasureMenuItem(TMessage& message)
 bool TsFrameSkin::DrawMenuItem(TMessage& message)
 {
     auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-    if (message.WParam != 0 || !draw || draw->CtlType != ODT_MENU || !draw->itemData || !EnsureFrameImage())
+    if (message.WParam != 0 || !draw || draw->CtlType != ODT_MENU || !draw->itemData)
         return false;
+    const TMenuItem& item = *OwnerDrawnItem(draw->itemData);
     const TRect r{draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom};
-    DrawMenuBarItem(MenuBarBackdrop(), *reinterpret_cast<const TMenuItem*>(draw->itemData), draw->hDC, r,
-                    draw->itemState);
+    if (!IsMenuBarItem(item))
+        MenuPainter().DrawPopupItem(item, draw->hDC, r, draw->itemState);
+    else if (EnsureFrameImage())
+        DrawMenuBarItem(MenuBarBackdrop(), item, draw->hDC, r, draw->itemState);
+    else
+        return false;
     message.Result = TRUE;
     return true;
+}
+
+// A drop-down or sub-menu of the form's menu is about to open: its items
+// become owner-drawn (the platform menu is rebuilt whenever an item changes,
+// so this is done at every opening). The system menu is not this painter's.
+void TsFrameSkin::PreparePopup(const TMessage& message)
+{
+    TMainMenu* menu = form_.Menu();
+    if (!menu || HIWORD(message.LParam) != 0)
+        return;
+    const auto popup = reinterpret_cast<HMENU>(message.WParam);
+    if (const TMenuItem* parent = PopupMenuParent(*menu, popup))
+        MenuPainter().PreparePopupMenu(popup, *parent, true);
 }
 
 void TsFrameSkin::EraseClient(HDC dc)

@@ -102,6 +102,7 @@ private:
     void QueryEndSession(TMessage& message);
     bool DrawMenuItem(TMessage& message);
     bool MeasureMenuItem(TMessage& message);
+    void PreparePopup(const TMessage& message);
     bool SectionsHaveOneLook() const;
 
     TCustomForm& form_;

@@ -1,5 +1,6 @@
 #include "skin/forms/MenuBarPainter.h"
 
+#include "skin/forms/MenuItemOwnerDraw.h"
 #include "skin/forms/SystemFonts.h"
 #include "skin/paint/BackdropFill.h"
 #include "skin/paint/BackdropRequest.h"
@@ -24,19 +25,6 @@ std::string WithoutAccessMarks(const std::string& caption)
     std::string text = caption;
     text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
     return text;
-}
-
-void SetOwnerDrawn(HMENU menu, int position, const TMenuItem* item, bool on)
-{
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info))
-        return;
-    info.fMask = MIIM_FTYPE | MIIM_DATA;
-    info.fType = on ? info.fType | MFT_OWNERDRAW : info.fType & ~MFT_OWNERDRAW;
-    info.dwItemData = on ? reinterpret_cast<ULONG_PTR>(item) : 0;
-    SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
 }
 
 bool Hot(const TMenuItem& item, UINT state)

@@ -74,4 +74,18 @@ std::optional<TSkinImage> SkinImageAt(const TsLoadedSkin& skin, int index)
     return image;
 }
 
+TMaskImageView MaskImageViewOf(const TSkinImage& image)
+{
+    TMaskImageView view;
+    view.Image = image.Source;
+    view.SourceRect = image.Rect;
+    view.FrameCount = image.StateCount;
+    view.MaskBands = image.MaskKind;
+    view.LeftWidth = image.Left;
+    view.TopWidth = image.Top;
+    view.RightWidth = image.Right;
+    view.BottomWidth = image.Bottom;
+    return view;
+}
+
 } // namespace pp

@@ -5,6 +5,7 @@
 #include "core/Bitmap.h"
 #include "core/Geometry.h"
 #include "skin/loading/LoadedSkin.h"
+#include "skin/pixels/MaskImageView.h"
 
 #include <optional>
 
@@ -56,5 +57,8 @@ struct TSkinImage {
 // image has no 32-bit pixels, or its states and bands do not lie inside
 // its bitmap (a damaged skin must not make painters read outside it).
 std::optional<TSkinImage> SkinImageAt(const TsLoadedSkin& skin, int index);
+
+// The image as the pixel toolbox reads it (corner cut-outs, regions).
+TMaskImageView MaskImageViewOf(const TSkinImage& image);
 
 } // namespace pp
