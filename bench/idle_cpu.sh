@@ -29,12 +29,23 @@ cpu_ticks() {
   echo $total
 }
 
+# The wineserver of this run's prefix: another tree may be running its own
+# tests at the same time, with its own server.
+prefix_server() {
+  local pid
+  for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+  true
+}
+
 # The same processes are sampled at both ends of the window: this display's
-# X server, this prefix's wineserver, and the program.
+# X server, this prefix's wineserver, and the program. The program is matched
+# by its full path, so that a copy started from another tree is not counted.
 measure() {
   local program server display p0 s0 x0
   program=$(pgrep -f "$1" || true)
-  server=$(pgrep -x wineserver64 || pgrep -x wineserver || true)
+  server=$(prefix_server)
   display=$(pgrep -f "Xvfb ${DISPLAY} " || true)
   p0=$(cpu_ticks $program); s0=$(cpu_ticks $server); x0=$(cpu_ticks $display)
   sleep "$seconds"
@@ -52,20 +63,20 @@ title="LPT Pindrel_Port 888"
 reference_ticks() {
   wine "$reference" "$@" >/dev/null 2>&1 &
   sleep 3
-  read -r r _ _ < <(measure 'idle_reference.exe')
+  read -r r _ _ < <(measure "$reference")
   wine "$probe" close "Idle timer reference" >/dev/null 2>&1 || true
   wait || true
   echo "$r"
 }
 
-read -r _ bs bx < <(measure 'Pindrel_Port.exe')
+read -r _ bs bx < <(measure "$exe")
 PINDREL_PORT=sim wine "$exe" >/dev/null 2>&1 &
 sleep 5
-read -r p s x < <(measure 'Pindrel_Port.exe')
+read -r p s x < <(measure "$exe")
 # D3 raised: the gauge shows 8 % and its light runs on its 22 ms timer.
 wine "$probe" click "$title" "D3(1)" >/dev/null 2>&1 || echo "D3(1) not found" >&2
 sleep 1
-read -r pl _ _ < <(measure 'Pindrel_Port.exe')
+read -r pl _ _ < <(measure "$exe")
 wine "$probe" close "$title" >/dev/null 2>&1 || true
 wait || true
 r=$(reference_ticks 10)

@@ -115,11 +115,27 @@ void TApplication::ProcessMessages()
 
 void TApplication::HandleMessage()
 {
-    if (!ProcessMessage()) {
-        Idle();
-        if (!terminated_)
-            WaitMessage();
+    if (OnIdle || terminated_) {
+        if (!ProcessMessage()) {
+            Idle();
+            if (!terminated_)
+                WaitMessage();
+        }
+        return;
     }
+    // Nothing to run when the queue goes empty: the next message is waited
+    // for in one call. A look into an empty queue followed by a wait costs
+    // the platform a second trip to the window server (and, under Wine, a
+    // yield) on every timer tick, which is most of what the idle program
+    // does.
+    MSG msg{};
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0)
+        terminated_ = true;
+    else if (got > 0)
+        Dispatch(msg);
+    else
+        WaitMessage(); // A failed call must not turn the loop into a spin.
 }
 
 bool TApplication::ProcessMessage()
@@ -131,11 +147,16 @@ bool TApplication::ProcessMessage()
         terminated_ = true;
         return true;
     }
+    Dispatch(msg);
+    return true;
+}
+
+void TApplication::Dispatch(MSG& msg)
+{
     if (!IsPreprocessed(msg)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    return true;
 }
 
 bool TApplication::IsPreprocessed(MSG& msg)

@@ -103,6 +103,7 @@ private:
     static LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void WndProc(TMessage& message);
     bool IsPreprocessed(MSG& msg);
+    void Dispatch(MSG& msg);
     void TrackMouse(const MSG& msg);
     void SetMouseControl(TControl* control);
     void Idle();

@@ -31,7 +31,7 @@ void TsGauge::Loaded()
     TGraphicControl::Loaded();
     SkinData.RefreshBinding();
     if (animated_ && !IsDesigning())
-        lightTimer_->SetEnabled(true);
+        SetLightOn(true);
 }
 
 template <class T> void TsGauge::SetAndRepaint(T& field, T value)
@@ -75,7 +75,7 @@ void TsGauge::SetAnimated(bool on)
     if (IsDesigning())
         return;
     skinPainter_.DropBarCache();
-    lightTimer_->SetEnabled(on);
+    SetLightOn(on);
     if (!on)
         SkinData.InvalidateOwner();
 }
@@ -100,8 +100,10 @@ template <class Setter> void TsGauge::SetRangeEnd(Setter setter)
     } catch (const app::EInvalidRange& e) {
         throw EInvalidOperation(e.Message());
     }
-    if (changed)
+    if (changed) {
         Repaint();
+        UpdateLightTimer();
+    }
 }
 
 void TsGauge::SetMinValue(std::int32_t value)
@@ -121,6 +123,7 @@ void TsGauge::SetProgress(std::int32_t value)
         if (!SkinEngine.SkinLoading)
             SkinData.BackgroundStale = true;
         Repaint();
+        UpdateLightTimer();
     }
     if (change.ValueChanged && OnChange)
         OnChange(this);
@@ -224,7 +227,7 @@ void TsGauge::CopyCacheTo(HDC dc)
 void TsGauge::LightTick()
 {
     if (!SkinData.IsSkinned()) {
-        lightTimer_->SetEnabled(false);
+        SetLightOn(false);
         return;
     }
     const int length = kind_ == TsGaugeKind::gkVerticalBar ? Height() : Width();
@@ -263,13 +266,24 @@ void TsGauge::PaintLight()
 void TsGauge::StartLight()
 {
     if (animated_ && !IsDesigning())
-        lightTimer_->SetEnabled(true);
+        SetLightOn(true);
 }
+
+void TsGauge::SetLightOn(bool on)
+{
+    lightOn_ = on;
+    UpdateLightTimer();
+}
+
+// An empty bar shows no light, so its timer does not run: an idle program
+// with no line raised would otherwise wake 45 times a second for nothing.
+// The light goes on from where it was when the bar fills again.
+void TsGauge::UpdateLightTimer() { lightTimer_->SetEnabled(lightOn_ && PercentDone() > 0); }
 
 void TsGauge::SkinChanged(TMessage& message, bool removed)
 {
     if (removed && animated_)
-        lightTimer_->SetEnabled(false);
+        SetLightOn(false);
     skinPainter_.DropBarCache();
     SkinData.HandleSkinMessage(message);
     Repaint();

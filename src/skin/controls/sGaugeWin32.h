@@ -93,6 +93,8 @@ private:
     TGaugeSkinLook SkinLook() const;
     bool HandleSkinCommand(TMessage& message);
     void StartLight();
+    void SetLightOn(bool on);
+    void UpdateLightTimer();
     void SkinChanged(TMessage& message, bool removed);
 
     app::TGaugeModel model_;
@@ -102,6 +104,9 @@ private:
     TColor foreColor_ = clBlack;
     bool showText_ = true;
     bool animated_ = true;
+    // The light is wanted (animated, skinned, running); its timer ticks only
+    // while the bar also shows something for it to cross.
+    bool lightOn_ = false;
     std::string progressSkin_;
     std::unique_ptr<TTimer> lightTimer_;
     TGaugeLightClock lightClock_;

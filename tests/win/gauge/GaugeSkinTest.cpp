@@ -74,8 +74,39 @@ TEST_F(SkinnedGauge, ASkinnedPieFillsItsQuarterInTheForeColourOverTheBackColour)
     EXPECT_EQ(ColorFromPixel(CachePixel(6, 18)), ColorToRGB(gauge->BackColor()));
 }
 
+TEST_F(SkinnedGauge, TheLightTimerRunsOnlyWhileTheBarShowsSomething)
+{
+    ASSERT_EQ(gauge->PercentDone(), 0);
+    EXPECT_FALSE(gauge->LightTimer().Enabled());
+    gauge->SetProgress(8);
+    EXPECT_TRUE(gauge->LightTimer().Enabled());
+    gauge->SetProgress(0);
+    EXPECT_FALSE(gauge->LightTimer().Enabled());
+    // A range that puts the same value above its start lights the bar too.
+    gauge->SetMinValue(-10);
+    EXPECT_GT(gauge->PercentDone(), 0);
+    EXPECT_TRUE(gauge->LightTimer().Enabled());
+    gauge->SetMinValue(0);
+    EXPECT_FALSE(gauge->LightTimer().Enabled());
+
+    // A skin that comes while the bar is empty leaves the timer still; the
+    // value that follows starts it.
+    Send(SkinMsgRemoveSkin);
+    Send(SkinMsgSetSkin);
+    Send(SkinMsgRefresh);
+    EXPECT_FALSE(gauge->LightTimer().Enabled());
+    gauge->SetProgress(50);
+    EXPECT_TRUE(gauge->LightTimer().Enabled());
+
+    // Without the light there is no timer, whatever the bar shows.
+    gauge->SetAnimated(false);
+    gauge->SetProgress(60);
+    EXPECT_FALSE(gauge->LightTimer().Enabled());
+}
+
 TEST_F(SkinnedGauge, TheLightTimerStopsWithTheSkinAndRunsAgainAfterARefresh)
 {
+    gauge->SetProgress(50); // an empty bar has no light to run
     EXPECT_TRUE(gauge->LightTimer().Enabled());
     EXPECT_EQ(gauge->LightTimer().Interval(), 22u);
     Send(SkinMsgRemoveSkin);
