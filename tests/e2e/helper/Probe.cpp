@@ -11,6 +11,9 @@
 //   e2e_probe rect TITLE                    prints the window rectangle: left top right bottom
 //   e2e_probe pixels TITLE X Y W H          prints the screen's pixels over that part of the
 //                                           window's client area, one line of RRGGBB per row
+//   e2e_probe pixel-series TITLE X Y N MS   prints that one client pixel N times, MS milliseconds
+//                                           apart, one RRGGBB per line (a fade is faster than
+//                                           separate probe runs)
 //   e2e_probe hover TITLE TEXT [N]          moves the mouse pointer to the middle of the Nth
 //                                           child captioned TEXT; prints where the child lies
 //                                           in the window's client area: left top width height
@@ -251,6 +254,17 @@ int wmain(int argc, wchar_t** argv)
             return Usage();
         return PrintClientPixels(window, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6])) ? 0
                                                                                                          : 1;
+    }
+    if (command == L"pixel-series") {
+        if (argc < 7)
+            return Usage();
+        const int x = _wtoi(argv[3]), y = _wtoi(argv[4]), count = _wtoi(argv[5]), pause = _wtoi(argv[6]);
+        for (int i = 0; i < count; ++i) {
+            if (!PrintClientPixels(window, x, y, 1, 1))
+                return 1;
+            Sleep(static_cast<DWORD>(pause));
+        }
+        return 0;
     }
     if (argc < 4)
         return Usage();
