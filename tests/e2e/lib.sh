@@ -84,3 +84,29 @@ e2e_stop() {
   done
   E2E_PID=""
 }
+
+# The program looks for its skin in c:\Skins (Beijing.lvz, the packed skin).
+# A test that puts a package of its own there ($PACKAGE) calls this first:
+# the package the prefix had is set aside and put back when the test ends,
+# and a skin folder the test had to make is removed again.
+E2E_SKINS="$WINEPREFIX/drive_c/Skins"
+PACKAGE="$E2E_SKINS/Beijing.lvz"
+e2e_take_skin_package() {
+  E2E_CREATED_SKINS=""
+  E2E_SAVED_PACKAGE=""
+  if [ ! -d "$E2E_SKINS" ]; then
+    mkdir -p "$E2E_SKINS"
+    E2E_CREATED_SKINS=1
+  fi
+  if [ -f "$PACKAGE" ]; then
+    E2E_SAVED_PACKAGE="$E2E_OUT/Beijing.lvz.saved"
+    mv "$PACKAGE" "$E2E_SAVED_PACKAGE"
+  fi
+  trap e2e_give_back_skin_package EXIT
+}
+e2e_give_back_skin_package() {
+  e2e_kill
+  rm -f "$PACKAGE"
+  if [ -n "$E2E_SAVED_PACKAGE" ]; then mv "$E2E_SAVED_PACKAGE" "$PACKAGE"; fi
+  if [ -n "$E2E_CREATED_SKINS" ]; then rmdir "$E2E_SKINS" 2>/dev/null || true; fi
+}

@@ -6,25 +6,7 @@
 # over the filled part.
 source "$(dirname "$0")/lib.sh"
 
-SKINS="$WINEPREFIX/drive_c/Skins"
-PACKAGE="$SKINS/Beijing.lvz"
-CREATED_SKINS=""
-SAVED=""
-restore_skin_directory() {
-  e2e_kill
-  rm -f "$PACKAGE"
-  if [ -n "$SAVED" ]; then mv "$SAVED" "$PACKAGE"; fi
-  if [ -n "$CREATED_SKINS" ]; then rmdir "$SKINS" 2>/dev/null || true; fi
-}
-trap restore_skin_directory EXIT
-if [ ! -d "$SKINS" ]; then
-  mkdir -p "$SKINS"
-  CREATED_SKINS=1
-fi
-if [ -f "$PACKAGE" ]; then
-  SAVED="$E2E_OUT/Beijing.lvz.saved"
-  mv "$PACKAGE" "$SAVED"
-fi
+e2e_take_skin_package
 
 # Colours are stored blue-green-red: 255 is red, 16711680 is blue.
 SKIN="$E2E_OUT/gauge-colours"
