@@ -235,8 +235,26 @@ bool TCaptionButtons::RightButtonUp(TMessage& message)
     return true;
 }
 
+// The overlay a fade shows over the hot button is a window of its own:
+// some platforms report the pointer entering it as leaving the form, while
+// it is still over the button. Such a notice is let pass; the fade watches
+// the pointer itself and reports when it really goes.
+bool TCaptionButtons::StillOverHotElement() const
+{
+    if (HotCode <= 0)
+        return false;
+    const TPoint cursor = CursorPoint();
+    RECT window{};
+    GetWindowRect(Window(), &window);
+    const TPoint p{cursor.X - window.left, cursor.Y - window.top};
+    return TRect{0, 0, window.right - window.left, window.bottom - window.top}.Contains(p) &&
+           HitTestElement(p) == HotCode;
+}
+
 void TCaptionButtons::MouseLeft()
 {
+    if (StillOverHotElement())
+        return;
     SetHotCode(-1, true);
     TitleElementPressed = false;
     pressedCode_ = 0;

@@ -46,6 +46,12 @@ void Paste(TBitmap& image, const TBitmap& part, TPoint at, const TRect& r)
     }
 }
 
+// A glow's light added to a channel; transparent light adds nothing.
+std::uint8_t AddLight(std::uint8_t base, std::uint8_t light, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>(std::min(255, base + light * alpha / 255));
+}
+
 void DrawGlyph(TBitmap& target, const TBitmap& source, TPoint at)
 {
     if (source.Width() <= 0 || source.Height() <= 0)
@@ -218,7 +224,8 @@ void TCaptionButtons::PlaceSlot(TitleButtonSlot& slot, int& x, int width, const 
     const int captionTop = m.Maximized ? GetSystemMetrics(SM_CXFRAME) - 1 : 0;
     slot.Rect.Right = x;
     slot.Rect.Left = x - width;
-    slot.Rect.Top = slot.Big && skin.SkinData.BIVAlign == 1 ? captionTop : CaptionCenterY(m) - buttonHeight_ / 2;
+    slot.Rect.Top = slot.Big && skin.SkinData.BIVAlign == 1 ? captionTop
+                                                            : CaptionCenterY(m) - buttonHeight_ / 2;
     slot.Rect.Bottom = slot.Rect.Top + buttonHeight_;
     x = slot.Rect.Left - (LargeTitleButtons ? skin.SkinData.BISpace : 0);
 }
@@ -341,9 +348,8 @@ int TCaptionButtons::HitTestElement(TPoint p) const
             case csClose: return CloseEnabled(form_) ? HitClose : HTCAPTION;
             case csMaximize:
                 return EnabledMaxButton(form_) || (EnabledRestore(form_) && !IsIconic(Window())) ? HitMaximize
-                                                                                                : HTCAPTION;
-            case csMinimize:
-                return IsIconic(Window()) || EnabledMinButton(form_) ? HitMinimize : HTCAPTION;
+                                                                                                 : HTCAPTION;
+            case csMinimize: return IsIconic(Window()) || EnabledMinButton(form_) ? HitMinimize : HTCAPTION;
             case csHelp: return HitHelp;
             }
         }
@@ -380,7 +386,8 @@ TPoint TCaptionButtons::WindowPoint(LPARAM screen) const
 {
     RECT window{};
     GetWindowRect(Window(), &window);
-    return {static_cast<short>(LOWORD(screen)) - window.left, static_cast<short>(HIWORD(screen)) - window.top};
+    return {static_cast<short>(LOWORD(screen)) - window.left,
+            static_cast<short>(HIWORD(screen)) - window.top};
 }
 
 void TCaptionButtons::SetHotCode(int code, bool repaint)
@@ -479,9 +486,16 @@ void TCaptionButtons::UpdateGlow(TitleButtonSlot& slot)
     const char* base = nullptr;
     if (skin)
         switch (slot.HitCode) {
-        case HitMinimize: size = skin->SkinData.MinGlowSize, margin = skin->SkinData.MinGlowMargin, base = "BICONMINGLOW"; break;
-        case HitMaximize: size = skin->SkinData.MaxGlowSize, margin = skin->SkinData.MaxGlowMargin, base = "BICONMAXGLOW"; break;
-        case HitClose: size = skin->SkinData.CloseGlowSize, margin = skin->SkinData.CloseGlowMargin, base = "BICONCLOSEGLOW"; break;
+        case HitMinimize:
+            size = skin->SkinData.MinGlowSize, margin = skin->SkinData.MinGlowMargin, base = "BICONMINGLOW";
+            break;
+        case HitMaximize:
+            size = skin->SkinData.MaxGlowSize, margin = skin->SkinData.MaxGlowMargin, base = "BICONMAXGLOW";
+            break;
+        case HitClose:
+            size = skin->SkinData.CloseGlowSize, margin = skin->SkinData.CloseGlowMargin,
+            base = "BICONCLOSEGLOW";
+            break;
         default: break;
         }
     RemoveGlow(slot.GlowId);
@@ -523,15 +537,32 @@ TOverlayPicture TCaptionButtons::OverlayFor(const TitleButtonSlot& slot, const T
     const auto glow = skin && glowName ? SkinImageAt(*skin, ImageFor(glowName)) : std::nullopt;
     if (!glow || glowSize <= 0)
         return overlay;
-    // The halo around the hot button: the glow image stretched around it,
-    // the button in its middle.
-    TBitmap halo(overlay.Picture.Width() + 2 * glowSize, overlay.Picture.Height() + 2 * glowSize);
+    // The halo around the hot button: the glow image stretched around it
+    // (light on black, as skins draw glows), added to the frame image
+    // beneath and cut to the window, so that the
+    // overlay is opaque and looks the same with or without a compositing
+    // display; the button in its middle.
+    const TBitmap* frameImage = binding_.CacheBitmap.get();
+    const TRect around = slot.Rect.Inflate(glowSize, glowSize);
+    const TRect shown = frameImage ? IntersectRect(around, frameImage->Bounds()) : TRect{};
+    if (shown.IsEmpty())
+        return overlay;
+    TBitmap halo(around.Width(), around.Height());
     halo.Fill(TBGRA{0, 0, 0, 0});
     BackdropInfo none;
     none.BackColor = clKeyColor;
     DrawBorderMaskKeepingAlpha(halo, halo.Bounds(), false, 0, *glow, none);
-    Paste(halo, overlay.Picture, {glowSize, glowSize}, halo.Bounds().Inflate(-glowSize, -glowSize));
-    return {std::move(halo), overlay.Screen.Inflate(glowSize, glowSize)};
+    TBitmap picture = CopyOf(*frameImage, shown);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const TBGRA& light = halo.Pixel32(x + shown.Left - around.Left, y + shown.Top - around.Top);
+            TBGRA& p = picture.Pixel32(x, y);
+            p = TBGRA{AddLight(p.B, light.B, light.A), AddLight(p.G, light.G, light.A),
+                      AddLight(p.R, light.R, light.A), 0xFF};
+        }
+    Paste(picture, overlay.Picture, {slot.Rect.Left - shown.Left, slot.Rect.Top - shown.Top},
+          picture.Bounds());
+    return {std::move(picture), ScreenRect(shown)};
 }
 
 void TCaptionButtons::Animate(TitleButtonSlot& slot, const TsTitleButton* user)

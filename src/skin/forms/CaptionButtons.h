@@ -109,6 +109,7 @@ private:
     bool RightButtonUp(TMessage& message);
     bool SysCommand(TMessage& message);
     void MouseLeft();
+    bool StillOverHotElement() const;
     void RunReleaseCommand(int code, TPoint p);
     void SendCommand(WPARAM command);
     void ShowSystemMenuAt(TPoint screen);

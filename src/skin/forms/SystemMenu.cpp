@@ -1,9 +1,9 @@
 #include "skin/forms/SystemMenu.h"
 
+#include "core/StringList.h"
 #include "skin/forms/TitleButtonRules.h"
 #include "skin/forms/sSkinableMenus.h"
 #include "skin/loading/SkinManagerWin32.h"
-#include "core/StringList.h"
 #include "toolkit/Form.h"
 #include "win/Text.h"
 
@@ -192,8 +192,8 @@ void TsSystemMenu::Popup(TPoint screen)
         container_->Items(i)->AppendTo(menu.Get());
     if (MenuPainter().Skin())
         MakeOwnerDrawn(menu.Get(), *container_);
-    const UINT command = static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                          screen.X, screen.Y, 0, window, nullptr));
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, window, nullptr));
     if (command == 0)
         return;
     // The command may close the form, and this menu with its items: the

@@ -18,8 +18,10 @@ TRect InsideWorkArea(TRect r, HWND form)
         return r;
     const bool topmost = (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     const RECT area = topmost ? info.rcMonitor : info.rcWork;
-    r = r.Offset(std::min(0, static_cast<int>(area.right) - r.Right), std::min(0, static_cast<int>(area.bottom) - r.Bottom));
-    return r.Offset(std::max(0, static_cast<int>(area.left) - r.Left), std::max(0, static_cast<int>(area.top) - r.Top));
+    r = r.Offset(std::min(0, static_cast<int>(area.right) - r.Right),
+                 std::min(0, static_cast<int>(area.bottom) - r.Bottom));
+    return r.Offset(std::max(0, static_cast<int>(area.left) - r.Left),
+                    std::max(0, static_cast<int>(area.top) - r.Top));
 }
 
 } // namespace

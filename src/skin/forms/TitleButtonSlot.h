@@ -10,10 +10,10 @@ namespace pp {
 class TacSBAnimation;
 
 // Hit codes the provider answers besides the platform's own.
-inline constexpr int HitMinimize = 8;  // HTMINBUTTON
-inline constexpr int HitMaximize = 9;  // HTMAXBUTTON
-inline constexpr int HitClose = 20;    // HTCLOSE
-inline constexpr int HitHelp = 21;     // HTHELP
+inline constexpr int HitMinimize = 8;      // HTMINBUTTON
+inline constexpr int HitMaximize = 9;      // HTMAXBUTTON
+inline constexpr int HitClose = 20;        // HTCLOSE
+inline constexpr int HitHelp = 21;         // HTHELP
 inline constexpr int HitUserButton = 1000; // + the user title button's index
 inline constexpr int HitTitleBarItem = 2000;
 

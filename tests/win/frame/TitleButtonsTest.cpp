@@ -207,7 +207,8 @@ TEST_F(TitleButtonTest, LeavingTheCloseButtonFadesItsOverlayOut)
     PointAt(CaptionMiddle());
     TacSBAnimation* fade = Buttons().Slot(csClose).Animation.get();
     ASSERT_TRUE(PumpUntil([&] { return !fade->Active(); }));
-    const std::vector<int> out(pushes.Alphas.begin() + static_cast<std::ptrdiff_t>(fadedIn), pushes.Alphas.end());
+    const std::vector<int> out(pushes.Alphas.begin() + static_cast<std::ptrdiff_t>(fadedIn),
+                               pushes.Alphas.end());
     const std::vector<int> expected{250, 225, 200, 175, 150, 125, 100, 75, 50, 25};
     EXPECT_EQ(out, expected);
     EXPECT_EQ(fade->OverlayWindow(), nullptr);
@@ -243,13 +244,16 @@ TEST_F(TitleButtonTest, PointerSweepsOverButtonsAndCaptionComposeNoFrame)
         if (!provider)
             ShowSkinnedForm();
         const int rebuilds = Frame().Rebuilds;
-        const TPoint stops[] = {CaptionMiddle(), Centre(SlotRect(csMinimize)), Centre(SlotRect(csClose)),
-                                Centre(SlotRect(csMinimize)), CaptionMiddle(), Centre(Frame().IconRect())};
+        const TPoint stops[] = {CaptionMiddle(),           Centre(SlotRect(csMinimize)),
+                                Centre(SlotRect(csClose)), Centre(SlotRect(csMinimize)),
+                                CaptionMiddle(),           Centre(Frame().IconRect())};
         for (const TPoint p : stops) {
             PointAt(p);
             Settle();
         }
-        PumpUntil([&] { return !Buttons().Slot(csMinimize).Animation || !Buttons().Slot(csMinimize).Animation->Active(); });
+        PumpUntil([&] {
+            return !Buttons().Slot(csMinimize).Animation || !Buttons().Slot(csMinimize).Animation->Active();
+        });
         EXPECT_EQ(Frame().Rebuilds, rebuilds);
     }
 }
@@ -403,7 +407,8 @@ TEST_F(TitleButtonTest, AltSpaceAndARightClickOnTheCaptionOpenTheSkinnedSystemMe
         std::function<void()> open;
     } ways[] = {
         {"Alt+Space", [&] { SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' '); }},
-        {"right click", [&] {
+        {"right click",
+         [&] {
              Mouse(WM_NCRBUTTONDOWN, CaptionMiddle());
              Mouse(WM_NCRBUTTONUP, CaptionMiddle());
          }},
