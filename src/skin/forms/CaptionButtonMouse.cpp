@@ -54,7 +54,24 @@ bool TCaptionButtons::HandleMessage(TMessage& message)
     case WM_NCMOUSEMOVE: return MouseMove(message);
     case WM_NCLBUTTONDOWN: return ButtonDown(message);
     case WM_NCLBUTTONUP: return ButtonUp(message);
-    case WM_LBUTTONUP: TitleElementPressed = false; return false;
+    case WM_MOUSEMOVE: {
+        TMessage screen = ScreenMessage(message);
+        return pressedCode_ != 0 && MouseMove(screen);
+    }
+    case WM_LBUTTONUP: {
+        TMessage screen = ScreenMessage(message);
+        if (pressedCode_ != 0 && ButtonUp(screen))
+            return true;
+        TitleElementPressed = false;
+        return false;
+    }
+    case WM_CAPTURECHANGED:
+        if (pressedCode_ != 0 && reinterpret_cast<HWND>(message.LParam) != Window()) {
+            pressedCode_ = 0;
+            TitleElementPressed = false;
+            SetHotCode(0, true);
+        }
+        return false;
     case WM_NCLBUTTONDBLCLK: return DoubleClick(message);
     case WM_NCRBUTTONDOWN: {
         const int code = HitTest(WindowPoint(message.LParam));
@@ -131,10 +148,24 @@ bool TCaptionButtons::ButtonDown(TMessage& message)
     return false;
 }
 
+// While a button is pressed the form holds the mouse, so that the release
+// is seen wherever it happens (also over the fade's overlay or outside the
+// window); its client-area messages are turned into screen points.
+TMessage TCaptionButtons::ScreenMessage(const TMessage& message) const
+{
+    POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    ClientToScreen(Window(), &p);
+    TMessage screen = message;
+    screen.LParam = MAKELPARAM(p.x, p.y);
+    return screen;
+}
+
 bool TCaptionButtons::ButtonUp(TMessage& message)
 {
     const bool pressed = std::exchange(TitleElementPressed, false);
     const int pressedCode = std::exchange(pressedCode_, 0);
+    if (GetCapture() == Window())
+        ReleaseCapture();
     const TPoint p = WindowPoint(message.LParam);
     const int code = HitTest(p);
     if (TsTitleButton* user = UserButtonOf(pressedCode); user && pressed && user->OnMouseUp) {

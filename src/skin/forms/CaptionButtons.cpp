@@ -439,6 +439,7 @@ void TCaptionButtons::PressTitleElement(int code)
     slot->State = tsPressed;
     TitleElementPressed = true;
     pressedCode_ = code;
+    SetCapture(Window());
     RepaintTitleButton(code);
 }
 

@@ -103,6 +103,7 @@ private:
 
     // Mouse messages and the commands of a release.
     bool MouseMove(TMessage& message);
+    TMessage ScreenMessage(const TMessage& message) const;
     bool ButtonDown(TMessage& message);
     bool ButtonUp(TMessage& message);
     bool DoubleClick(TMessage& message);

@@ -43,8 +43,10 @@ void TacSBAnimation::Start(int state)
     Target = state;
     Steps = press ? 1 : TitleButtonFadeSteps;
     if (press) {
-        // The pressed look replaces whatever shows, at full opacity.
-        FreeOverlay();
+        // The pressed look replaces whatever shows, at full opacity, in
+        // the same window: the pointer that pressed may lie over it, and
+        // destroying the window under a held button loses its release.
+        hasPicture_ = false;
         Step = Steps;
     }
     if (state == tsNormal) {
@@ -58,7 +60,7 @@ void TacSBAnimation::Start(int state)
     FadingIn = true;
     if (!fromRest && !press) {
         // A new look fades in from where the old one stood.
-        FreeOverlay();
+        hasPicture_ = false;
         Step = std::clamp(Step, 1, Steps);
     } else if (fromRest && !press) {
         Step = 1;

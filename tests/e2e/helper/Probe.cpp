@@ -28,7 +28,11 @@
 //   e2e_probe hittest TITLE X Y             sends WM_NCHITTEST for that point of the window
 //                                           (window coordinates) and prints the answer
 //   e2e_probe syscommand TITLE CMD          posts WM_SYSCOMMAND with CMD (decimal) to the window
-//   e2e_probe iconic TITLE                  prints 1 when the window is minimized, else 0
+//   e2e_probe minimized TITLE               prints 1 when the window is minimized (or hidden,
+//                                           as a main window minimized through its application
+//                                           window is), else 0
+//   e2e_probe class-rect CLASS              prints the rectangle of the first visible top-level
+//                                           window of CLASS: left top right bottom
 //
 // Clicks are posted, not sent: a sent click would block while the handler runs
 // a modal box. Exit status 0 on success, 1 when the window or control is not
@@ -230,6 +234,15 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"hint-text-size" && argc > 3)
         return PrintHintTextSize(first, _wtoi(argv[3])) ? 0 : 1;
+    if (command == L"class-rect") {
+        const auto found = TopLevel(first, true);
+        if (found.empty())
+            return 1;
+        RECT r;
+        GetWindowRect(found[0], &r);
+        PrintRect(r);
+        return 0;
+    }
     if (command == L"close-class") {
         for (HWND hwnd : TopLevel(first, true))
             PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -265,8 +278,8 @@ int wmain(int argc, wchar_t** argv)
                     GetSystemMetrics(SM_CYCAPTION));
         return 0;
     }
-    if (command == L"iconic") {
-        std::printf("%d\n", IsIconic(window) ? 1 : 0);
+    if (command == L"minimized") {
+        std::printf("%d\n", IsIconic(window) || !IsWindowVisible(window) ? 1 : 0);
         return 0;
     }
     if (command == L"hittest") {

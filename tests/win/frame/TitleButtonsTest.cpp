@@ -283,6 +283,31 @@ TEST_F(TitleButtonTest, OnlyAPressAndReleaseOnTheSameButtonSendsItsCommand)
     }
 }
 
+TEST_F(TitleButtonTest, PressedButtonHoldsTheMouseUntilItsReleaseAnywhere)
+{
+    TCommandLog log(*form);
+    ShowSkinnedForm();
+    const TPoint close = Centre(SlotRect(csClose));
+    Mouse(WM_NCLBUTTONDOWN, close);
+    EXPECT_EQ(GetCapture(), Window());
+    // Released far outside the window: the form hears it in client coordinates.
+    SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(-300, -300));
+    EXPECT_TRUE(log.Commands.empty());
+    EXPECT_NE(GetCapture(), Window());
+    EXPECT_FALSE(TitleElementPressed);
+    EXPECT_EQ(Buttons().Slot(csClose).State, tsNormal);
+
+    // Released over the button it was pressed on, through the capture too.
+    Mouse(WM_NCLBUTTONDOWN, close);
+    POINT client{0, 0};
+    ClientToScreen(Window(), &client);
+    RECT r{};
+    GetWindowRect(Window(), &r);
+    SendMessageW(Window(), WM_LBUTTONUP, 0,
+                 MAKELPARAM(r.left + close.X - client.x, r.top + close.Y - client.y));
+    EXPECT_EQ(log.Commands, std::vector<UINT>{SC_CLOSE});
+}
+
 TEST_F(TitleButtonTest, MinimizedSecondaryFormRestoresThroughItsMinimizeSlot)
 {
     TCommandLog log(*form);
