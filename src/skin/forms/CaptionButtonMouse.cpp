@@ -132,10 +132,7 @@ bool TCaptionButtons::ButtonDown(TMessage& message)
     if (code == HTSYSMENU) {
         SetHotCode(0, true);
         TitleElementPressed = false;
-        RECT window{};
-        GetWindowRect(Window(), &window);
-        const TFrameMeasures m = frame_.Measures();
-        ShowSystemMenuAt({window.left + m.Frame, window.top + 2 * m.Frame + frame_.IconRect().Height()});
+        ShowSystemMenuAt(BelowIcon());
         message.Result = 0;
         return true;
     }
@@ -296,13 +293,21 @@ bool TCaptionButtons::SysCommand(TMessage& message)
     if ((message.WParam & 0xFFF0) != SC_KEYMENU || message.LParam != SpaceKey ||
         form_.BorderStyle() == TFormBorderStyle::bsNone || !HasSystemMenuIcon(form_))
         return false;
-    RECT window{};
-    GetWindowRect(Window(), &window);
-    const TRect icon = frame_.IconRect();
     const int lift = IsIconic(Window()) ? MinimizedMenuLift : 0;
-    ShowSystemMenuAt({window.left + icon.Left, window.top + icon.Bottom - lift});
+    const TPoint below = BelowIcon();
+    ShowSystemMenuAt({below.X, below.Y - lift});
     message.Result = 0;
     return true;
+}
+
+// Under the caption icon: the frame's thickness in from the left, the icon's
+// height below the caption's top frame twice.
+TPoint TCaptionButtons::BelowIcon() const
+{
+    RECT window{};
+    GetWindowRect(Window(), &window);
+    const TFrameMeasures m = frame_.Measures();
+    return {window.left + m.Frame, window.top + 2 * m.Frame + frame_.IconRect().Height()};
 }
 
 void TCaptionButtons::ShowSystemMenuAt(TPoint screen)

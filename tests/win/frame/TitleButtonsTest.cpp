@@ -130,6 +130,15 @@ protected:
         Mouse(WM_NCMOUSEMOVE, up);
         Mouse(WM_NCLBUTTONUP, up);
     }
+    // With fades on: shows the form, puts the pointer on the close button
+    // and waits for its overlay at full opacity.
+    bool HoverCloseUntilFullyShown(const TPushLog& pushes)
+    {
+        manager->Effects.SetAllowGlowing(true);
+        ShowSkinnedForm();
+        PointAt(Centre(SlotRect(csClose)));
+        return PumpUntil([&] { return !pushes.Alphas.empty() && pushes.Alphas.back() == 255; });
+    }
     // Handles messages until `done` or two seconds.
     template <typename TDone> bool PumpUntil(TDone done)
     {
@@ -175,11 +184,8 @@ TEST_F(TitleButtonTest, ButtonsFromTheRightAreCloseMinimizeHelpEachWithItsCode)
 
 TEST_F(TitleButtonTest, HoveredCloseButtonFadesInTenStepsAndMovingTheFormStopsIt)
 {
-    manager->Effects.SetAllowGlowing(true);
     const TPushLog pushes;
-    ShowSkinnedForm();
-    PointAt(Centre(SlotRect(csClose)));
-    ASSERT_TRUE(PumpUntil([&] { return !pushes.Alphas.empty() && pushes.Alphas.back() == 255; }));
+    ASSERT_TRUE(HoverCloseUntilFullyShown(pushes));
     const std::vector<int> expected{25, 50, 75, 100, 125, 150, 175, 200, 225, 250, 255};
     EXPECT_EQ(pushes.Alphas, expected);
     TacSBAnimation* fade = Buttons().Slot(csClose).Animation.get();
@@ -198,11 +204,8 @@ TEST_F(TitleButtonTest, HoveredCloseButtonFadesInTenStepsAndMovingTheFormStopsIt
 
 TEST_F(TitleButtonTest, LeavingTheCloseButtonFadesItsOverlayOut)
 {
-    manager->Effects.SetAllowGlowing(true);
     const TPushLog pushes;
-    ShowSkinnedForm();
-    PointAt(Centre(SlotRect(csClose)));
-    ASSERT_TRUE(PumpUntil([&] { return !pushes.Alphas.empty() && pushes.Alphas.back() == 255; }));
+    ASSERT_TRUE(HoverCloseUntilFullyShown(pushes));
     const std::size_t fadedIn = pushes.Alphas.size();
     PointAt(CaptionMiddle());
     TacSBAnimation* fade = Buttons().Slot(csClose).Animation.get();
