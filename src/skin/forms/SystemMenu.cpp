@@ -10,9 +10,6 @@
 namespace pp {
 namespace {
 
-// The skin list breaks into a new column after this many names.
-constexpr int SkinsPerColumn = 20;
-
 bool IsStandardCommand(UINT id) { return id >= 0xF000 && id <= 0xF1FF; }
 
 std::string MenuText(HMENU menu, UINT id, UINT flags)
@@ -152,7 +149,7 @@ void TsSystemMenu::AddSkinList()
     if (names.Count() == 0)
         return;
     TMenuItem* list = AddItem(*container_, "", "Available skins", 0, true);
-    for (std::size_t i = 0; i < names.Count() && i < SkinsPerColumn * 8; ++i) {
+    for (std::size_t i = 0; i < names.Count(); ++i) {
         const std::string name = names[i];
         TMenuItem* item = AddItem(*list, "", name, 0, true);
         item->SetRadioItem(true);

@@ -286,6 +286,24 @@ TEST_F(TitleButtonTest, OnlyAPressAndReleaseOnTheSameButtonSendsItsCommand)
     }
 }
 
+TEST_F(TitleButtonTest, DisabledCloseIsCaptionAndRefusesAPress)
+{
+    TCommandLog log(*form);
+    ShowSkinnedForm();
+    EnableMenuItem(GetSystemMenu(Window(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    const TPoint close = Centre(SlotRect(csClose));
+    EXPECT_EQ(HitTest(close), HTCAPTION);
+    // Even told it was pressed, the button keeps its look and sends nothing.
+    SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCLOSE, ScreenOf(close));
+    EXPECT_NE(Buttons().Slot(csClose).State, tsPressed);
+    EXPECT_FALSE(TitleElementPressed);
+    SendMessageW(Window(), WM_NCLBUTTONUP, HTCLOSE, ScreenOf(close));
+    EXPECT_TRUE(log.Commands.empty());
+    provider->SystemMenu().RefreshItems();
+    const TMenuItem& items = provider->SystemMenu().Items();
+    EXPECT_FALSE(items.Items(items.Count() - 1)->Enabled()) << "the menu's Close follows";
+}
+
 TEST_F(TitleButtonTest, PressedButtonHoldsTheMouseUntilItsReleaseAnywhere)
 {
     TCommandLog log(*form);
