@@ -33,6 +33,7 @@ int TacSBAnimation::StepOpacity(int step) const
 void TacSBAnimation::FreeOverlay()
 {
     overlay_.reset();
+    picture_ = {};
     hasPicture_ = false;
 }
 

@@ -430,6 +430,8 @@ struct TOpenMenuProbe {
     {
         KillTimer(window, id);
         MenuWindow = FindWindowW(MenuWindowClass, nullptr);
+        // As the skin manager's window-creation hook does in the program.
+        AdaptMenuWindow(MenuWindow);
         const auto menu = reinterpret_cast<HMENU>(SendMessageW(MenuWindow, MN_GETHMENU, 0, 0));
         Items = menu ? GetMenuItemCount(menu) : 0;
         OwnerDrawn = 0;
@@ -469,6 +471,36 @@ TEST_F(TitleButtonTest, AltSpaceAndARightClickOnTheCaptionOpenTheSkinnedSystemMe
         EXPECT_EQ(TOpenMenuProbe::OwnerDrawn, 6) << way.how;
     }
     EXPECT_TRUE(log.Commands.empty()) << "closing the menu sends nothing";
+}
+
+TEST_F(TitleButtonTest, FadesPressesAndTheSystemMenuGiveBackEveryHandle)
+{
+    const TPushLog pushes;
+    ASSERT_TRUE(HoverCloseUntilFullyShown(pushes));
+    // Each button keeps its fade's timer once it has faded.
+    PointAt(Centre(SlotRect(csMinimize)));
+    PointAt(CaptionMiddle());
+    for (const TCaptionSlot slot : {csClose, csMinimize}) {
+        TacSBAnimation* fade = Buttons().Slot(slot).Animation.get();
+        ASSERT_TRUE(PumpUntil([&] { return !fade->Active(); }));
+    }
+    std::vector<long> counts;
+    for (int kind = 0; kind < static_cast<int>(THandleKind::Count); ++kind)
+        counts.push_back(LiveHandleCount(static_cast<THandleKind>(kind)));
+    for (int round = 0; round < 3; ++round) {
+        PointAt(Centre(SlotRect(csMinimize)));
+        PumpUntil([&] { return !pushes.Alphas.empty() && pushes.Alphas.back() == 255; });
+        Click(Centre(SlotRect(csMinimize)), CaptionMiddle());
+        SetTimer(Window(), 77, 50, TOpenMenuProbe::Look);
+        SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        PointAt(CaptionMiddle());
+        TacSBAnimation* minimize = Buttons().Slot(csMinimize).Animation.get();
+        ASSERT_TRUE(PumpUntil([&] { return !minimize || !minimize->Active(); }));
+        Settle();
+    }
+    for (int kind = 0; kind < static_cast<int>(THandleKind::Count); ++kind)
+        EXPECT_EQ(LiveHandleCount(static_cast<THandleKind>(kind)), counts[static_cast<std::size_t>(kind)])
+            << HandleKindName(static_cast<THandleKind>(kind));
 }
 
 TEST_F(TitleButtonTest, UserTitleButtonSitsLeftOfTheCaptionButtonsAndReportsItsClicks)
