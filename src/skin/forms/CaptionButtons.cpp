@@ -1,13 +1,11 @@
 // The caption buttons' images, places and looks.
 #include "skin/forms/CaptionButtons.h"
 
+#include "skin/forms/BitmapParts.h"
+
 #include "skin/forms/FrameSkin.h"
 #include "skin/forms/NonClientHitTest.h"
 #include "skin/forms/TitleButtonRules.h"
-#include "skin/loading/SkinManagerWin32.h"
-#include "skin/paint/BorderMask.h"
-#include "skin/paint/GlowWin32.h"
-#include "skin/paint/LayeredWindowWin32.h"
 #include "skin/paint/MaskImage.h"
 #include "skin/paint/SkinImage.h"
 #include "toolkit/Form.h"
@@ -22,35 +20,6 @@ namespace {
 constexpr int DefaultButtonSide = 21;
 // The gap before the help button and before the user buttons.
 constexpr int GroupGap = 6;
-
-TBitmap CopyOf(const TBitmap& image, const TRect& r)
-{
-    TBitmap copy(std::max(0, r.Width()), std::max(0, r.Height()));
-    for (int y = 0; y < copy.Height(); ++y)
-        std::copy_n(image.Row32(r.Top + y) + r.Left, copy.Width(), copy.Row32(y));
-    return copy;
-}
-
-void Paste(TBitmap& image, const TBitmap& part, TPoint at, const TRect& r)
-{
-    const TRect target = IntersectRect(r, image.Bounds());
-    for (int y = target.Top; y < target.Bottom; ++y) {
-        const int sy = y - at.Y;
-        if (sy < 0 || sy >= part.Height())
-            continue;
-        for (int x = target.Left; x < target.Right; ++x) {
-            const int sx = x - at.X;
-            if (sx >= 0 && sx < part.Width())
-                image.Pixel32(x, y) = part.Pixel32(sx, sy);
-        }
-    }
-}
-
-// A glow's light added to a channel; transparent light adds nothing.
-std::uint8_t AddLight(std::uint8_t base, std::uint8_t light, std::uint8_t alpha)
-{
-    return static_cast<std::uint8_t>(std::min(255, base + light * alpha / 255));
-}
 
 void DrawGlyph(TBitmap& target, const TBitmap& source, TPoint at)
 {
@@ -286,7 +255,7 @@ void TCaptionButtons::DrawSlot(TBitmap& image, const TitleButtonSlot& slot, int 
     if (slot.Rect.IsEmpty())
         return;
     if (const auto button = ImageOf(slot)) {
-        const TBitmap behind = CopyOf(image, IntersectRect(slot.Rect, image.Bounds()));
+        const TBitmap behind = CopyOfArea(image, IntersectRect(slot.Rect, image.Bounds()));
         DrawMaskImage(image, {slot.Rect.Left, slot.Rect.Top}, state,
                       BackdropFromBitmap(&behind, -slot.Rect.Left, -slot.Rect.Top), *button, mode);
     }
@@ -310,7 +279,7 @@ void TCaptionButtons::Draw(TBitmap& image, const TFrameMeasures& m, int activeLo
     const TRect strip = IntersectRect(TRect::FromBounds(image.Width() - stripWidth - 1, 0, stripWidth,
                                                         HeaderBottom(m) + m.Frame + m.MenuLine),
                                       image.Bounds());
-    strip_ = CopyOf(image, strip);
+    strip_ = CopyOfArea(image, strip);
     stripAt_ = {strip.Left, strip.Top};
     const auto modeOf = [&](const TitleButtonSlot& slot) {
         const bool atRest = slot.State <= tsNormal || (slot.Animation && slot.Animation->Active());
@@ -441,161 +410,6 @@ void TCaptionButtons::PressTitleElement(int code)
     pressedCode_ = code;
     SetCapture(Window());
     RepaintTitleButton(code);
-}
-
-bool TCaptionButtons::GlowAllowed() const
-{
-    const TsSkinManager* manager = binding_.SkinManager();
-    return manager && manager->Effects.AllowGlowing() && LayeredWindowsAvailable();
-}
-
-// Fades need layered windows and a top-level form.
-bool TCaptionButtons::AnimatesButtons() const { return GlowAllowed() && !form_.Parent(); }
-
-void TCaptionButtons::RepaintTitleButton(int code)
-{
-    TitleButtonSlot* slot = SlotOf(code);
-    if (!slot || slot->State == tsNotDrawn || slot->Rect.IsEmpty() || !Window())
-        return;
-    const TsTitleButton* user = UserButtonOf(code);
-    if (AnimatesButtons())
-        Animate(*slot, user);
-    else
-        RepaintDirect(*slot, user);
-}
-
-void TCaptionButtons::RepaintDirect(TitleButtonSlot& slot, const TsTitleButton* user)
-{
-    TBitmap* image = binding_.CacheBitmap.get();
-    if (!image || image->Width() <= 0 || slot.Rect.Left < frame_.IconRect().Right)
-        return;
-    GdiFlush();
-    Paste(*image, strip_, stripAt_, slot.Rect);
-    const bool enabled = user ? user->Enabled : ButtonEnabled(slot);
-    const int mode = slot.State <= tsNormal && (!frame_.ActiveLook || !enabled) ? mmFaint : mmNormal;
-    DrawSlot(*image, slot, slot.State, mode, user);
-    frame_.CopyToWindow(slot.Rect);
-    ++DirectRepaints;
-    UpdateGlow(slot);
-}
-
-void TCaptionButtons::UpdateGlow(TitleButtonSlot& slot)
-{
-    const TsLoadedSkin* skin = binding_.Skin();
-    TsSkinManager* manager = binding_.SkinManager();
-    int size = 0, margin = 0;
-    const char* base = nullptr;
-    if (skin)
-        switch (slot.HitCode) {
-        case HitMinimize:
-            size = skin->SkinData.MinGlowSize, margin = skin->SkinData.MinGlowMargin, base = "BICONMINGLOW";
-            break;
-        case HitMaximize:
-            size = skin->SkinData.MaxGlowSize, margin = skin->SkinData.MaxGlowMargin, base = "BICONMAXGLOW";
-            break;
-        case HitClose:
-            size = skin->SkinData.CloseGlowSize, margin = skin->SkinData.CloseGlowMargin,
-            base = "BICONCLOSEGLOW";
-            break;
-        default: break;
-        }
-    RemoveGlow(slot.GlowId);
-    if (slot.State != tsHot || size <= 0 || !base || !manager || form_.Parent() || !GlowAllowed())
-        return;
-    const TRect screen = ScreenRect(slot.Rect);
-    slot.GlowId = CreateGlow(screen, {0, 0, screen.Width(), screen.Height()}, GlobalInfoSection, *manager,
-                             Window(), 255, margin, base);
-}
-
-TOverlayPicture TCaptionButtons::OverlayFor(const TitleButtonSlot& slot, const TsTitleButton* user,
-                                            int state) const
-{
-    // The button's look over the caption behind it, opaque.
-    TBitmap button(slot.Rect.Width(), slot.Rect.Height());
-    button.Fill(TBGRA{0, 0, 0, 0xFF});
-    Paste(button, strip_, {stripAt_.X - slot.Rect.Left, stripAt_.Y - slot.Rect.Top}, button.Bounds());
-    {
-        TitleButtonSlot at;
-        at.Rect = button.Bounds();
-        at.ImageIndex = slot.ImageIndex;
-        at.HitCode = slot.HitCode;
-        DrawSlot(button, at, state, mmNormal, user);
-    }
-    for (int y = 0; y < button.Height(); ++y)
-        for (int x = 0; x < button.Width(); ++x)
-            button.Pixel32(x, y).A = 0xFF;
-    TOverlayPicture overlay{std::move(button), ScreenRect(slot.Rect)};
-    const TsLoadedSkin* skin = binding_.Skin();
-    int glowSize = 0;
-    const char* glowName = nullptr;
-    if (skin && state == tsHot && GlowAllowed())
-        switch (slot.HitCode) {
-        case HitMinimize: glowSize = skin->SkinData.MinGlowSize, glowName = "BICONMINGLOW0"; break;
-        case HitMaximize: glowSize = skin->SkinData.MaxGlowSize, glowName = "BICONMAXGLOW0"; break;
-        case HitClose: glowSize = skin->SkinData.CloseGlowSize, glowName = "BICONCLOSEGLOW0"; break;
-        default: break;
-        }
-    const auto glow = skin && glowName ? SkinImageAt(*skin, ImageFor(glowName)) : std::nullopt;
-    if (!glow || glowSize <= 0)
-        return overlay;
-    // The halo around the hot button: the glow image stretched around it
-    // (light on black, as skins draw glows), added to the frame image
-    // beneath and cut to the window, so that the
-    // overlay is opaque and looks the same with or without a compositing
-    // display; the button in its middle.
-    const TBitmap* frameImage = binding_.CacheBitmap.get();
-    const TRect around = slot.Rect.Inflate(glowSize, glowSize);
-    const TRect shown = frameImage ? IntersectRect(around, frameImage->Bounds()) : TRect{};
-    if (shown.IsEmpty())
-        return overlay;
-    TBitmap halo(around.Width(), around.Height());
-    halo.Fill(TBGRA{0, 0, 0, 0});
-    BackdropInfo none;
-    none.BackColor = clKeyColor;
-    DrawBorderMaskKeepingAlpha(halo, halo.Bounds(), false, 0, *glow, none);
-    TBitmap picture = CopyOf(*frameImage, shown);
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) {
-            const TBGRA& light = halo.Pixel32(x + shown.Left - around.Left, y + shown.Top - around.Top);
-            TBGRA& p = picture.Pixel32(x, y);
-            p = TBGRA{AddLight(p.B, light.B, light.A), AddLight(p.G, light.G, light.A),
-                      AddLight(p.R, light.R, light.A), 0xFF};
-        }
-    Paste(picture, overlay.Picture, {slot.Rect.Left - shown.Left, slot.Rect.Top - shown.Top},
-          picture.Bounds());
-    return {std::move(picture), ScreenRect(shown)};
-}
-
-void TCaptionButtons::Animate(TitleButtonSlot& slot, const TsTitleButton* user)
-{
-    if (slot.State == tsNormal && !(slot.Animation && slot.Animation->Active()))
-        return;
-    if (!slot.Animation) {
-        TacSBAnimation::THooks hooks;
-        hooks.Form = Window();
-        hooks.Picture = [this, &slot, user](int state) { return OverlayFor(slot, user, state); };
-        hooks.CursorInside = [this, &slot] {
-            POINT cursor{};
-            GetCursorPos(&cursor);
-            return ScreenRect(slot.Rect).Contains({cursor.x, cursor.y});
-        };
-        hooks.Left = [this] { SendMessageW(Window(), WM_MOUSELEAVE, 0, 0); };
-        slot.Animation = std::make_unique<TacSBAnimation>(slot, std::move(hooks));
-    }
-    slot.Animation->Start(std::max(0, slot.State));
-}
-
-void TCaptionButtons::StopAnimations()
-{
-    const auto stop = [](TitleButtonSlot& slot) {
-        if (slot.Animation)
-            slot.Animation->Stop();
-        RemoveGlow(slot.GlowId);
-    };
-    for (TitleButtonSlot& slot : slots_)
-        stop(slot);
-    for (int i = 0; i < userButtons_.Count(); ++i)
-        stop(userButtons_.Items(i).Slot);
 }
 
 } // namespace pp

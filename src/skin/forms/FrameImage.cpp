@@ -1,6 +1,7 @@
 // Composing the frame image: the whole window painted off screen.
 #include "skin/forms/FrameSkin.h"
 
+#include "skin/forms/BitmapParts.h"
 #include "skin/forms/SystemFonts.h"
 #include "skin/paint/BorderMask.h"
 #include "skin/paint/MaskImage.h"
@@ -49,14 +50,6 @@ void RepairAlpha(TBitmap& image, const TBitmap& before, const TRect& r)
             if (now.B != old.B || now.G != old.G || now.R != old.R || now.A != old.A)
                 now.A = 0xFF;
         }
-}
-
-TBitmap CopyOfArea(const TBitmap& image, const TRect& r)
-{
-    TBitmap copy(r.Width(), r.Height());
-    for (int y = 0; y < r.Height(); ++y)
-        std::copy_n(image.Row32(r.Top + y) + r.Left, r.Width(), copy.Row32(y));
-    return copy;
 }
 
 } // namespace
