@@ -83,6 +83,7 @@ bool TCaptionButtons::HandleMessage(TMessage& message)
     case WM_NCMOUSELEAVE: MouseLeft(); return false;
     case WM_SYSCOMMAND: return SysCommand(message);
     case WM_MOVE: StopAnimations(); return false;
+    case WM_STYLECHANGING: KeepSystemMenuStyleAway(message); return false;
     default: return false;
     }
 }
@@ -308,6 +309,15 @@ TPoint TCaptionButtons::BelowIcon() const
     GetWindowRect(Window(), &window);
     const TFrameMeasures m = frame_.Measures();
     return {window.left + m.Frame, window.top + 2 * m.Frame + frame_.IconRect().Height()};
+}
+
+// The skin draws the caption buttons: a WS_SYSMENU coming back would let
+// the platform hit-test, press and paint its own over them.
+void TCaptionButtons::KeepSystemMenuStyleAway(TMessage& message)
+{
+    auto* change = reinterpret_cast<STYLESTRUCT*>(message.LParam);
+    if (message.WParam == static_cast<WPARAM>(GWL_STYLE) && change)
+        change->styleNew &= ~static_cast<DWORD>(WS_SYSMENU);
 }
 
 void TCaptionButtons::ShowSystemMenuAt(TPoint screen)

@@ -142,7 +142,7 @@ TOverlayPicture TCaptionButtons::OverlayFor(const TitleButtonSlot& slot, const T
                       AddLight(p.R, light.R, light.A), 0xFF};
         }
     PasteArea(picture, overlay.Picture, {slot.Rect.Left - shown.Left, slot.Rect.Top - shown.Top},
-          picture.Bounds());
+              picture.Bounds());
     return {std::move(picture), ScreenRect(shown)};
 }
 

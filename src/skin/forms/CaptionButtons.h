@@ -114,6 +114,7 @@ private:
     void RunReleaseCommand(int code, TPoint p);
     void SendCommand(WPARAM command);
     void ShowSystemMenuAt(TPoint screen);
+    void KeepSystemMenuStyleAway(TMessage& message);
     TPoint BelowIcon() const;
     void TrackLeave();
 

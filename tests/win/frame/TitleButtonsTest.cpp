@@ -503,6 +503,14 @@ TEST_F(TitleButtonTest, FadesPressesAndTheSystemMenuGiveBackEveryHandle)
             << HandleKindName(static_cast<THandleKind>(kind));
 }
 
+TEST_F(TitleButtonTest, SystemMenuStyleStaysAwayWhileSkinned)
+{
+    ShowSkinnedForm();
+    SetWindowLongW(Window(), GWL_STYLE, GetWindowLongW(Window(), GWL_STYLE) | WS_SYSMENU);
+    EXPECT_EQ(GetWindowLongW(Window(), GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_EQ(HitTest(Centre(SlotRect(csClose))), HTCLOSE);
+}
+
 TEST_F(TitleButtonTest, UserTitleButtonSitsLeftOfTheCaptionButtonsAndReportsItsClicks)
 {
     ShowSkinnedForm();
