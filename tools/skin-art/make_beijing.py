@@ -235,6 +235,40 @@ def title_glyph(kind, state, width, height, small=False):
     return c
 
 
+def hard_edged(c, ground):
+    """Soft pixels mixed onto the ground they will lie on: the master bitmap has no alpha."""
+    for i, p in enumerate(c.pixels):
+        if p[3] < 255 and p[:3] != list(KEY):
+            if p[3] == 0:
+                c.pixels[i] = [*KEY, 255]
+            else:
+                c.pixels[i] = [*mix(tuple(ground), tuple(p[:3]), p[3] / 255), 255]
+    return c
+
+
+def menu_check(state, radio):
+    """Menu check mark (a brush stroke) or radio mark (a lacquer bead), 16 x 16; hot items gold."""
+    c = Canvas(16, 16, KEY)
+    ground = GOLD_LIGHT if state else (254, 250, 238)
+    ink = LACQUER_DARK if state else LACQUER
+    if radio:
+        soft_rounded(c, 4, 4, 12, 12, 4, lambda x, y: GOLD_DARK)
+        soft_rounded(c, 5, 5, 11, 11, 3, lambda x, y: mix(ink, LACQUER_LIGHT, max(0, 1 - y / 9)))
+        c.set(7, 6, GOLD_LIGHT + (200,))
+    else:
+        c.line(3.5, 8.5, 6.5, 11.5, ink, 2.2)
+        c.line(6.5, 11.5, 12.5, 4.0, ink, 2.2)
+    return hard_edged(c, ground)
+
+
+def small_speed_button(state):
+    """Small speed-button frame behind a checked menu glyph: normal, hot, pressed."""
+    top, bottom, rim = [(IVORY, IVORY_DARK, GOLD), (GOLD_LIGHT, GOLD, GOLD_DARK),
+                        (IVORY_DARK, (240, 230, 206), LACQUER)][state]
+    c = bordered_box(16, 16, top, bottom, rim, [1])
+    return c
+
+
 def strip(frames):
     width = sum(f.width for f in frames)
     out = Canvas(width, frames[0].height, KEY)
@@ -353,7 +387,7 @@ def button_png():
     return out
 
 
-def glow_png():
+def glow_png(strength=200):
     """The warm halo a hot button leaves around itself."""
     size = 48
     c = Canvas(size, size)
@@ -363,7 +397,7 @@ def glow_png():
             dy = max(0, abs(y + 0.5 - size / 2) - 10)
             d = math.hypot(dx, dy)
             a = max(0.0, 1 - d / 14) ** 2
-            c.set(x, y, GOLD_LIGHT + (int(a * 200),))
+            c.set(x, y, GOLD_LIGHT + (int(a * strength),))
     return c
 
 
@@ -457,6 +491,9 @@ def build_master():
     menuline.vgradient(0, 0, 16, 16, (255, 250, 236), IVORY_DARK)
     menuline.rect(0, 15, 16, 16, GOLD)
     put("menuline", menuline, 158, 76)
+    put("check", strip([menu_check(s, False) for s in range(2)]), 180, 76)
+    put("radio", strip([menu_check(s, True) for s in range(2)]), 214, 76)
+    put("speedsmall", strip([small_speed_button(s) for s in range(3)]), 250, 76)
     return master, places
 
 
@@ -502,6 +539,10 @@ def write_options(folder, places):
             ("BITOP", "4"),
             ("BICONCLOSEGLOW", "6"),
             ("BICONCLOSEGLOWMARGIN", "3"),
+            ("BICONMINGLOW", "6"),
+            ("BICONMINGLOWMARGIN", "3"),
+            ("BICONMAXGLOW", "6"),
+            ("BICONMAXGLOWMARGIN", "3"),
             ("SHADOW1COLOR", tc((40, 16, 8))),
             ("SHADOW1OFFSET", "3"),
             ("SHADOW1BLUR", "6"),
@@ -519,6 +560,10 @@ def write_options(folder, places):
             ("SICONMIN", at("@", p["Smin"], 3, 0)),
             ("SICONHELP", at("@", p["Shelp"], 3, 0)),
             ("BICONCLOSEGLOW0", "!GLOW0.PNG!1!0!2"),
+            ("BICONMINGLOW0", "!GLOWSOFT.PNG!1!0!2"),
+            ("BICONMAXGLOW0", "!GLOWSOFT.PNG!1!0!2"),
+            ("CHECK", at("@", p["check"], 2, 0)),
+            ("RADIOCHECKED", at("@", p["radio"], 2, 0)),
             ("EXBORDER", "!EXBORDER.PNG!2!0!0!12!12!12!12!0"),
         ]),
         ("FORM", [
@@ -607,6 +652,11 @@ def write_options(folder, places):
             ("STATES", "1"), ("COLOR", tc(IVORY_DARK)), ("FONTCOLOR", tc(INK)),
             ("BORDERSMASK", bordered(p["statusbar"], 3, 3, 3, 3, 1)),
         ]),
+        ("SPEEDBUTTON_SMALL", [
+            ("STATES", "3"), ("COLOR", tc(IVORY)), ("HOTCOLOR", tc(GOLD_LIGHT)),
+            ("FONTCOLOR", tc(INK)), ("HOTFONTCOLOR", tc(LACQUER_DARK)),
+            ("BORDERSMASK", bordered(p["speedsmall"], 3, 3, 3, 3, 3)),
+        ]),
         ("TITLEBUTTON", [
             ("STATES", "3"), ("FONTCOLOR", tc(LACQUER_DARK)),
             ("BORDERSMASK", "!TITLEBUTTON.PNG!3!1!0!4!4!4!4!5"),
@@ -643,6 +693,8 @@ def main():
     write(folder, "MASTER.BMP", bmp_bytes(master))
     write(folder, "BUTTON.PNG", png_bytes(with_grey_mask_band(button_png()), alpha=False))
     write(folder, "GLOW0.PNG", png_bytes(glow_png()))
+    # The minimize and maximize buttons glow softer than close.
+    write(folder, "GLOWSOFT.PNG", png_bytes(glow_png(140)))
     write(folder, "EXBORDER.PNG", png_bytes(exborder_png()))
     write(folder, "TITLEBUTTON.PNG", png_bytes(with_grey_mask_band(titlebutton_png()), alpha=False))
     write(folder, "BTNHUGE.BMP", bmp_bytes(with_mask_band(strip([huge_button(s) for s in range(3)]))))

@@ -1,6 +1,7 @@
 // Composing the frame image: the whole window painted off screen.
 #include "skin/forms/FrameSkin.h"
 
+#include "skin/forms/BitmapParts.h"
 #include "skin/forms/SystemFonts.h"
 #include "skin/paint/BorderMask.h"
 #include "skin/paint/MaskImage.h"
@@ -16,8 +17,6 @@
 namespace pp {
 namespace {
 
-// A caption button whose image is missing.
-constexpr int DefaultButtonSide = 21;
 // The "CAPTION" section's plate reaches this far around the text.
 constexpr int CaptionPlateX = 4, CaptionPlateY = 2;
 constexpr UINT CaptionTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
@@ -51,19 +50,6 @@ void RepairAlpha(TBitmap& image, const TBitmap& before, const TRect& r)
             if (now.B != old.B || now.G != old.G || now.R != old.R || now.A != old.A)
                 now.A = 0xFF;
         }
-}
-
-TBitmap CopyOfArea(const TBitmap& image, const TRect& r)
-{
-    TBitmap copy(r.Width(), r.Height());
-    for (int y = 0; y < r.Height(); ++y)
-        std::copy_n(image.Row32(r.Top + y) + r.Left, r.Width(), copy.Row32(y));
-    return copy;
-}
-
-int StateWidthOr(const std::optional<TSkinImage>& image, int fallback)
-{
-    return image && image->StateWidth() > 0 ? image->StateWidth() : fallback;
 }
 
 } // namespace
@@ -134,8 +120,9 @@ void TsFrameSkin::PaintCaptionBand(TBitmap& image, const TFrameMeasures& m)
     iconRect_ = CaptionIconRect(m, skin.SkinData.BILeft, iconShown);
     if (iconShown)
         DrawCaptionIcon(image, iconRect_);
+    captionButtons_->Layout(m);
     DrawCaptionText(image, m, iconRect_);
-    DrawTitleButtons(image, m);
+    captionButtons_->Draw(image, m, ActiveLook);
 }
 
 void TsFrameSkin::DrawCaptionIcon(TBitmap& image, const TRect& iconRect)
@@ -153,69 +140,12 @@ void TsFrameSkin::DrawCaptionIcon(TBitmap& image, const TRect& iconRect)
     RepairAlpha(image, before, r);
 }
 
-// The caption buttons the form shows, close first: their skin images.
-// Single and sizeable borders have the big buttons and may have maximize
-// and minimize; dialogs, tool windows and borderless forms a small close.
-std::vector<int> TsFrameSkin::TitleButtonImages() const
-{
-    const TsLoadedSkin& skin = *binding_.Skin();
-    const int global = skin.GetSkinIndex(GlobalInfoSection);
-    const unsigned icons = form_.BorderIcons();
-    if (!(icons & biSystemMenu) || global < 0)
-        return {};
-    const auto image = [&](const char* key) { return skin.GetMaskIndex(global, GlobalInfoSection, key); };
-    const bool large = form_.BorderStyle() == TFormBorderStyle::bsSingle ||
-                       form_.BorderStyle() == TFormBorderStyle::bsSizeable;
-    if (!large && image("SICONCLOSE") >= 0)
-        return {image("SICONCLOSE")};
-    const bool maximize = large && (icons & biMaximize), minimize = large && (icons & biMinimize);
-    int close = image("BICONCLOSE");
-    if (!maximize && !minimize && image("BICLOSEALONE") >= 0)
-        close = image("BICLOSEALONE");
-    std::vector<int> images{close};
-    if (maximize)
-        images.push_back(image(IsMaximized() ? "BICONNORM" : "BICONMAX"));
-    if (minimize)
-        images.push_back(image("BICONMIN"));
-    return images;
-}
-
-void TsFrameSkin::DrawTitleButtons(TBitmap& image, const TFrameMeasures& m)
-{
-    const TsLoadedSkin& skin = *binding_.Skin();
-    const std::vector<int> images = TitleButtonImages();
-    std::vector<int> widths;
-    for (const int index : images)
-        widths.push_back(StateWidthOr(SkinImageAt(skin, index), DefaultButtonSide));
-    const auto closeImage = images.empty() ? std::nullopt : SkinImageAt(skin, images.front());
-    const int height = closeImage && closeImage->StateHeight() > 0 ? closeImage->StateHeight()
-                                                                   : DefaultButtonSide;
-    buttonRects_ = PlaceTitleButtons(m, widths, height, skin.SkinData.BIRight, skin.SkinData.BISpace);
-    // The strip behind the buttons, kept so that one button can be
-    // repainted without composing the caption again.
-    const int stripWidth = m.Frame + ButtonBlockWidth(widths, skin.SkinData.BIRight, skin.SkinData.BISpace) +
-                           10;
-    const TRect strip = IntersectRect(TRect::FromBounds(image.Width() - stripWidth - 1, 0, stripWidth,
-                                                        HeaderBottom(m) + m.Frame + m.MenuLine),
-                                      image.Bounds());
-    buttonStripImage_ = CopyOfArea(image, strip);
-    const TBitmap behind = image;
-    const int mode = ActiveLook ? mmNormal : mmFaint;
-    for (std::size_t i = 0; i < images.size(); ++i)
-        if (const auto button = SkinImageAt(skin, images[i]))
-            DrawMaskImage(image, {buttonRects_[i].Left, buttonRects_[i].Top}, 0, BehindOf(behind), *button,
-                          mode);
-}
-
 void TsFrameSkin::DrawCaptionText(TBitmap& image, const TFrameMeasures& m, const TRect& iconRect)
 {
     const TsLoadedSkin& skin = *binding_.Skin();
     const std::string text = form_.Caption();
     const int captionSection = skin.GetSkinIndex("CAPTION");
-    std::vector<int> widths;
-    for (const int index : TitleButtonImages())
-        widths.push_back(StateWidthOr(SkinImageAt(skin, index), DefaultButtonSide));
-    const int block = ButtonBlockWidth(widths, skin.SkinData.BIRight, skin.SkinData.BISpace);
+    const int block = captionButtons_->BlockWidth();
     TRect r = CaptionTextRect(m, iconRect, skin.SkinData.BILeft, block, captionSection >= 0);
     if (text.empty() || r.IsEmpty())
         return;

@@ -127,6 +127,15 @@ void TsFrameSkin::PaintNonClient()
                SRCCOPY);
 }
 
+void TsFrameSkin::CopyToWindow(const TRect& r)
+{
+    const HWND window = Window();
+    if (!window || !IsWindowVisible(window) || AnimationState.FormAnimation || !FrameImage())
+        return;
+    const TWindowFrameDC dc(window);
+    BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), ImageDC(), r.Left, r.Top, SRCCOPY);
+}
+
 HDC TsFrameSkin::ImageDC()
 {
     if (!imageCanvas_)

@@ -51,7 +51,10 @@ void ChangeStyle(HWND window, LONG add, LONG remove)
 } // namespace
 
 TsFrameSkin::TsFrameSkin(TCustomForm& form, TsCommonData& binding, TDefaultHandler callDefault)
-    : form_(form), binding_(binding), callDefault_(std::move(callDefault))
+    : form_(form),
+      binding_(binding),
+      callDefault_(std::move(callDefault)),
+      captionButtons_(std::make_unique<TCaptionButtons>(form, binding, *this))
 {
 }
 
@@ -115,6 +118,8 @@ bool TsFrameSkin::HandleMessage(TMessage& message)
     }
     if (!attached_ || !binding_.IsSkinned())
         return false;
+    if (captionButtons_->HandleMessage(message))
+        return true;
     switch (message.Msg) {
     case WM_NCPAINT:
         if (!DrawNonClientArea)

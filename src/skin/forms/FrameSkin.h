@@ -6,6 +6,7 @@
 // client background and resizing. The form's skin provider owns one and
 // hands it the form's messages first.
 #include "core/Bitmap.h"
+#include "skin/forms/CaptionButtons.h"
 #include "skin/forms/MenuBarPainter.h"
 #include "skin/paint/BackdropRequest.h"
 #include "skin/paint/FrameGeometry.h"
@@ -65,7 +66,13 @@ public:
     // Answers a child's question about what lies behind it.
     void AnswerBackdrop(BackdropRequest& request);
     const TBitmap* FrameImage() const { return binding_.CacheBitmap.get(); }
-    const std::vector<TRect>& TitleButtonRects() const { return buttonRects_; }
+    // The shown caption buttons from the right: close, maximize, minimize, help.
+    std::vector<TRect> TitleButtonRects() const { return captionButtons_->ShownRects(); }
+    TCaptionButtons& CaptionButtons() { return *captionButtons_; }
+    // The caption icon's place in the frame image (empty without an icon).
+    const TRect& IconRect() const { return iconRect_; }
+    // Copies one part of the frame image onto the window at once.
+    void CopyToWindow(const TRect& r);
     const TAOR& Cutouts() const { return cutouts_; }
 
 private:
@@ -86,9 +93,7 @@ private:
     void PaintCaptionBand(TBitmap& image, const TFrameMeasures& m);
     void DrawCaptionIcon(TBitmap& image, const TRect& iconRect);
     void DrawCaptionText(TBitmap& image, const TFrameMeasures& m, const TRect& iconRect);
-    void DrawTitleButtons(TBitmap& image, const TFrameMeasures& m);
     void PaintMenuLine(TBitmap& image, const TFrameMeasures& m);
-    std::vector<int> TitleButtonImages() const;
     int LookState(int sectionIndex) const;
 
     // Region and messages.
@@ -116,8 +121,6 @@ private:
     mutable int menuLineCount_ = -1;
     TAOR cutouts_;
     TBitmap menuLineImage_;
-    TBitmap buttonStripImage_;
-    std::vector<TRect> buttonRects_;
     TRect iconRect_;
     TSize clientSize_; // at the last resizing
     // The platform's caption and menu heights, read once (and again when
@@ -130,6 +133,7 @@ private:
     static TSystemHeights ReadSystemHeights();
     TSystemHeights heights_ = ReadSystemHeights();
     std::unique_ptr<TBitmapCanvas> imageCanvas_;
+    std::unique_ptr<TCaptionButtons> captionButtons_;
 };
 
 } // namespace pp

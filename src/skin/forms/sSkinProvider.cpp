@@ -62,6 +62,11 @@ TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
     binding_->SetSkinSection("FORM");
     frame_ = std::make_unique<TsFrameSkin>(form_, *binding_,
                                            [this](TMessage& message) { takeover_.CallPrevious(message); });
+    systemMenu_ = std::make_unique<TsSystemMenu>(form_, [this] { return binding_->SkinManager(); });
+    frame_->CaptionButtons().OnShowSystemMenu = [this](TPoint at) {
+        systemMenu_->MakeSkinMenu = MakeSkinMenu;
+        systemMenu_->Popup(at);
+    };
     TakeOverForm();
     RegisterProviderForm(form_);
     ActiveLook = 1;

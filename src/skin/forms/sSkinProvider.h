@@ -9,6 +9,7 @@
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
 #include "skin/forms/FrameSkin.h"
+#include "skin/forms/SystemMenu.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Component.h"
 
@@ -43,6 +44,9 @@ public:
     TsCommonData& SkinData() const { return *binding_; }
     TacCtrlAdapter* Adapter() const { return adapter_.get(); }
     TsFrameSkin& Frame() const { return *frame_; }
+    // The form's own system menu and its title buttons beside the caption buttons.
+    TsSystemMenu& SystemMenu() const { return *systemMenu_; }
+    TsTitleButtons& TitleButtons() const { return frame_->CaptionButtons().UserButtons(); }
     // Another provider answered for the form when this one was made: this
     // one leaves the form alone.
     bool Inert() const { return inert_; }
@@ -72,6 +76,7 @@ private:
     std::unique_ptr<TsCommonData> binding_;
     std::unique_ptr<TacCtrlAdapter> adapter_;
     std::unique_ptr<TsFrameSkin> frame_;
+    std::unique_ptr<TsSystemMenu> systemMenu_;
     TMessageTakeover takeover_;
     bool inert_ = false;
     bool initialized_ = false;

@@ -22,6 +22,17 @@
 //                                           appears; prints its rectangle: left top right bottom
 //   e2e_probe hint-text-size TEXT WIDTH     prints the size the system hint font gives TEXT
 //                                           wrapped at WIDTH, centred: width height
+//   e2e_probe measures TITLE                prints the window's width, height, side frame
+//                                           (half the outer width less the client width) and the
+//                                           platform's caption height: W H F C
+//   e2e_probe hittest TITLE X Y             sends WM_NCHITTEST for that point of the window
+//                                           (window coordinates) and prints the answer
+//   e2e_probe syscommand TITLE CMD          posts WM_SYSCOMMAND with CMD (decimal) to the window
+//   e2e_probe minimized TITLE               prints 1 when the window is minimized (or hidden,
+//                                           as a main window minimized through its application
+//                                           window is), else 0
+//   e2e_probe class-rect CLASS              prints the rectangle of the first visible top-level
+//                                           window of CLASS: left top right bottom
 //
 // Clicks are posted, not sent: a sent click would block while the handler runs
 // a modal box. Exit status 0 on success, 1 when the window or control is not
@@ -223,6 +234,15 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"hint-text-size" && argc > 3)
         return PrintHintTextSize(first, _wtoi(argv[3])) ? 0 : 1;
+    if (command == L"class-rect") {
+        const auto found = TopLevel(first, true);
+        if (found.empty())
+            return 1;
+        RECT r;
+        GetWindowRect(found[0], &r);
+        PrintRect(r);
+        return 0;
+    }
     if (command == L"close-class") {
         for (HWND hwnd : TopLevel(first, true))
             PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -247,6 +267,37 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"hover-off") {
         // The far corner of the screen, outside every window of the program.
         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        return 0;
+    }
+    if (command == L"measures") {
+        RECT outer, client;
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        const long width = outer.right - outer.left;
+        std::printf("%ld %ld %ld %d\n", width, outer.bottom - outer.top, (width - client.right) / 2,
+                    GetSystemMetrics(SM_CYCAPTION));
+        return 0;
+    }
+    if (command == L"minimized") {
+        std::printf("%d\n", IsIconic(window) || !IsWindowVisible(window) ? 1 : 0);
+        return 0;
+    }
+    if (command == L"hittest") {
+        if (argc < 5)
+            return Usage();
+        RECT outer;
+        GetWindowRect(window, &outer);
+        const LPARAM at = MAKELPARAM(outer.left + _wtoi(argv[3]), outer.top + _wtoi(argv[4]));
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutW(window, WM_NCHITTEST, 0, at, SMTO_ABORTIFHUNG, 2000, &answer))
+            return 1;
+        std::printf("%ld\n", static_cast<long>(static_cast<LRESULT>(answer)));
+        return 0;
+    }
+    if (command == L"syscommand") {
+        if (argc < 4)
+            return Usage();
+        PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0);
         return 0;
     }
     if (command == L"pixels") {

@@ -106,11 +106,12 @@ TEST_F(BeijingContentTest, HasTheImagesThePaintersLookUp)
 {
     const int global = skin.GetSkinIndex("GLOBALINFO");
     for (const char* key : {"BICONCLOSE", "BICONMIN", "BICONMAX", "BICONNORM", "BICONHELP", "SICONCLOSE",
-                            "SICONMIN", "SICONMAX", "SICONNORM", "SICONHELP", "EXBORDER"})
+                            "SICONMIN", "SICONMAX", "SICONNORM", "SICONHELP", "EXBORDER", "BICONCLOSEGLOW0",
+                            "BICONMINGLOW0", "BICONMAXGLOW0", "CHECK", "RADIOCHECKED"})
         EXPECT_TRUE(skin.IsValidImgIndex(skin.GetMaskIndex(global, "GLOBALINFO", key))) << key;
     for (const char* section :
          {"FORM", "FORMTITLE", "BUTTON", "BUTTON_HUGE", "GAUGE", "PROGRESSH", "PROGRESSV", "HINT", "EDIT",
-          "STATUSBAR", "MENUITEM", "SELECTION", "TITLEBUTTON"})
+          "STATUSBAR", "MENUITEM", "SELECTION", "TITLEBUTTON", "SPEEDBUTTON_SMALL"})
         EXPECT_TRUE(
             skin.IsValidImgIndex(skin.GetMaskIndex(skin.GetSkinIndex(section), section, "BORDERSMASK")))
             << section;
@@ -122,6 +123,17 @@ TEST_F(BeijingContentTest, HasTheImagesThePaintersLookUp)
     EXPECT_TRUE(skin.IsValidImgIndex(skin.GetMaskIndex(button, "BUTTON", "GLOW0")));
     EXPECT_EQ(options.ReadString("BUTTON", "FADINGENABLED", ""), "1");
     EXPECT_TRUE(skin.IsValidImgIndex(skin.GetTextureIndex(skin.GetSkinIndex("FORM"), "FORM", "PATTERN")));
+    // Each caption button with a glow image has its glow size too.
+    for (const char* key : {"BICONCLOSEGLOW", "BICONMINGLOW", "BICONMAXGLOW"})
+        EXPECT_GT(std::atoi(options.ReadString("GLOBALINFO", key, "0").c_str()), 0) << key;
+    // The menu's marks have a normal and a hot look, glyph-column sized.
+    for (const char* key : {"CHECK", "RADIOCHECKED"}) {
+        const TsMaskData& mark =
+            skin.Masks()[static_cast<std::size_t>(skin.GetMaskIndex(global, "GLOBALINFO", key))];
+        EXPECT_EQ(mark.FrameCount, 2) << key;
+        EXPECT_EQ(mark.SourceRect.Width() / 2, 16) << key;
+        EXPECT_EQ(mark.SourceRect.Height(), 16) << key;
+    }
 }
 
 TEST_F(BeijingContentTest, UsesEveryImageValueFormAndAJpegTexture)
