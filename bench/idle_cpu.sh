@@ -18,16 +18,7 @@ if [ -z "${PP_IDLE_INSIDE:-}" ]; then
   exec "$root/scripts/with-display" "$0" "$seconds"
 fi
 
-ticks_per_second=$(getconf CLK_TCK)
-# user + system ticks of the given processes.
-cpu_ticks() {
-  local total=0 pid
-  for pid in "$@"; do
-    [ -r "/proc/$pid/stat" ] || continue
-    total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat")))
-  done
-  echo $total
-}
+source "$here/cpu_ticks.sh"
 
 # The wineserver of this run's prefix: another tree may be running its own
 # tests at the same time, with its own server.
@@ -51,8 +42,6 @@ measure() {
   sleep "$seconds"
   echo "$(($(cpu_ticks $program) - p0)) $(($(cpu_ticks $server) - s0)) $(($(cpu_ticks $display) - x0))"
 }
-
-percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
 
 probe="$root/build/win64/tests/e2e/e2e_probe.exe"
 reference="$root/build/win64/tests/e2e/idle_reference.exe"

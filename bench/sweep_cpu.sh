@@ -19,16 +19,7 @@ if [ -z "${PP_SWEEP_INSIDE:-}" ]; then
   exec "$root/scripts/with-display" "$0" "$seconds"
 fi
 
-ticks_per_second=$(getconf CLK_TCK)
-cpu_ticks() { # user + system ticks of the given processes
-  local total=0 pid
-  for pid in "$@"; do
-    [ -r "/proc/$pid/stat" ] || continue
-    total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat")))
-  done
-  echo $total
-}
-percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
+source "$here/cpu_ticks.sh"
 
 title="LPT Pindrel_Port 888"
 PINDREL_PORT=sim wine "$exe" >/dev/null 2>&1 &

@@ -104,6 +104,23 @@ e2e_take_skin_package() {
   fi
   trap e2e_give_back_skin_package EXIT
 }
+# Packs a copy of the default skin, its Options.dat passed through the awk
+# RULES, as the package set aside by e2e_take_skin_package. In RULES,
+# `section` is the current section header ("[BUTTON]"); lines no rule
+# prints with `next` are kept. Options.dat has CRLF line ends: printed
+# lines end in "\r". Sets SKIN to the copy's folder.
+e2e_pack_skin_variant() {
+  local name=$1 rules=$2
+  SKIN="$E2E_OUT/$name"
+  rm -rf "$SKIN"
+  cp -r "$PP_SOURCE_DIR/skins/Beijing" "$SKIN"
+  awk "/^\[/ { section = \$0; sub(/\r\$/, \"\", section) }
+$rules
+{ print }" "$PP_SOURCE_DIR/skins/Beijing/Options.dat" > "$SKIN/Options.dat"
+  wine "$PP_BINARY_DIR/tools/skintool/skintool.exe" pack "$(winepath -w "$SKIN")" "$(winepath -w "$PACKAGE")" \
+    >/dev/null 2>&1 || fail "skintool could not pack the test skin $name"
+}
+
 e2e_give_back_skin_package() {
   e2e_kill
   rm -f "$PACKAGE"

@@ -129,6 +129,14 @@ void PremultiplyPixels(TBitmap& bitmap, std::optional<TRect> rect)
     });
 }
 
+void CopyBlock(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& sourceRect)
+{
+    const TBlitArea area = ClipBlit(dest, at, sourceRect, source);
+    for (int y = 0; y < area.Dest.Height(); ++y)
+        std::copy_n(source.Row32(area.Source.Y + y) + area.Source.X, area.Dest.Width(),
+                    dest.Row32(area.Dest.Top + y) + area.Dest.Left);
+}
+
 void CopyImageWithKey(TBitmap& dest, const TBitmap& source, int x, int y, TColor key)
 {
     const bool is24 = source.Format() == TPixelFormat::pf24bit;

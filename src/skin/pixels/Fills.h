@@ -47,4 +47,8 @@ void PremultiplyPixels(TBitmap& bitmap, std::optional<TRect> rect = std::nullopt
 // green and blue compared); copied pixels become opaque. clNoKeyColor copies all.
 void CopyImageWithKey(TBitmap& dest, const TBitmap& source, int x, int y, TColor key);
 
+// Copies the 32-bit pixels of `sourceRect` in `source` to `at` in `dest`, as
+// they are, clipped to both bitmaps.
+void CopyBlock(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& sourceRect);
+
 } // namespace pp

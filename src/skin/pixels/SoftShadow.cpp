@@ -1,6 +1,7 @@
 #include "skin/pixels/SoftShadow.h"
 
 #include "skin/pixels/Blend.h"
+#include "skin/pixels/Fills.h"
 #include "skin/pixels/PixelMath.h"
 #include "skin/pixels/RoundRect.h"
 
@@ -10,14 +11,6 @@ namespace pp {
 namespace {
 
 TBGRA Grey(int g) { return TBGRA{std::uint8_t(g), std::uint8_t(g), std::uint8_t(g), 0xFF}; }
-
-void CopyBlock(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& sourceRect)
-{
-    const TBlitArea area = ClipBlit(dest, at, sourceRect, source);
-    for (int y = 0; y < area.Dest.Height(); ++y)
-        std::copy_n(source.Row32(area.Source.Y + y) + area.Source.X, area.Dest.Width(),
-                    dest.Row32(area.Dest.Top + y) + area.Dest.Left);
-}
 
 } // namespace
 
