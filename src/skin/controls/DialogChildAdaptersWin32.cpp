@@ -31,8 +31,27 @@ bool IsAnyOf(const std::wstring& name, std::initializer_list<const wchar_t*> nam
 // takes part in the dialog's painting.
 struct TChildChoice {
     enum TKind {
-        None, Edge, Icon, Static, TransPanel, Panel, GroupBox, CheckBox, Button, ComboBox, Edit, Sizer,
-        TabControl, ListView, Spin, Track, Link, ToolBar, TreeView, Container, Search
+        None,
+        Edge,
+        Icon,
+        Static,
+        TransPanel,
+        Panel,
+        GroupBox,
+        CheckBox,
+        Button,
+        ComboBox,
+        Edit,
+        Sizer,
+        TabControl,
+        ListView,
+        Spin,
+        Track,
+        Link,
+        ToolBar,
+        TreeView,
+        Container,
+        Search
     } Kind = None;
     const char* Section = "";
     bool DialogMode = false;

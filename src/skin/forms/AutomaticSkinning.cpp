@@ -159,11 +159,12 @@ void WindowCreated(HWND window, const CBT_CREATEWNDW* creation)
     }
     const std::wstring name = create.lpszClass;
     if (name == L"#32768") {
-        MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(creation));
+        MenuWindowCreated(HCBT_CREATEWND, reinterpret_cast<WPARAM>(window),
+                          reinterpret_cast<LPARAM>(creation));
         return;
     }
-    if (name != L"TPUtilWindow" && create.dwExStyle != 0 && create.style != 0 && IsMainFormCandidate(window) &&
-        HasNoParentOrOwner(create))
+    if (name != L"TPUtilWindow" && create.dwExStyle != 0 && create.style != 0 &&
+        IsMainFormCandidate(window) && HasNoParentOrOwner(create))
         AttachAutomatically(window);
 }
 

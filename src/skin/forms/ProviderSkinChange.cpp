@@ -18,7 +18,10 @@ namespace {
 
 constexpr UINT RedrawWhole = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
 
-bool ApplicationMinimized() { return Application && Application->Handle() && IsIconic(Application->Handle()); }
+bool ApplicationMinimized()
+{
+    return Application && Application->Handle() && IsIconic(Application->Handle());
+}
 
 // A form that shows the change: visible, not minimized, top-level, with a
 // provider of the manager that changes the skin.

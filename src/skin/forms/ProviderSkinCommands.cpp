@@ -15,7 +15,10 @@ namespace {
 constexpr UINT RedrawWhole = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
 
 // The binding counts as suspended while it waits to paint or is told to.
-bool CountsAsSuspended(const TsCommonData& binding) { return binding.PaintSuspended || binding.UpdateDepth > 0; }
+bool CountsAsSuspended(const TsCommonData& binding)
+{
+    return binding.PaintSuspended || binding.UpdateDepth > 0;
+}
 
 } // namespace
 

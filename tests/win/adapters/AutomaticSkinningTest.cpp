@@ -239,7 +239,8 @@ TEST_F(AutoSkinTest, OwnedMessageBoxKeepsThePlatformLookAndAnOwnerlessOneIsAdapt
     }
     // The box is gone: the next window destroyed purges its provider.
     DestroyWindow(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_TRUE(std::ranges::none_of(AttachedProviders(), [](const TacProvider* p) { return p && p->DlgWnd(); }));
+    EXPECT_TRUE(
+        std::ranges::none_of(AttachedProviders(), [](const TacProvider* p) { return p && p->DlgWnd(); }));
 }
 
 TEST_F(AutoSkinTest, ThirdVisibleDialogStaysUnskinnedUnlessItHoldsAToolBar)
@@ -271,7 +272,8 @@ TEST_F(AutoSkinTest, DestroyedDialogLetsItsAdaptersGo)
     DestroyWindow(dialog);
     dialogs_.clear();
     DestroyWindow(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_TRUE(std::ranges::none_of(AttachedProviders(), [](const TacProvider* p) { return p && p->DlgWnd(); }));
+    EXPECT_TRUE(
+        std::ranges::none_of(AttachedProviders(), [](const TacProvider* p) { return p && p->DlgWnd(); }));
 }
 
 TEST_F(AutoSkinTest, AdaptedDialogGoesToTheRequestedPosition)
