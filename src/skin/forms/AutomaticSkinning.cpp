@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -177,6 +178,19 @@ std::vector<HWND> AdoptedDialogWindows()
     return windows;
 }
 
+// Frees the providers `doomed` picks (each leaves its slot null as it
+// goes), then drops the null slots.
+void FreeProvidersWhere(const std::function<bool(const TacProvider&)>& doomed)
+{
+    std::vector<TacProvider*> freed;
+    for (TacProvider* provider : Attached())
+        if (provider && doomed(*provider))
+            freed.push_back(provider);
+    for (TacProvider* provider : freed)
+        delete provider;
+    std::erase(Attached(), nullptr);
+}
+
 } // namespace
 
 void AttachAutomatically(HWND window)
@@ -239,25 +253,13 @@ const std::vector<TacProvider*>& AttachedProviders() { return Attached(); }
 
 void PurgeAttachedProviders()
 {
-    std::vector<TacProvider*> released;
-    for (TacProvider* provider : Attached())
-        if (provider && provider->DialogReleased())
-            released.push_back(provider);
-    for (TacProvider* provider : released)
-        delete provider;
-    std::erase(Attached(), nullptr);
+    FreeProvidersWhere([](const TacProvider& provider) { return provider.DialogReleased(); });
 }
 
 void DropAttachedDialogs()
 {
     const TFlagScope dropping(droppingAll, true);
-    std::vector<TacProvider*> dialogs;
-    for (TacProvider* provider : Attached())
-        if (provider && provider->DlgWnd())
-            dialogs.push_back(provider);
-    for (TacProvider* provider : dialogs)
-        delete provider;
-    std::erase(Attached(), nullptr);
+    FreeProvidersWhere([](const TacProvider& provider) { return provider.DlgWnd() != nullptr; });
 }
 
 void ForgetAttachedProvider(TacProvider* provider)
