@@ -2,11 +2,10 @@
 #include "app/TimerPeriodRequest.h"
 #include "app/Unit1.h"
 #include "port/PortIoWin32.h"
+#include "skin/forms/AutomaticSkinning.h"
 #include "skin/forms/acMenuWindow.h"
-#include "skin/forms/sSkinProvider.h"
 #include "skin/paint/SkinBroadcastWin32.h"
 #include "toolkit/Application.h"
-#include "toolkit/Screen.h"
 
 #include <windows.h>
 
@@ -29,13 +28,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         // trace is written that is not: say so once, at start.
         pp::app::ShowPortStartupNotice();
         const pp::app::TTraceStopNotice traceStopNotice;
-        // Every form made later (the input box, the show-message window)
-        // is skinned the same way as soon as its window exists.
-        pp::Screen->OnFormWindowCreated = [](pp::TCustomForm& form) { pp::AttachSkinProvider(form); };
+        // Forms without a provider of their own (all of this program's) get
+        // one on the fly, as soon as their window exists or when they are
+        // activated; ownerless platform dialogs get dialog adapters.
+        pp::InstallAutomaticSkinning();
         pp::Application->CreateForm(&pp::Form1);
-        // The main window is skinned like any form that comes without a
-        // provider of its own: one is made for it on the fly.
-        pp::AttachSkinProvider(*pp::Form1);
+        // The main window's window is made while its description is read,
+        // when no form may be given a provider yet: it gets one now, by the
+        // same rules, before it is first shown.
+        pp::AttachFormWhenCreated(*pp::Form1);
         pp::Application->Run();
     } catch (const std::exception& error) {
         // A failure before the message loop runs (the loop handles its own)

@@ -1,5 +1,8 @@
 #include "skin/forms/sSkinProvider.h"
 
+#include "skin/forms/PlatformTransitions.h"
+#include "skin/forms/ProviderSkinChange.h"
+
 #include "skin/loading/SkinEngineState.h"
 #include "skin/loading/SkinManagerWin32.h"
 #include "skin/paint/SkinBroadcastWin32.h"
@@ -50,6 +53,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
     : TComponent(&RequireForm(owner)), form_(RequireForm(owner))
 {
     DeferredInit = onTheFly;
+    InstallSkinChangeSteps();
     if (TsSkinProvider* other = ProviderAnswering(form_)) {
         if (!other->DeferredInit || other->initialized_) {
             inert_ = true;
@@ -110,8 +114,10 @@ void TsSkinProvider::Initialize()
     const TsSkinManager* manager = binding_->SkinManager();
     if (UseGlobalColor && !binding_->CustomColor() && binding_->IsSkinned() && manager)
         form_.SetColor(manager->GetGlobalColor());
-    if (binding_->IsSkinned())
+    if (binding_->IsSkinned()) {
         frame_->Attach();
+        ForbidPlatformTransitions(LiveWindowOf(&form_), frame_->DrawNonClientArea);
+    }
     ExamineControls();
 }
 
@@ -161,6 +167,10 @@ void TsSkinProvider::NewWndProc(TMessage& message)
 void TsSkinProvider::SkinChanged(TMessage& message)
 {
     binding_->HandleSkinMessage(message);
+    // Removing the skin suspended the form's painting; a new skin may come
+    // without a refresh after it, and the form's controls, which wait
+    // while their form answers "stale", would then never paint again.
+    binding_->PaintSuspended = false;
     if (!initialized_) {
         Initialize();
         return;
@@ -173,7 +183,7 @@ void TsSkinProvider::SkinChanged(TMessage& message)
 
 void TsSkinProvider::RemoveSkin(TMessage& message)
 {
-    frame_->Detach();
+    GiveBackPlatformLook();
     binding_->HandleSkinMessage(message);
     BroadcastToControls(form_, message.Msg, message.WParam, message.LParam);
     if (UseGlobalColor && !binding_->CustomColor())
@@ -226,7 +236,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         return true;
     case SkinMsgMarkStale: frame_->InvalidateFrame(); return true;
     case SkinMsgRepaintFrame: frame_->RepaintFrame(); return true;
-    default: return false;
+    default: return AnswerFrameCommand(command, message);
     }
 }
 

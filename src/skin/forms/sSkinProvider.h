@@ -21,6 +21,9 @@ namespace pp {
 
 class TCustomForm;
 
+// StateBits: the form is frozen (no redrawing) for an animated skin change.
+inline constexpr unsigned ProviderFrozen = 0x10000;
+
 using TSkinItemEvent = std::function<void(TControl* control, bool& allowed, std::string& section)>;
 
 class TsSkinProvider : public TComponent, public TsBindingFormHost, public TacAdapterOwner {
@@ -38,6 +41,9 @@ public:
     bool UseGlobalColor = true;
     bool MakeSkinMenu = true;
     int ActiveLook = 0;
+    // A skin change with animation is under way on the form.
+    bool Animating = false;
+    unsigned StateBits = 0;
     TSkinItemEvent OnSkinItem;
 
     TCustomForm& Form() const { return form_; }
@@ -66,6 +72,10 @@ private:
     void TakeOverForm();
     void NewWndProc(TMessage& message);
     bool HandleSkinCommand(TMessage& message);
+    // The frame's own answers (ProviderSkinCommands.cpp).
+    bool AnswerFrameCommand(TSkinCommand command, TMessage& message);
+    // The skin went: the platform's frame comes back (ProviderPlatformLook.cpp).
+    void GiveBackPlatformLook();
     void SkinChanged(TMessage& message);
     void RemoveSkin(TMessage& message);
     void ExamineControls(TControl* control = nullptr);

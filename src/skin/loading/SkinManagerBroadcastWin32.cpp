@@ -17,8 +17,10 @@ void TsSkinManager::BroadcastNewSkin(bool animated)
 {
     if (IsLoading())
         return;
-    if (animated && !IsDesigning() && AnimEffects.SkinChanging.Active &&
-        SkinManagerSeams.PrepareSkinChangeAnimation)
+    // The forms are frozen whether or not they blend afterwards: a form
+    // that took the new skin half-way must never reach the screen. The
+    // refresh below ends the freeze, so both skip it alike while loading.
+    if (animated && !IsDesigning() && !SkinEngine.SkinLoading && SkinManagerSeams.PrepareSkinChangeAnimation)
         SkinManagerSeams.PrepareSkinChangeAnimation(*this);
     if (SkinManagerSeams.ResetMenuBorderWidth)
         SkinManagerSeams.ResetMenuBorderWidth();
@@ -51,7 +53,7 @@ void TsSkinManager::BroadcastRefresh(bool animated)
 {
     if (!IsDesigning())
         Send(TSkinAnnouncement::StopFading);
-    const bool animate = animated && !SkinEngine.SkinLoading && AnimEffects.SkinChanging.Active;
+    const bool animate = animated && !IsDesigning() && !SkinEngine.SkinLoading;
     if (animate && SkinManagerSeams.PrepareSkinChangeAnimation)
         SkinManagerSeams.PrepareSkinChangeAnimation(*this);
     Send(TSkinAnnouncement::Refresh);

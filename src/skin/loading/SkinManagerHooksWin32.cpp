@@ -10,11 +10,14 @@ namespace {
 // Repaint of a skinned popup menu window, posted by the menu painter.
 constexpr UINT PopupMenuRepaintMessage = 0xBCB3;
 
+// The next hook runs first and its answer is given back unchanged: the
+// skinning never decides whether a window is made or activated.
 LRESULT CALLBACK WindowCreationHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code >= 0 && SkinManagerSeams.WindowCreation)
         SkinManagerSeams.WindowCreation(code, wParam, lParam);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return result;
 }
 
 bool HidesTheApplication(const TMessage& message)

@@ -19,6 +19,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -75,6 +76,9 @@ public:
     TNotifyEvent OnDeactivate;
     TNotifyEvent OnSkinListChanged;
     TNotifyEvent OnSkinLoading;
+    // A standard dialog is about to be skinned automatically; clearing
+    // `allowed` leaves it as the platform draws it.
+    std::function<void(HWND dialog, bool& allowed)> OnSysDlgInit;
 
     void Loaded() override;
 

@@ -44,11 +44,16 @@ protected:
                    std::chrono::milliseconds openFor = std::chrono::milliseconds(0))
     {
         const DWORD due = GetTickCount() + static_cast<DWORD>(openFor.count());
+        // whileOpen may pump messages itself: the watcher's next tick must
+        // not hand it the same form again meanwhile.
+        bool inside = false;
         test::TModalWatcher watcher([&](HWND window) {
             auto* modal = dynamic_cast<T*>(TWinControl::FromHandle(window));
-            if (!modal || static_cast<int>(GetTickCount() - due) < 0)
+            if (inside || !modal || static_cast<int>(GetTickCount() - due) < 0)
                 return false;
+            inside = true;
             whileOpen(*modal);
+            inside = false;
             return true;
         });
         action();

@@ -269,8 +269,11 @@ protected:
 TEST_F(SkinPreviewTest, RecordLoadsItsOptionsTextWithoutTheSkinChangingAnimation)
 {
     skins.WriteFolder("Jade", SkinWithVersion("8", "from the folder"));
+    // The forms may be frozen for the change, but never blended.
     int animations = 0;
-    SkinManagerSeams.PrepareSkinChangeAnimation = [&](TsSkinManager&) { ++animations; };
+    SkinManagerSeams.PrepareSkinChangeAnimation = [&](TsSkinManager& changing) {
+        animations += changing.AnimEffects.SkinChanging.Active ? 1 : 0;
+    };
     const LRESULT answer = SendPreview(
         *manager, PreviewRecord(0xA400, skins.Path(), OptionsText("8.1", "from the tool")));
     EXPECT_EQ(answer, 1);
