@@ -248,6 +248,12 @@ bool TsGauge::CacheIsCurrent() const
     return cache && cache->Size() == TSize{Width(), Height()} && !SkinData.BackgroundStale;
 }
 
+namespace {
+// GetDC's own choice of clipping from the window's styles (the headers
+// leave the flag out).
+constexpr DWORD DcxUseStyle = 0x00010000;
+} // namespace
+
 TKeptBitmapCanvas& TsGauge::DrawingCanvas()
 {
     if (!drawingCanvas_)
@@ -269,7 +275,7 @@ void TsGauge::PaintLight()
     RefreshCacheCorners(*this, SkinData);
     TKeptBitmapCanvas& canvas = DrawingCanvas();
     canvas.Target(*SkinData.CacheBitmap);
-    const TWindowDCHandle dc(Parent()->HandleValue());
+    const TWindowDCHandle dc(Parent()->HandleValue(), DcxUseStyle | DCX_NORESETATTRS);
     BitBlt(dc.Get(), Left(), Top(), Width(), Height(), canvas.Handle(), 0, 0, SRCCOPY);
     canvas.Release();
 }
