@@ -70,7 +70,8 @@ void WriteBmp(const char* path, const std::vector<std::vector<TPixelBlock>>& row
         const auto& row = rows[static_cast<std::size_t>(y / cellHeight)];
         for (int x = 0; x < width; ++x) {
             const TPixelBlock& cell = row[static_cast<std::size_t>(x / cellWidth)];
-            const COLORREF c = cell.Pixels[static_cast<std::size_t>((y % cellHeight) * cellWidth + x % cellWidth)];
+            const COLORREF c =
+                cell.Pixels[static_cast<std::size_t>((y % cellHeight) * cellWidth + x % cellWidth)];
             out.insert(out.end(), {char(GetBValue(c)), char(GetGValue(c)), char(GetRValue(c))});
         }
         out.insert(out.end(), static_cast<std::size_t>(stride - width * 3), '\0');
@@ -133,7 +134,8 @@ TEST_F(BitBtnLooks, EachLookReachesTheWindowAndDiffersFromTheOthers)
         const auto& looks = rows.back();
         for (std::size_t a = 0; a < looks.size(); ++a)
             for (std::size_t b = a + 1; b < looks.size(); ++b)
-                EXPECT_NE(looks[a].Pixels, looks[b].Pixels) << button->Caption() << ": looks " << a << ", " << b;
+                EXPECT_NE(looks[a].Pixels, looks[b].Pixels)
+                    << button->Caption() << ": looks " << a << ", " << b;
     }
     if (const char* path = std::getenv("PP_LOOKS_PICTURE"))
         WriteBmp(path, rows);
