@@ -188,8 +188,9 @@ TEST_F(SkinnedBitBtn, ManyEntersAndLeavesWithFadesLeaveTheHandleCountsWhereTheyW
         ASSERT_TRUE(button->FadeRunning()) << cycle;
         // Every other enter fades to its end; the others are left while
         // their fade is still running.
-        if (cycle % 2 == 0)
+        if (cycle % 2 == 0) {
             ASSERT_TRUE(fadeEnds()) << cycle;
+        }
         button->Perform(CM_MOUSELEAVE, 0, 0);
         ASSERT_TRUE(fadeEnds()) << cycle;
     }
