@@ -28,6 +28,13 @@ TWindowDCHandle::TWindowDCHandle(HWND window) : window_(window), dc_(GetDC(windo
         detail::CountHandle(THandleKind::DC, +1);
 }
 
+TWindowDCHandle::TWindowDCHandle(HWND window, DWORD flags)
+    : window_(window), dc_(GetDCEx(window, nullptr, flags))
+{
+    if (dc_)
+        detail::CountHandle(THandleKind::DC, +1);
+}
+
 TWindowDCHandle::~TWindowDCHandle()
 {
     if (dc_) {

@@ -105,6 +105,8 @@ using THookHandle = TOwnedHandle<HHOOK, THandleKind::Hook, detail::FreeHook>;
 class TWindowDCHandle {
 public:
     explicit TWindowDCHandle(HWND window);
+    // A context from GetDCEx with `flags`.
+    TWindowDCHandle(HWND window, DWORD flags);
     TWindowDCHandle(const TWindowDCHandle&) = delete;
     TWindowDCHandle& operator=(const TWindowDCHandle&) = delete;
     ~TWindowDCHandle();

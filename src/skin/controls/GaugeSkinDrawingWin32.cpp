@@ -13,25 +13,49 @@ unsigned TGaugeSkinDrawing::TextFormat() const
            (setup_.RightToLeft ? DT_RTLREADING : 0);
 }
 
+// The kept canvas gives its bitmap back also when drawing throws, so the
+// bitmap can be freed.
+template <class Draw> void TGaugeSkinDrawing::OnCanvas(TBitmap& target, Draw draw)
+{
+    if (!setup_.Canvas) {
+        TBitmapCanvas canvas(target);
+        draw(canvas);
+        return;
+    }
+    struct TGiveBack {
+        TKeptBitmapCanvas& Canvas;
+        ~TGiveBack() { Canvas.Release(); }
+    } giveBack{*setup_.Canvas};
+    setup_.Canvas->Target(target);
+    draw(*setup_.Canvas);
+}
+
 void TGaugeSkinDrawing::DrawGaugeText(TBitmap& target, const TRect& r)
 {
-    TBitmapCanvas canvas(target);
-    canvas.Font.Assign(*setup_.Font);
-    DrawItemText(canvas, setup_.Text(), setup_.Enabled, false, setup_.GaugeText, TextFormat(), r);
+    OnCanvas(target, [&](TCanvas& canvas) {
+        canvas.Font.Assign(*setup_.Font);
+        DrawItemText(canvas, setup_.Text(), setup_.Enabled, false, setup_.GaugeText, TextFormat(), r);
+    });
 }
 
 void TGaugeSkinDrawing::DrawProgressText(TBitmap& target, int sectionIndex, const TRect& r)
 {
-    TBitmapCanvas canvas(target);
-    canvas.Font.Assign(*setup_.Font);
-    DrawSectionText(canvas, setup_.Text(), setup_.Enabled, setup_.Skin, false, sectionIndex, TextFormat(), r);
+    OnCanvas(target, [&](TCanvas& canvas) {
+        canvas.Font.Assign(*setup_.Font);
+        DrawSectionText(canvas, setup_.Text(), setup_.Enabled, setup_.Skin, false, sectionIndex, TextFormat(),
+                        r);
+    });
 }
 
 // The cache holds no pen or brush of its own to inherit: the pie's ellipse
 // is filled with the back colour, and every line is in the fore colour.
 void TGaugeSkinDrawing::DrawPie(TBitmap& target, const TRect& r)
 {
-    TBitmapCanvas canvas(target);
+    OnCanvas(target, [&](TCanvas& canvas) { DrawPieOn(canvas, r); });
+}
+
+void TGaugeSkinDrawing::DrawPieOn(TCanvas& canvas, const TRect& r)
+{
     canvas.Pen.SetStyle(TPenStyle::psSolid);
     canvas.Pen.SetColor(setup_.ForeColor);
     canvas.Pen.SetWidth(1);
@@ -47,7 +71,11 @@ void TGaugeSkinDrawing::DrawPie(TBitmap& target, const TRect& r)
 
 void TGaugeSkinDrawing::DrawNeedle(TBitmap& target, const TRect& r)
 {
-    TBitmapCanvas canvas(target);
+    OnCanvas(target, [&](TCanvas& canvas) { DrawNeedleOn(canvas, r); });
+}
+
+void TGaugeSkinDrawing::DrawNeedleOn(TCanvas& canvas, const TRect& r)
+{
     canvas.Pen.SetStyle(TPenStyle::psSolid);
     canvas.Pen.SetColor(setup_.ForeColor);
     canvas.Pen.SetWidth(1);

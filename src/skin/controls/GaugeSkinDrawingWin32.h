@@ -4,6 +4,7 @@
 #include "skin/controls/GaugeSkinPaint.h"
 #include "skin/paint/ItemTextSource.h"
 #include "toolkit/GraphicsObjects.h"
+#include "toolkit/KeptBitmapCanvas.h"
 
 #include <functional>
 #include <string>
@@ -22,6 +23,8 @@ struct TGaugeSkinDrawingSetup {
     TColor BackColor = clWhite; // fills the pie's ellipse
     int PercentDone = 0;
     int ControlWidth = 0;
+    // The gauge's own canvas, kept between paints; null: one is made per drawing.
+    TKeptBitmapCanvas* Canvas = nullptr;
 };
 
 class TGaugeSkinDrawing : public TGaugePlatformDrawing {
@@ -35,6 +38,9 @@ public:
 
 private:
     unsigned TextFormat() const;
+    template <class Draw> void OnCanvas(TBitmap& target, Draw draw);
+    void DrawPieOn(TCanvas& canvas, const TRect& r);
+    void DrawNeedleOn(TCanvas& canvas, const TRect& r);
     TGaugeSkinDrawingSetup setup_;
 };
 

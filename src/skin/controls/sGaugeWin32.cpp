@@ -9,7 +9,6 @@
 #include "toolkit/Errors.h"
 #include "toolkit/WinControl.h"
 #include "win/Handles.h"
-#include "win/SavedDC.h"
 
 namespace pp {
 
@@ -188,7 +187,7 @@ TGaugeSkinLook TsGauge::SkinLook() const
 
 namespace {
 
-TGaugeSkinDrawing DrawingFor(TsGauge& gauge)
+TGaugeSkinDrawing DrawingFor(TsGauge& gauge, TKeptBitmapCanvas& canvas)
 {
     TGaugeSkinDrawingSetup setup;
     setup.Text = [&gauge] { return gauge.PaintedText(); };
@@ -201,6 +200,7 @@ TGaugeSkinDrawing DrawingFor(TsGauge& gauge)
     setup.BackColor = gauge.BackColor();
     setup.PercentDone = gauge.PercentDone();
     setup.ControlWidth = gauge.Width();
+    setup.Canvas = &canvas;
     return TGaugeSkinDrawing(std::move(setup));
 }
 
@@ -213,7 +213,7 @@ void TsGauge::PrepareCache()
     if (animated_ && !lightPicture_)
         lightPicture_ = LoadGaugeLightPicture();
     skinPainter_.SetLightPicture(lightPicture_ ? &*lightPicture_ : nullptr);
-    TGaugeSkinDrawing drawing = DrawingFor(*this);
+    TGaugeSkinDrawing drawing = DrawingFor(*this, DrawingCanvas());
     skinPainter_.Compose(*SkinData.CacheBitmap, SkinData.ItemBinding(), backdrop, SkinLook(), drawing);
     SkinData.BackgroundStale = false;
 }
@@ -248,19 +248,36 @@ bool TsGauge::CacheIsCurrent() const
     return cache && cache->Size() == TSize{Width(), Height()} && !SkinData.BackgroundStale;
 }
 
+namespace {
+// GetDC's own choice of clipping from the window's styles (the headers
+// leave the flag out).
+constexpr DWORD DcxUseStyle = 0x00010000;
+} // namespace
+
+TKeptBitmapCanvas& TsGauge::DrawingCanvas()
+{
+    if (!drawingCanvas_)
+        drawingCanvas_ = std::make_unique<TKeptBitmapCanvas>();
+    return *drawingCanvas_;
+}
+
 // Only the light moved: the filled part is laid again from the kept bar
 // over the cache of the last paint, and the result goes straight to the
-// parent's surface without an invalidation.
+// parent's surface without an invalidation. The parent's context is a
+// common one, given back at once, so its state needs no saving; the copy
+// is the control's own rectangle, which needs no clipping.
 void TsGauge::PaintLight()
 {
-    TGaugeSkinDrawing drawing = DrawingFor(*this);
+    TGaugeSkinDrawing drawing = DrawingFor(*this, DrawingCanvas());
     if (!CacheIsCurrent() ||
         !skinPainter_.RecomposeLight(*SkinData.CacheBitmap, SkinData.ItemBinding(), SkinLook(), drawing))
         PrepareCache();
-    const TWindowDCHandle dc(Parent()->HandleValue());
-    const TSavedDC saved(dc.Get());
-    SetViewportOrgEx(dc.Get(), Left(), Top(), nullptr);
-    CopyCacheTo(dc.Get());
+    RefreshCacheCorners(*this, SkinData);
+    TKeptBitmapCanvas& canvas = DrawingCanvas();
+    canvas.Target(*SkinData.CacheBitmap);
+    const TWindowDCHandle dc(Parent()->HandleValue(), DcxUseStyle | DCX_NORESETATTRS);
+    BitBlt(dc.Get(), Left(), Top(), Width(), Height(), canvas.Handle(), 0, 0, SRCCOPY);
+    canvas.Release();
 }
 
 void TsGauge::StartLight()

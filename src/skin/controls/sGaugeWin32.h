@@ -9,6 +9,7 @@
 #include "skin/controls/GaugeSkinPaint.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Control.h"
+#include "toolkit/KeptBitmapCanvas.h"
 #include "toolkit/Timer.h"
 
 #include <functional>
@@ -90,6 +91,7 @@ private:
     void PaintLight();
     bool CacheIsCurrent() const;
     void CopyCacheTo(HDC dc);
+    TKeptBitmapCanvas& DrawingCanvas();
     TGaugeSkinLook SkinLook() const;
     bool HandleSkinCommand(TMessage& message);
     void StartLight();
@@ -112,6 +114,8 @@ private:
     TGaugeLightClock lightClock_;
     std::optional<TBitmap> lightPicture_;
     TGaugeSkinPainter skinPainter_;
+    // Made on the first skinned paint; the light repaints ten times a second.
+    std::unique_ptr<TKeptBitmapCanvas> drawingCanvas_;
 };
 
 } // namespace pp

@@ -67,18 +67,25 @@ bool TsCommonData::ComposeItem(int state)
     return true;
 }
 
+void RefreshCacheCorners(TControl& control, TsCommonData& binding)
+{
+    TBitmap* cache = binding.CacheBitmap.get();
+    const TsLoadedSkin* skin = binding.Skin();
+    if (!cache || !skin || !control.Parent())
+        return;
+    TControlBackdropParent parent(*control.Parent());
+    RefreshCornerPieces(*cache, *skin, binding.BorderImageIndex, binding.CurrentState(), ccAllCorners, parent,
+                        {control.Left(), control.Top()});
+}
+
 void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX,
                        int offsetY, bool refreshCorners, HDC dc, const TRect& target)
 {
     TBitmap* cache = binding.CacheBitmap.get();
     if (!cache || !dc || !cache->NativeHandle())
         return;
-    const TsLoadedSkin* skin = binding.Skin();
-    if (refreshCorners && skin && control.Parent()) {
-        TControlBackdropParent parent(*control.Parent());
-        RefreshCornerPieces(*cache, *skin, binding.BorderImageIndex, binding.CurrentState(), ccAllCorners,
-                            parent, {control.Left(), control.Top()});
-    }
+    if (refreshCorners)
+        RefreshCacheCorners(control, binding);
     const TSavedDC saved(dc);
     IntersectClipRect(dc, target.Left, target.Top, target.Right, target.Bottom);
     ExcludeChildren(control, dc, target, offsetX, offsetY);

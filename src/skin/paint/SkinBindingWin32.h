@@ -212,6 +212,10 @@ int TextSection(const TControl* control, int sectionIndex, const TsSkinManager* 
 void CopyCacheToWindow(TControl& control, TsCommonData& binding, const TRect& source, int offsetX,
                        int offsetY, bool refreshCorners, HDC dc, const TRect& target);
 
+// The border's transparent corners of the binding's cache restored from
+// the control's parent (nothing without a cache, skin or parent).
+void RefreshCacheCorners(TControl& control, TsCommonData& binding);
+
 // The binding a control answers with, or null (unskinned, no window).
 TsCommonData* BindingOf(TControl* control);
 

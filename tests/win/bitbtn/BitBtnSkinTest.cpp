@@ -168,6 +168,36 @@ TEST_F(SkinnedBitBtn, AFocusedButtonShowsDotsInTheHotTextColourAroundItsCaption)
     EXPECT_EQ(CachePixel(frame.Left + 4, frame.Bottom - 1), dots);
 }
 
+std::vector<long> LiveHandleCounts()
+{
+    std::vector<long> counts;
+    for (std::size_t i = 0; i < std::size_t(THandleKind::Count); ++i)
+        counts.push_back(LiveHandleCount(static_cast<THandleKind>(i)));
+    return counts;
+}
+
+// Every fade makes its frames and, when it ends, frees its timer; a leave
+// during an enter's fade turns that fade back. Over many cycles of both
+// kinds nothing may be left behind.
+TEST_F(SkinnedBitBtn, ManyEntersAndLeavesWithFadesLeaveTheHandleCountsWhereTheyWere)
+{
+    const std::vector<long> start = LiveHandleCounts();
+    const auto fadeEnds = [&] { return PumpMessagesUntil([&] { return !button->FadeRunning(); }); };
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        button->Perform(CM_MOUSEENTER, 0, 0);
+        ASSERT_TRUE(button->FadeRunning()) << cycle;
+        // Every other enter fades to its end; the others are left while
+        // their fade is still running.
+        if (cycle % 2 == 0) {
+            ASSERT_TRUE(fadeEnds()) << cycle;
+        }
+        button->Perform(CM_MOUSELEAVE, 0, 0);
+        ASSERT_TRUE(fadeEnds()) << cycle;
+    }
+    EXPECT_EQ(button->PaintState(), TButtonPaintState::Normal);
+    EXPECT_EQ(LiveHandleCounts(), start);
+}
+
 TEST_F(SkinnedBitBtn, ADisabledButtonFadesHalfwayTowardItsParentsColour)
 {
     const std::uint32_t enabled = CachePixel(37, 2);

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace pp::test {
 namespace {
@@ -190,6 +191,48 @@ TEST_F(SkinnedGauge, ALightTickGoesStraightToTheScreen)
         gauge->LightTick();
     const TBGRA lit = CachePixel(7, 12);
     EXPECT_EQ(OnScreen(*gauge, *form, 7, 12), RGB(lit.R, lit.G, lit.B));
+}
+
+// Every pixel the form's window shows of the gauge, row by row.
+std::vector<COLORREF> GaugeOnScreen(TsGauge& gauge, TForm1& form)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < gauge.Height(); ++y)
+        for (int x = 0; x < gauge.Width(); ++x)
+            pixels.push_back(OnScreen(gauge, form, x, y));
+    return pixels;
+}
+
+// The tick's own copy to the screen (no invalidation, no paint message) must
+// show what a whole paint of the same light position shows: the bar, the
+// light, the text over it and the border's corners, in the gauge's place.
+TEST_F(SkinnedGauge, ALightTickShowsWhatAWholePaintOfTheSamePositionShows)
+{
+    gauge->LightTimer().SetEnabled(false);
+    gauge->SetProgress(60); // "60%" over 15 lit columns
+    Application->ProcessMessages();
+    for (int i = 0; i < 200 && gauge->LightClock().Position() != -150; ++i)
+        gauge->LightTick();
+    ASSERT_EQ(gauge->LightClock().Position(), -150);
+    gauge->Repaint();
+    const std::vector<COLORREF> whole = GaugeOnScreen(*gauge, *form);
+
+    // Blue over the gauge's place and a pixel around it, so that only the
+    // tick can bring the gauge back.
+    {
+        const TWindowDCHandle dc(form->HandleValue());
+        const TBrushHandle blue(CreateSolidBrush(RGB(0, 0, 255)));
+        const RECT place{gauge->Left() - 1, gauge->Top() - 1, gauge->Left() + gauge->Width() + 1,
+                         gauge->Top() + gauge->Height() + 1};
+        FillRect(dc.Get(), &place, blue.Get());
+    }
+    ASSERT_EQ(OnScreen(*gauge, *form, 0, 0), RGB(0, 0, 255));
+    gauge->LightTick(); // paints at -150, then moves on
+    ASSERT_EQ(gauge->LightClock().Position(), -135);
+    EXPECT_EQ(GaugeOnScreen(*gauge, *form), whole);
+    // The form around the gauge is left alone.
+    const TWindowDCHandle dc(form->HandleValue());
+    EXPECT_EQ(GetPixel(dc.Get(), gauge->Left() + gauge->Width(), gauge->Top()), RGB(0, 0, 255));
 }
 
 TEST_F(SkinnedGauge, WhileItMustWaitAPaintMarksOnlyTheTopLeftPixel)
