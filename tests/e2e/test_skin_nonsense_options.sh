@@ -71,8 +71,11 @@ sleep 0.5
 e2e_screenshot nonsense-skin-menu
 xdotool key Escape Escape Escape
 sleep 0.3
+xdotool mousemove 0 0 2>/dev/null || true
+sleep 0.3
 probe hover "$E2E_TITLE" "D0(1)" || fail "cannot hover D0(1)"
 probe wait-hint TsComicsHintWindow "Второй контакт" 5 >/dev/null || fail "no hint on D0(1)"
+sleep 1 # past the hint's fade-in, for the picture
 e2e_screenshot nonsense-skin-hint
 expect_refresh "$(e2e_trace_lines)" "after hover, click, menu and hint"
 e2e_stop
