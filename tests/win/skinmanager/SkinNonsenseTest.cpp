@@ -53,6 +53,18 @@ TBytes BmpFile(int width, int height, int bits, std::uint32_t compression, const
 // A plain 24-bit image of 12 x 6 pixels: rows of 36 bytes, already aligned.
 TBytes GoodBmp() { return BmpFile(12, 6, 24, 0, TBytes(12 * 6 * 3, 0x80)); }
 
+// 1024 x 1024 pixels at 8 bits left blank by one end-of-bitmap code.
+TBytes BlankRleBmp() { return BmpFile(1024, 1024, 8, 1, {0, 1}); }
+
+// `count` keys of the section all naming `file`.
+std::string ManyKeys(const std::string& file, int count)
+{
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += "KEY" + std::to_string(i) + "=" + file + "\r\n";
+    return lines;
+}
+
 // A skin of version 8 with `extra` lines after its options and `files` beside.
 TSkinFiles SkinWith(const std::string& extra, TSkinFiles files = {})
 {
@@ -70,26 +82,37 @@ struct TNonsenseCase {
 
 std::vector<TNonsenseCase> NonsenseCases()
 {
-    const std::string frameCountZero = "The frame count 0 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not "
-                                       "valid: an image has at least one frame";
-    const std::string bandsNegative = "The mask band count -1 of key \"BORDERSMASK\" of skin section \"BUTTON\" is "
-                                      "not valid: it cannot be negative";
+    const std::string frameCountZero =
+        "The frame count 0 of key \"BORDERSMASK\" of skin section \"BUTTON\" is not "
+        "valid: an image has at least one frame";
+    const std::string bandsNegative =
+        "The mask band count -1 of key \"BORDERSMASK\" of skin section \"BUTTON\" is "
+        "not valid: it cannot be negative";
     const std::string invalidBmp = "Cannot load image. Invalid or unexpected BMP image format.";
     return {
         // What the user is told about.
         {"frame count 0", SkinWith("BORDERSMASK=!IMG.BMP!0!0\r\n", {{"IMG.BMP", GoodBmp()}}), frameCountZero},
         {"negative mask bands", SkinWith("BORDERSMASK=!IMG.BMP!1!-1\r\n", {{"IMG.BMP", GoodBmp()}}),
          bandsNegative},
-        {"master rectangle of words", SkinWith("BORDERSMASK=^left,top ,righ,bott,0001,0001,0001,0001,1,1,0,0\r\n"),
+        {"master rectangle of words",
+         SkinWith("BORDERSMASK=^left,top ,righ,bott,0001,0001,0001,0001,1,1,0,0\r\n"),
          "'left' is not a valid integer value"},
-        {"BMP that is not one", SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n", {{"IMG.BMP", BytesOf("BMnot a bitmap")}}),
+        {"BMP that is not one",
+         SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n", {{"IMG.BMP", BytesOf("BMnot a bitmap")}}),
          "Stream read error"},
         {"BMP of an unknown depth",
-         SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n", {{"IMG.BMP", BmpFile(2, 2, 7, 0, TBytes(16))}}), invalidBmp},
+         SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n", {{"IMG.BMP", BmpFile(2, 2, 7, 0, TBytes(16))}}),
+         invalidBmp},
         // A few bytes of run-length codes claiming 11013 x 2561 pixels are
         // refused at once rather than allocated.
-        {"huge RLE header", SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n", {{"IMG.BMP", BmpFile(11013, 2561, 4, 2, TBytes(30, 0x10))}}),
+        {"huge RLE header",
+         SkinWith("BORDERSMASK=!IMG.BMP!3!1\r\n",
+                  {{"IMG.BMP", BmpFile(11013, 2561, 4, 2, TBytes(30, 0x10))}}),
          "Stream read error"},
+        // Every key decodes its own copy: 64 copies of 4 MB are as much as
+        // a skin's images may take together.
+        {"one image under 65 keys", SkinWith(ManyKeys("BLANK.BMP", 65), {{"BLANK.BMP", BlankRleBmp()}}),
+         "The image \"BLANK.BMP\" (1024 x 1024) takes the skin's images past 256 MB of pixels"},
         {"JPEG texture that is not one",
          SkinWith("PATTERN=TEXTURE.JPG\r\n", {{"TEXTURE.JPG", BytesOf("\xFF\xD8 no")}}),
          "Cannot load image. Invalid or unexpected JPEG image format."},
@@ -99,7 +122,8 @@ std::vector<TNonsenseCase> NonsenseCases()
         {"huge frame and band counts",
          SkinWith("BORDERSMASK=!IMG.BMP!30000!30000\r\n", {{"IMG.BMP", GoodBmp()}}), ""},
         {"negative rectangle and borders", SkinWith("BORDERSMASK=BUTTON#(-50 -50 -90 -90)(3 1 -4)\r\n"), ""},
-        {"huge numbers", SkinWith("GLOW=2147483647\r\nFADINGITERATIONS=99999999\r\nTRANSPARENCY=-700\r\n"), ""},
+        {"huge numbers", SkinWith("GLOW=2147483647\r\nFADINGITERATIONS=99999999\r\nTRANSPARENCY=-700\r\n"),
+         ""},
     };
 }
 
