@@ -36,6 +36,9 @@ inline int BmpTargetRow(const TBmpInfo& info, int fileRow)
 void CheckBmpRowsPresent(TStream& stream, const TBmpInfo& info);
 // Reads uncompressed rows (1, 4, 8, 16, 24, 32 bits, masks included).
 void ReadBmpRows(TStream& stream, const TBmpInfo& info, TBitmap& target);
+// Throws "Stream read error" unless `dataBytes` of RLE8 or RLE4 codes can
+// describe the image, so that a short file never costs a large bitmap.
+void CheckBmpRleCanCover(std::int64_t dataBytes, const TBmpInfo& info);
 // Decodes RLE8 or RLE4 data into a palette bitmap of 8 or 4 bits.
 void DecodeBmpRle(const std::vector<std::uint8_t>& data, const TBmpInfo& info, TBitmap& target);
 

@@ -152,12 +152,16 @@ TBitmap LoadBmpFromStream(TStream& stream)
     // Some writers leave the offset 0; the pixels then follow the palette.
     if (pixelOffset != 0)
         stream.SetPosition(start + pixelOffset);
-    // Uncompressed rows must all be there before their bitmap is allocated.
-    if (info.Compression != TBmpCompression::Rle8 && info.Compression != TBmpCompression::Rle4)
+    // The data must be able to describe the image before its bitmap is
+    // allocated: a few header bytes must not cost a huge bitmap.
+    const bool rle = info.Compression == TBmpCompression::Rle8 || info.Compression == TBmpCompression::Rle4;
+    if (rle)
+        CheckBmpRleCanCover(stream.Size() - stream.Position(), info);
+    else
         CheckBmpRowsPresent(stream, info);
     TBitmap bitmap(info.Width, info.Height, format);
     bitmap.Palette = info.Palette;
-    if (info.Compression == TBmpCompression::Rle8 || info.Compression == TBmpCompression::Rle4)
+    if (rle)
         DecodeBmpRle(ReadRest(stream), info, bitmap);
     else
         ReadBmpRows(stream, info, bitmap);

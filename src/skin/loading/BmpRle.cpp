@@ -1,6 +1,8 @@
 // RLE8 and RLE4 bitmap data. Runs and deltas that point outside the image
 // are clipped, never written; pixels no code reaches keep index 0.
+#include "core/Error.h"
 #include "skin/loading/BmpFormat.h"
+#include "skin/loading/CompressedDataBound.h"
 #include "skin/loading/GraphicErrors.h"
 
 #include <algorithm>
@@ -82,7 +84,21 @@ void Absolute(TRleReader& in, TRleCursor& out, int count, bool four)
     in.Align(); // absolute runs are padded to a 16-bit boundary
 }
 
+// A run code is two bytes and gives at most 255 pixels; no other code
+// writes more pixels for its bytes. End-of-line, delta and end-of-bitmap
+// codes can leave any area unwritten, but no writer relies on that for a
+// large image.
+constexpr std::int64_t MostPixelsPerRunCode = 255;
+constexpr std::int64_t RunCodeBytes = 2;
+
 } // namespace
+
+void CheckBmpRleCanCover(std::int64_t dataBytes, const TBmpInfo& info)
+{
+    const std::int64_t pixels = std::int64_t(info.Width) * info.Height;
+    if (!CompressedDataCanDescribe(pixels, dataBytes, MostPixelsPerRunCode, RunCodeBytes))
+        throw EReadError();
+}
 
 void DecodeBmpRle(const std::vector<std::uint8_t>& data, const TBmpInfo& info, TBitmap& target)
 {

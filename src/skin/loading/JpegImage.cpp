@@ -1,6 +1,7 @@
 #include "skin/loading/JpegImage.h"
 
 #include "core/Error.h"
+#include "skin/loading/CompressedDataBound.h"
 #include "skin/loading/JpegStructure.h"
 
 // The only place the JPEG decoder is compiled; nothing but JPEG is enabled,
@@ -33,6 +34,13 @@ struct TStbFree {
     throw EInvalidGraphic(message);
 }
 
+// The most pixels one byte of a JPEG file can describe. Every coded block
+// costs at least one bit (a one-bit DC code), and a block of a component
+// sampled at a quarter of the largest factor both ways covers 32 x 32
+// pixels. The library itself fills missing data with zeros and decodes
+// every block anyway, so a short file is refused here.
+constexpr std::int64_t MostPixelsPerByte = 8 * 32 * 32;
+
 } // namespace
 
 TBitmap LoadJpegFromStream(TStream& stream)
@@ -49,6 +57,8 @@ TBitmap LoadJpegFromStream(TStream& stream)
     if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels))
         ThrowInvalid(stbi_failure_reason());
     CheckBitmapSize(width, height, TPixelFormat::pf24bit);
+    if (!CompressedDataCanDescribe(std::int64_t(width) * height, length, MostPixelsPerByte, 1))
+        ThrowInvalid("too little data for its size");
     std::unique_ptr<unsigned char, TStbFree> pixels(
         stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 3));
     if (!pixels)

@@ -11,15 +11,17 @@ namespace {
 
 // The decoded image ready for the skin engine, or null when the source has
 // no such image or it is empty.
-std::unique_ptr<TBitmap> LoadImage(const TSkinFileSource& source, const std::string& name,
-                                   TImageFormat format, double version)
+std::unique_ptr<TBitmap> LoadImage(const TSkinImageRequest& request, const TSkinFileSource& source,
+                                   const std::string& name, TImageFormat format)
 {
     const std::unique_ptr<TStream> stream = source.Open(name);
     if (!stream)
         return nullptr;
-    TBitmap image = DecodeImage(*stream, format, version);
+    TBitmap image = DecodeImage(*stream, format, request.Version);
     if (image.Width() <= 0)
         return nullptr;
+    if (request.Budget)
+        request.Budget->Take(name, image);
     return std::make_unique<TBitmap>(std::move(image));
 }
 
@@ -74,8 +76,7 @@ private:
         const std::optional<TImageFormat> format = ImageFormatOfName(words.FileName);
         if (format != TImageFormat::Bmp && format != TImageFormat::Png)
             return;
-        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, words.FileName, *format,
-                                                   request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_, request_.Images, words.FileName, *format);
         if (!image)
             return;
         PrepareForSkin(*image);
@@ -120,8 +121,7 @@ private:
         const std::string name = AsciiUpperCase(value);
         if (!NameHasExtension(name, TImageFormat::Bmp))
             return;
-        std::unique_ptr<TBitmap> image = LoadImage(request_.Images, name, TImageFormat::Bmp,
-                                                   request_.Version);
+        std::unique_ptr<TBitmap> image = LoadImage(request_, request_.Images, name, TImageFormat::Bmp);
         if (!image)
             return;
         TsMaskData mask = OwnImageMask(section, key, std::move(image));
@@ -151,7 +151,7 @@ void LoadMasterBitmap(const TSkinImageRequest& request, TsLoadedSkin& skin)
     const std::string name = request.Options.ReadString(GlobalInfoSection, "MASTERBITMAP", "");
     std::unique_ptr<TBitmap> image;
     if (!name.empty())
-        image = LoadImage(request.Images, name, TImageFormat::Bmp, request.Version);
+        image = LoadImage(request, request.Images, name, TImageFormat::Bmp);
     skin.MasterBitmap = image ? std::move(*image) : TBitmap(0, 0, TPixelFormat::pf32bit);
     PrepareForSkin(skin.MasterBitmap);
     skin.MasterBitmap.Transparent = true;
@@ -180,7 +180,7 @@ void LoadTexture(const TSkinImageRequest& request, const TSkinFileSource& source
     const std::string name = AsciiUpperCase(value);
     if (!NameHasExtension(name, TImageFormat::Jpeg))
         return;
-    std::unique_ptr<TBitmap> image = LoadImage(source, name, TImageFormat::Jpeg, request.Version);
+    std::unique_ptr<TBitmap> image = LoadImage(request, source, name, TImageFormat::Jpeg);
     if (!image)
         return;
     const std::int64_t pixels = std::int64_t(image->Width()) * image->Height();
@@ -204,7 +204,7 @@ void LoadPatterns(const TSkinImageRequest& request, TsLoadedSkin& skin)
 void LoadCommonBitmap(const TSkinImageRequest& request, const std::string& section, const std::string& key,
                       const std::string& name, TsLoadedSkin& skin)
 {
-    std::unique_ptr<TBitmap> image = LoadImage(request.Files, name, TImageFormat::Bmp, request.Version);
+    std::unique_ptr<TBitmap> image = LoadImage(request, request.Files, name, TImageFormat::Bmp);
     if (image)
         skin.AddMask(OwnImageMask(section, key, std::move(image)));
 }
@@ -243,8 +243,12 @@ void LoadCommonSectionImages(const TSkinImageRequest& request, TsLoadedSkin& ski
 
 } // namespace
 
-void LoadSkinImages(const TSkinImageRequest& request, TsLoadedSkin& skin)
+void LoadSkinImages(const TSkinImageRequest& given, TsLoadedSkin& skin)
 {
+    TSkinImageBudget budget;
+    TSkinImageRequest request = given;
+    if (!request.Budget)
+        request.Budget = &budget;
     skin.ClearImages();
     LoadMasterBitmap(request, skin);
     LoadMasks(request, skin);

@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "skin/loading/LoadedSkin.h"
 #include "skin/loading/SkinFileSource.h"
+#include "skin/loading/SkinImageBudget.h"
 
 namespace pp {
 
@@ -15,10 +16,13 @@ struct TSkinImageRequest {
     const TSkinFileSource& Files;
     const TMemIniFile* CommonSections = nullptr;
     double Version = 0;
+    // Set by LoadSkinImages for the images of one load.
+    TSkinImageBudget* Budget = nullptr;
 };
 
 // Frees the skin's earlier images first. Missing images are skipped; an
-// image that cannot be decoded or a value that cannot be read fails the load.
+// image that cannot be decoded, a value that cannot be read or images past
+// the skin's budget fail the load.
 void LoadSkinImages(const TSkinImageRequest& request, TsLoadedSkin& skin);
 
 } // namespace pp

@@ -4,6 +4,7 @@
 #include "skin/loading/CornerFlag.h"
 #include "skin/loading/SkinContentLoader.h"
 #include "skin/loading/SkinConvertor.h"
+#include "skin/loading/SkinImageLoader.h"
 #include "skin/loading/SkinPackageWriter.h"
 #include "support/PngWriter.h"
 
@@ -250,6 +251,34 @@ TEST(SkinImages, UndecodableImageFailsTheLoad)
     TSkinFolder folder;
     folder.Write("BROKEN.BMP", {'B', 'M', 1, 2, 3});
     EXPECT_THROW(LoadFromFolder("[BUTTON]\nBORDERSMASK=broken.bmp\n", folder), Exception);
+}
+
+TEST(SkinImages, TheImagesOfOneSkinHaveAMemoryBudget)
+{
+    // Every key decodes its own copy, so one small file named under many
+    // keys could take any amount of memory. Here the budget of 1 MB holds
+    // four copies of a 256 x 256 image at 32 bits; the fifth fails the load.
+    TSkinFolder folder;
+    folder.Write("TILE.BMP", SolidBmp(256, 256, 0x123456));
+    auto load = [&](int copies) {
+        std::string options = "[GLOBALINFO]\nVERSION=8\n[BUTTON]\n";
+        for (int i = 0; i < copies; ++i)
+            options += "KEY" + std::to_string(i) + "=tile.bmp\n";
+        const TMemIniFile ini(options);
+        const TSkinFolderSource files(folder.Path());
+        TSkinImageBudget budget(std::uint64_t(1) << 20);
+        TsLoadedSkin skin;
+        LoadSkinImages({ini, files, files, nullptr, 8, &budget}, skin);
+        return skin.Masks().size();
+    };
+    EXPECT_EQ(load(4), 4u);
+    try {
+        load(5);
+        ADD_FAILURE() << "five copies loaded";
+    } catch (const EInvalidData& e) {
+        EXPECT_STREQ(e.what(),
+                     "The image \"TILE.BMP\" (256 x 256) takes the skin's images past 1 MB of pixels");
+    }
 }
 
 TEST(SkinImages, LargeJpegTexturesStayPatterns)

@@ -280,3 +280,53 @@ TEST(BmpDecoder, BadFilesFailWithTheirMessages)
     for (const auto& c : cases)
         EXPECT_EQ(DecodeError(c.file), c.message) << c.what;
 }
+
+TEST(BmpDecoder, RunLengthDataMustBeAbleToDescribeALargeImage)
+{
+    // A run code gives at most 255 pixels for two bytes. A large image whose
+    // codes are too few for that is refused before its bitmap exists; small
+    // images may still leave their pixels to an early end of bitmap.
+    auto rowsOfRuns = [](int width, int height) {
+        std::vector<std::uint8_t> codes;
+        for (int y = 0; y < height; ++y) {
+            for (int left = width; left > 0; left -= 255)
+                codes.insert(codes.end(), {static_cast<std::uint8_t>(std::min(left, 255)), 9});
+            codes.insert(codes.end(), {0, 0});
+        }
+        codes.insert(codes.end(), {0, 1});
+        return codes;
+    };
+    const std::vector<std::uint8_t> endOfBitmap = {0, 1};
+    const struct {
+        const char* what;
+        int width, height, bits;
+        std::vector<std::uint8_t> codes;
+        bool loads;
+    } cases[] = {
+        // The header a fuzzer found: 11013 x 2561 at 4 bits over 30 bytes.
+        {"RLE4 11013 x 2561, a few codes", 11013, 2561, 4, std::vector<std::uint8_t>(30, 0x10), false},
+        {"RLE8 2000 x 2000, end of bitmap only", 2000, 2000, 8, endOfBitmap, false},
+        {"RLE8 1025 x 1024, one column past the allowance", 1025, 1024, 8, endOfBitmap, false},
+        {"RLE8 1024 x 1024, end of bitmap only", 1024, 1024, 8, endOfBitmap, true},
+        {"RLE8 2048 x 1024, every row coded", 2048, 1024, 8, rowsOfRuns(2048, 1024), true},
+        {"RLE4 2048 x 1024, every row coded", 2048, 1024, 4, rowsOfRuns(2048, 1024), true},
+    };
+    for (const auto& c : cases) {
+        TBmpFile file{.Width = c.width,
+                      .Height = c.height,
+                      .BitCount = c.bits,
+                      .Compression = c.bits == 8 ? 1u : 2u,
+                      .Palette = GreyPalette(1 << c.bits),
+                      .Pixels = c.codes};
+        if (!c.loads) {
+            EXPECT_EQ(DecodeError(file.Build()), "Stream read error") << c.what;
+            continue;
+        }
+        const TBitmap b = Decode(file.Build());
+        EXPECT_EQ(b.Width(), c.width) << c.what;
+        // Each row's last run is 8 pixels long; at 4 bits its byte 9 gives
+        // 0 9 0 9 ..., so the row's last pixel is 9 at either depth.
+        const bool coded = c.codes.size() > 2;
+        EXPECT_EQ(b.PixelColor(c.width - 1, 0), GreyEntry(coded ? 9 : 0, 1 << c.bits)) << c.what;
+    }
+}

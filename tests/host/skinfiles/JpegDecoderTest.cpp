@@ -102,3 +102,43 @@ TEST(JpegDecoder, DamagedDataFailsWithAMessage)
         }
     }
 }
+
+TEST(JpegDecoder, AFrameTooLargeForItsDataIsRefusedBeforeDecoding)
+{
+    // A coded block costs at least one bit and covers at most 32 x 32
+    // pixels, so a byte describes at most 8192 pixels; the library would
+    // otherwise decode every block of a short file from zeros. Images up to
+    // 1024 x 1024 are decoded whatever their data.
+    const auto small = SolidJpeg(16, 16, 10, 20, 30);
+    const std::size_t sof = FindSegment(small, 0xC0);
+    ASSERT_NE(sof, 0u);
+    auto withFrame = [&](int width, int height) {
+        auto bytes = small;
+        bytes[sof + 5] = static_cast<std::uint8_t>(height >> 8);
+        bytes[sof + 6] = static_cast<std::uint8_t>(height);
+        bytes[sof + 7] = static_cast<std::uint8_t>(width >> 8);
+        bytes[sof + 8] = static_cast<std::uint8_t>(width);
+        return bytes;
+    };
+    const std::string refused =
+        "Cannot load image. Invalid or unexpected JPEG image format. (too little data for its size)";
+    // 4096 pixels wide, two rows are 8192 pixels: one byte's worth.
+    const int heightTheDataCovers = static_cast<int>(2 * small.size());
+    const struct {
+        int width, height;
+        std::string error;
+    } cases[] = {
+        {9000, 9000, refused},
+        {4096, heightTheDataCovers + 1, refused},
+        {4096, heightTheDataCovers, "no error"},
+        {1024, 1024, "no error"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ErrorOf(withFrame(c.width, c.height)), c.error) << c.width << " x " << c.height;
+
+    // A large image coded in full is well inside the bound.
+    TMemoryStream stream(SolidJpeg(1100, 1000, 200, 40, 90));
+    const TBitmap b = LoadJpegFromStream(stream);
+    EXPECT_EQ(b.Width(), 1100);
+    EXPECT_NEAR(RedOf(b.PixelColor(1099, 999)), 200, 4);
+}
