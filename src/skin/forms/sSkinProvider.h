@@ -9,6 +9,7 @@
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
 #include "skin/forms/FrameSkin.h"
+#include "skin/forms/ProviderPreviewLink.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Component.h"
 
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<TacCtrlAdapter> adapter_;
     std::unique_ptr<TsFrameSkin> frame_;
     TMessageTakeover takeover_;
+    TProviderPreviewLink preview_;
     bool inert_ = false;
     bool initialized_ = false;
 };
