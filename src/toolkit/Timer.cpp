@@ -46,6 +46,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner)
 
 TTimer::~TTimer()
 {
+    SetPunctual(false);
     if (running_)
         currentService.Stop(window_.Get(), TimerId);
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);

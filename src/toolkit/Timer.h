@@ -42,6 +42,11 @@ public:
     // Calls the handler; the platform timer's tick ends up here.
     virtual void Timer();
 
+    // A punctual timer's due ticks also run from inside long work of the
+    // GUI thread (see RunDuePunctualTimers), not only from the message loop.
+    bool Punctual() const { return punctual_; }
+    void SetPunctual(bool punctual);
+
 private:
     static LRESULT CALLBACK UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void UpdateTimer();
@@ -51,6 +56,14 @@ private:
     TNotifyEvent onTimer_;
     TWindowHandle window_;
     bool running_ = false;
+    bool punctual_ = false;
 };
+
+// Runs the ticks that punctual timers have due now. Long work on the GUI
+// thread calls it between steps that leave everything in a state a tick
+// may see (a tick's handler may repaint), so that such a timer (the port
+// refresh) keeps its pace through the work. Never re-entered: a handler
+// that itself calls it gets nothing.
+void RunDuePunctualTimers();
 
 } // namespace pp
