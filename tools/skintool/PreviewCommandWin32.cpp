@@ -147,8 +147,8 @@ TSendOutcome SendRecord(HWND target, const std::vector<std::uint8_t>& bytes)
     data.cbData = static_cast<DWORD>(bytes.size());
     data.lpData = const_cast<std::uint8_t*>(bytes.data());
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(target, WM_COPYDATA, pp::SkinPreviewCopyDataKind, reinterpret_cast<LPARAM>(&data),
-                             SMTO_ABORTIFHUNG, SendTimeoutMs, &answer))
+    if (!SendMessageTimeoutW(target, WM_COPYDATA, pp::SkinPreviewCopyDataKind,
+                             reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, SendTimeoutMs, &answer))
         return TSendOutcome::NoAnswer;
     return answer == 1 ? TSendOutcome::Shown : TSendOutcome::Refused;
 }
@@ -244,9 +244,9 @@ bool SendAndReport(HWND tool, const fs::path& folder, DWORD announceWaitMs)
 // quiet, and whenever a program announces itself; ends with the window.
 int Watch(HWND tool, const fs::path& folder)
 {
-    HANDLE change = FindFirstChangeNotificationW(
-        folder.c_str(), FALSE,
-        FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
+    HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE,
+                                                 FILE_NOTIFY_CHANGE_FILE_NAME |
+                                                     FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
     if (change == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "skintool: cannot watch %s\n", pp::Utf8FromWide(folder.wstring()).c_str());
         return 1;
@@ -260,7 +260,8 @@ int Watch(HWND tool, const fs::path& folder)
             SendAndReport(tool, folder, 0);
         }
         const ULONGLONG now = GetTickCount64();
-        const DWORD wait = sendAt == NothingToSend ? INFINITE : static_cast<DWORD>(sendAt - std::min(now, sendAt));
+        const DWORD wait = sendAt == NothingToSend ? INFINITE
+                                                   : static_cast<DWORD>(sendAt - std::min(now, sendAt));
         const DWORD woken = MsgWaitForMultipleObjects(1, &change, FALSE, wait, QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0) {
             FindNextChangeNotification(change);
