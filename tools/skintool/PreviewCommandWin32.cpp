@@ -212,7 +212,8 @@ std::string OutcomeText(TSendOutcome outcome)
     switch (outcome) {
     case TSendOutcome::Shown: return "the program answered 1 and shows the skin";
     case TSendOutcome::Refused:
-        return "the record was refused (answered 0): is the program started with /acpreview?";
+        return "refused (answered 0): the skin did not load (the program showed an Error box and keeps "
+               "its skin), or the program was not started with /acpreview";
     case TSendOutcome::NoAnswer:
         return "no answer within " + std::to_string(SendTimeoutMs / 1000) +
                " s: the program may be showing an Error box for the skin, and keeps its skin";

@@ -37,7 +37,9 @@ void TsSkinManager::SetSkinName(const std::string& value)
         TFlagScope loading(SkinEngine.SkinLoading, true);
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
-        if (const auto error = LoadCurrentSkin()) {
+        const auto error = LoadCurrentSkin();
+        lastLoadFailed_ = error.has_value();
+        if (error) {
             skinName_ = oldName;
             ShowLoadError(*error);
         }
