@@ -10,11 +10,13 @@
 #
 # Once a minute it samples the program's live GDI and USER handle counts
 # and its private memory (the figures the program reports about itself,
-# see docs/skin-preview.md) and the longest gap between two port writes in
-# that minute. Odd minutes run the running light and the flasher, where the
-# running light's nine-tick cycle leaves one tick without a write, so two
-# ticks (200 ms) is the longest gap its timer gives; even minutes stop the
-# running light, so the 10 ms refresh writes (with the flasher beside it).
+# see docs/skin-preview.md), the longest gap between two port writes in
+# that minute, and the machine's one-minute load average (a machine whose
+# cores are all taken delays the program's timers). Odd minutes run the
+# running light and the flasher, where the running light's nine-tick
+# cycle leaves one tick without a write, so two ticks (200 ms) is the
+# longest gap its timer gives; even minutes stop the running light, so the
+# 10 ms refresh writes (with the flasher beside it).
 # Each minute's gap is measured from half a second after its patterns start
 # until they stop, and covers that minute's skin change. Samples are taken
 # with both patterns stopped and all lines low.
@@ -183,7 +185,7 @@ longest_write_gap() {
   echo "$gap $(awk -v at="$line" '$1 < at { step = $2 } END { print step ? step : "-" }' "$steps")"
 }
 
-declare -a gdi user memory gap during expected skin_taken
+declare -a gdi user memory gap during expected skin_taken load
 : >"$E2E_OUT/preview.log"
 for minute in $(seq 1 "$minutes"); do
   end=$(($(date +%s) + 60))
@@ -202,10 +204,13 @@ for minute in $(seq 1 "$minutes"); do
   sleep 1
   read -r gdi[$minute] user[$minute] memory[$minute] < <(probe resources "$E2E_TITLE") || break
   read -r gap[$minute] during[$minute] < <(longest_write_gap "$from" "$to")
+  # The machine's load over the last minute: a gap on a machine whose cores
+  # are all taken may be the scheduler's, not the program's.
+  load[$minute]=$(cut -d' ' -f1 /proc/loadavg)
   expected[$minute]=$([ $((minute % 2)) -eq 1 ] && echo 200 || echo 10)
   echo "minute $minute: GDI ${gdi[$minute]}, USER ${user[$minute]}, private ${memory[$minute]} KB," \
     "longest gap ${gap[$minute]} ms in ${during[$minute]} (timers give ${expected[$minute]} ms)," \
-    "skin taken ${skin_taken[$minute]}"
+    "skin taken ${skin_taken[$minute]}, load ${load[$minute]}"
 done
 died=""
 alive || died=yes
@@ -213,14 +218,14 @@ sampled=${#gdi[@]}
 
 baseline=$([ "$minutes" -ge 5 ] && echo 5 || echo 1)
 {
-  echo "| minute | patterns | skin | GDI | USER | private KB | longest write gap ms | in step | timers give ms |"
-  echo "|---:|---|---|---:|---:|---:|---:|---|---:|"
+  echo "| minute | patterns | skin | GDI | USER | private KB | longest write gap ms | in step | timers give ms | load |"
+  echo "|---:|---|---|---:|---:|---:|---:|---|---:|---:|"
   for minute in $(seq 1 "$sampled"); do
     patterns=$([ $((minute % 2)) -eq 1 ] && echo "running light + flasher" || echo "refresh + flasher")
     skin=$([ $((minute % 2)) -eq 1 ] && echo recoloured || echo default)
     [ "${skin_taken[$minute]}" = yes ] || skin="$skin (not taken)"
     echo "| $minute | $patterns | $skin | ${gdi[$minute]} | ${user[$minute]} | ${memory[$minute]} |" \
-      "${gap[$minute]} | ${during[$minute]} | ${expected[$minute]} |"
+      "${gap[$minute]} | ${during[$minute]} | ${expected[$minute]} | ${load[$minute]} |"
   done
 } | tee "$table"
 
