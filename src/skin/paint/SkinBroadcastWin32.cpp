@@ -21,9 +21,10 @@ std::vector<TCustomForm*>& RegisteredForms()
 struct TSkinCommandMessage {
     WPARAM WParam;
     LPARAM LParam;
-    // A refresh repaints window after window with the skin whole and every
-    // binding on its sections: the port's timers tick between two windows,
-    // so that a skin change does not hold up the port refresh.
+    // A refresh repaints window after window (and stopping the fades goes
+    // window after window before it) with the skin whole and every binding
+    // on its sections: the port's timers tick between two windows, so that
+    // a skin change does not hold up the port refresh.
     bool TicksBetweenWindows = false;
 };
 
@@ -111,8 +112,9 @@ void SendToAdoptedWindows(TSkinAnnouncement what, const TSkinCommandMessage& mes
 
 void SendToEveryForm(TsSkinManager& manager, TSkinAnnouncement what)
 {
+    const bool skinIsWhole = what == TSkinAnnouncement::Refresh || what == TSkinAnnouncement::StopFading;
     const TSkinCommandMessage message{SkinCommandWParam(CommandOf(what)), reinterpret_cast<LPARAM>(&manager),
-                                      what == TSkinAnnouncement::Refresh};
+                                      skinIsWhole};
     SendToApplicationForms(message);
     // A form may unregister itself while it handles the message.
     for (TCustomForm* form : std::vector<TCustomForm*>(ProviderForms()))
