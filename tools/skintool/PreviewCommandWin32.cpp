@@ -157,24 +157,27 @@ TSendOutcome SendRecord(HWND target, const std::vector<std::uint8_t>& bytes)
 // later finds it among the visible top-level windows that say they are
 // skinned (0xA400 with wParam 4 answered 1). Only the announced main window
 // takes the record; the others refuse it.
+struct TSkinnedWindowSearch {
+    HWND Tool;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectSkinnedWindow(HWND window, LPARAM param)
+{
+    auto& search = *reinterpret_cast<TSkinnedWindowSearch*>(param);
+    DWORD_PTR answer = 0;
+    if (window != search.Tool && IsWindowVisible(window) &&
+        SendMessageTimeoutW(window, pp::SkinPreviewMessage, AskSkinnedKind, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                            AskTimeoutMs, &answer) &&
+        answer == 1)
+        search.Found.push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> SkinnedWindows(HWND tool)
 {
-    struct TSearch {
-        HWND Tool;
-        std::vector<HWND> Found;
-    } search{tool, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<TSearch*>(param);
-            DWORD_PTR answer = 0;
-            if (window != s.Tool && IsWindowVisible(window) &&
-                SendMessageTimeoutW(window, pp::SkinPreviewMessage, AskSkinnedKind, 0,
-                                    SMTO_ABORTIFHUNG | SMTO_BLOCK, AskTimeoutMs, &answer) &&
-                answer == 1)
-                s.Found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TSkinnedWindowSearch search{tool, {}};
+    EnumWindows(CollectSkinnedWindow, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
