@@ -2,9 +2,7 @@
 # `skintool preview --once` switches the running program (started with
 # /acpreview) to a recoloured copy of its skin and back: the caption takes
 # the copy's colours, red and blue swapped, and the 10 ms port refresh goes
-# on through the changes. The first change after start also builds the
-# frame's images for the first time, a pause of its own (bench/README.md);
-# the pace is checked on the changes after it. A folder whose skin does not load shows the
+# on through each change. A folder whose skin does not load shows the
 # program's "Error" box inside the tool's send; the tool hears 0 and says
 # so, and the program carries on with the skin it had.
 source "$(dirname "$0")/lib.sh"
@@ -72,7 +70,7 @@ preview_and_expect() {
   [ "$during" -le "$quiet" ] || fail "the port refresh paused ${during} us during the change to $(basename "$1")"
 }
 recoloured=$(swap_red_and_blue "$original")
-preview_and_expect "$recoloured_skin" "$recoloured"
+preview_and_expect "$recoloured_skin" "$recoloured" paced
 e2e_screenshot recoloured
 preview_and_expect "$default_skin" "$original" paced
 preview_and_expect "$recoloured_skin" "$recoloured" paced

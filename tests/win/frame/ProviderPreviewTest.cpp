@@ -29,8 +29,10 @@ TEST_F(FrameTest, ASkinRecordIsNotTakenWithoutAcpreview)
     const std::string before = manager->SkinName();
     TPreviewRecordBytes record = WriteSkinPreviewRecord({"Elsewhere", "c:\\Skins", "[GLOBALINFO]\r\n"});
     ASSERT_EQ(record.Fault, TPreviewRecordFault::None);
-    COPYDATASTRUCT data{SkinPreviewCopyDataKind, static_cast<DWORD>(record.Bytes.size()), record.Bytes.data()};
-    EXPECT_EQ(SendMessageW(Window(), WM_COPYDATA, SkinPreviewCopyDataKind, reinterpret_cast<LPARAM>(&data)), 0);
+    COPYDATASTRUCT data{SkinPreviewCopyDataKind, static_cast<DWORD>(record.Bytes.size()),
+                        record.Bytes.data()};
+    EXPECT_EQ(SendMessageW(Window(), WM_COPYDATA, SkinPreviewCopyDataKind, reinterpret_cast<LPARAM>(&data)),
+              0);
     EXPECT_EQ(manager->SkinName(), before);
     EXPECT_FALSE(SkinEngine.EditorPreviewMode);
 }
