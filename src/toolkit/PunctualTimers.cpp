@@ -4,6 +4,7 @@
 #include "toolkit/Timer.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace pp {
@@ -13,6 +14,18 @@ std::vector<TTimer*>& PunctualTimers()
 {
     static std::vector<TTimer*> timers;
     return timers;
+}
+
+// When each punctual timer last ticked, in the order of PunctualTimers().
+std::vector<ULONGLONG>& LastTicks()
+{
+    static std::vector<ULONGLONG> ticks;
+    return ticks;
+}
+
+std::size_t IndexOf(const TTimer* timer)
+{
+    return static_cast<std::size_t>(std::ranges::find(PunctualTimers(), timer) - PunctualTimers().begin());
 }
 
 bool runningDueTicks = false;
@@ -30,10 +43,33 @@ void TTimer::SetPunctual(bool punctual)
         return;
     punctual_ = punctual;
     auto& timers = PunctualTimers();
-    if (punctual)
+    if (punctual) {
         timers.push_back(this);
-    else
-        timers.erase(std::ranges::find(timers, this));
+        LastTicks().push_back(GetTickCount64());
+        return;
+    }
+    const std::size_t index = IndexOf(this);
+    timers.erase(timers.begin() + std::ptrdiff_t(index));
+    LastTicks().erase(LastTicks().begin() + std::ptrdiff_t(index));
+}
+
+void NotePunctualTick(TTimer& timer)
+{
+    const std::size_t index = IndexOf(&timer);
+    if (index < LastTicks().size())
+        LastTicks()[index] = GetTickCount64();
+}
+
+void RunOverduePunctualTimers()
+{
+    const ULONGLONG now = GetTickCount64();
+    for (std::size_t i = 0; i < PunctualTimers().size(); ++i) {
+        const TTimer* timer = PunctualTimers()[i];
+        if (timer->Running() && now - LastTicks()[i] >= timer->Interval()) {
+            RunDuePunctualTimers();
+            return;
+        }
+    }
 }
 
 void RunDuePunctualTimers()

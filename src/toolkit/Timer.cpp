@@ -103,6 +103,8 @@ LRESULT CALLBACK TTimer::UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LP
 {
     if (msg == WM_TIMER && wParam == TimerId) {
         if (auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+            if (timer->Punctual())
+                NotePunctualTick(*timer);
             try {
                 timer->Timer();
             } catch (...) {

@@ -65,5 +65,13 @@ private:
 // refresh) keeps its pace through the work. Never re-entered: a handler
 // that itself calls it gets nothing.
 void RunDuePunctualTimers();
+// The same for the message loop, before it dispatches anything but a tick:
+// posted messages, input and painting all come before ticks, so that a
+// stream of them (the pointer swept across buttons) would hold the ticks
+// back. Looks into the queue only for a timer whose interval has passed
+// since its last tick.
+void RunOverduePunctualTimers();
+// A punctual timer's tick, from wherever it ran.
+void NotePunctualTick(TTimer& timer);
 
 } // namespace pp
