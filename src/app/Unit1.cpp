@@ -113,6 +113,8 @@ TComponentDescription DescribeTimer(TTimer* TForm1::*field, const char* name, st
                                     bool enabled, TClick tick)
 {
     return Describe(field, name, [=](TTimer& c, TForm1& f) {
+        // The port's timers keep their pace through a skin change.
+        c.SetPunctual(true);
         c.SetInterval(interval);
         c.SetEnabled(enabled);
         c.SetOnTimer(Bind(f, tick));

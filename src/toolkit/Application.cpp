@@ -5,6 +5,7 @@
 #include "toolkit/PixelStorage.h"
 #include "toolkit/Screen.h"
 #include "toolkit/TaskWindows.h"
+#include "toolkit/Timer.h"
 #include "toolkit/WindowClass.h"
 #include "win/Text.h"
 
@@ -153,6 +154,8 @@ bool TApplication::ProcessMessage()
 
 void TApplication::Dispatch(MSG& msg)
 {
+    if (msg.message != WM_TIMER)
+        RunOverduePunctualTimers();
     if (!IsPreprocessed(msg)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

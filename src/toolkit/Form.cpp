@@ -7,6 +7,7 @@
 #include "toolkit/Menu.h"
 #include "toolkit/Screen.h"
 #include "toolkit/TaskWindows.h"
+#include "win/ResourceReport.h"
 
 #include <algorithm>
 
@@ -408,6 +409,10 @@ void TCustomForm::Loaded()
 
 void TCustomForm::WndProc(TMessage& message)
 {
+    if (message.Msg == ResourceReportMessage()) {
+        message.Result = ResourceFigure(message.WParam);
+        return;
+    }
     switch (message.Msg) {
     case CM_VISIBLECHANGED: ShowWindowNow(); return;
     case WM_CLOSE: Close(); return;

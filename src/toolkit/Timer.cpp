@@ -46,6 +46,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner)
 
 TTimer::~TTimer()
 {
+    SetPunctual(false);
     if (running_)
         currentService.Stop(window_.Get(), TimerId);
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
@@ -102,6 +103,8 @@ LRESULT CALLBACK TTimer::UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LP
 {
     if (msg == WM_TIMER && wParam == TimerId) {
         if (auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+            if (timer->Punctual())
+                NotePunctualTick(*timer);
             try {
                 timer->Timer();
             } catch (...) {

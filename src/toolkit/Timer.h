@@ -42,6 +42,11 @@ public:
     // Calls the handler; the platform timer's tick ends up here.
     virtual void Timer();
 
+    // A punctual timer's due ticks also run from inside long work of the
+    // GUI thread (see RunDuePunctualTimers), not only from the message loop.
+    bool Punctual() const { return punctual_; }
+    void SetPunctual(bool punctual);
+
 private:
     static LRESULT CALLBACK UtilWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void UpdateTimer();
@@ -51,6 +56,22 @@ private:
     TNotifyEvent onTimer_;
     TWindowHandle window_;
     bool running_ = false;
+    bool punctual_ = false;
 };
+
+// Runs the ticks that punctual timers have due now. Long work on the GUI
+// thread calls it between steps that leave everything in a state a tick
+// may see (a tick's handler may repaint), so that such a timer (the port
+// refresh) keeps its pace through the work. Never re-entered: a handler
+// that itself calls it gets nothing.
+void RunDuePunctualTimers();
+// The same for the message loop, before it dispatches anything but a tick:
+// posted messages, input and painting all come before ticks, so that a
+// stream of them (the pointer swept across buttons) would hold the ticks
+// back. Looks into the queue only for a timer whose interval has passed
+// since its last tick.
+void RunOverduePunctualTimers();
+// A punctual timer's tick, from wherever it ran.
+void NotePunctualTick(TTimer& timer);
 
 } // namespace pp

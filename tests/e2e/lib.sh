@@ -38,11 +38,12 @@ probe() { "$E2E_WINE" "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 e2e_windows_path() { "$E2E_WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 # Starts the program on the simulated port (extra environment as arguments,
-# e.g. PINDREL_PORT=sim:170) and waits for its main window.
+# e.g. PINDREL_PORT=sim:170; the program's own arguments, if any, in
+# E2E_PROGRAM_ARGS) and waits for its main window.
 e2e_start() {
   rm -f "$E2E_TRACE"
   env PINDREL_PORT=sim PINDREL_PORT_TRACE="$(e2e_windows_path "$E2E_TRACE")" "$@" \
-    "$E2E_WINE" "$E2E_EXE" >"$E2E_OUT/program.log" 2>&1 </dev/null &
+    "$E2E_WINE" "$E2E_EXE" ${E2E_PROGRAM_ARGS:-} >"$E2E_OUT/program.log" 2>&1 </dev/null &
   E2E_PID=$!
   probe wait-window "$E2E_TITLE" 30 || fail "main window did not appear"
 }
@@ -126,4 +127,27 @@ e2e_give_back_skin_package() {
   rm -f "$PACKAGE"
   if [ -n "$E2E_SAVED_PACKAGE" ]; then mv "$E2E_SAVED_PACKAGE" "$PACKAGE"; fi
   if [ -n "$E2E_CREATED_SKINS" ]; then rmdir "$E2E_SKINS" 2>/dev/null || true; fi
+}
+
+# Copies the skin folder $1 to $2 with red and blue swapped in its master
+# bitmap and in its colour options, so that the frame looks plainly
+# different; the magenta key colour stays magenta, so what was transparent
+# stays transparent.
+e2e_recoloured_skin() {
+  rm -rf "$2"
+  cp -r "$1" "$2"
+  convert "$1/MASTER.BMP" -separate -swap 0,2 -combine -type TrueColor "BMP3:$2/MASTER.BMP"
+  python3 - "$2/Options.dat" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path, "rb").read().decode("latin-1")
+def swap(match):
+    value = int(match.group(2))
+    if value < 0 or value > 0xFFFFFF:
+        return match.group(0)
+    swapped = (value & 0xFF) << 16 | (value & 0xFF00) | (value >> 16) & 0xFF
+    return match.group(1) + str(swapped)
+text = re.sub(r"(?m)^([A-Z0-9_]*COLOR[A-Z0-9_]*=)(\d+)", swap, text)
+open(path, "wb").write(text.encode("latin-1"))
+PY
 }

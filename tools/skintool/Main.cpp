@@ -3,6 +3,7 @@
 // Packing can also write damaged packages, for testing what the program
 // makes of them.
 #include "InfoCommand.h"
+#include "PreviewCommand.h"
 #include "RenderCommand.h"
 #include "SkinTool.h"
 
@@ -28,7 +29,11 @@ const char* const Usage =
     "       skintool decode IMAGE OUT.png [--skin-version V]\n"
     "       skintool info SKIN (a skin folder or FILE.lvz)\n"
     "       skintool render SKIN SECTION WIDTHxHEIGHT OUT.png [--state N]\n"
-    "                       [--backdrop RRGGBB|FILE.png] [--text TEXT]\n";
+    "                       [--backdrop RRGGBB|FILE.png] [--text TEXT]\n"
+#ifdef _WIN32
+    "       skintool preview SKINDIR [--once] (see docs/skin-preview.md)\n"
+#endif
+    ;
 
 // Arguments as UTF-8, whatever the platform's code page.
 std::vector<std::string> Arguments(int argc, char** argv)
@@ -80,6 +85,10 @@ int Run(const std::vector<std::string>& args)
         std::fputs(skintool::Info(args[1]).c_str(), stdout);
     } else if (command == "render" && args.size() >= 5) {
         skintool::Render(skintool::ParseRenderArguments({args.begin() + 1, args.end()}));
+#ifdef _WIN32
+    } else if (command == "preview" && (args.size() == 2 || (args.size() == 3 && args[2] == "--once"))) {
+        return skintool::Preview(args[1], args.size() == 3);
+#endif
     } else {
         std::fputs(Usage, stderr);
         return 2;

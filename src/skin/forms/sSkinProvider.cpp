@@ -50,7 +50,7 @@ TCustomForm& TsSkinProvider::RequireForm(TComponent* owner)
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TsSkinProvider(owner, false) { }
 
 TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
-    : TComponent(&RequireForm(owner)), form_(RequireForm(owner))
+    : TComponent(&RequireForm(owner)), form_(RequireForm(owner)), preview_(form_)
 {
     DeferredInit = onTheFly;
     InstallSkinChangeSteps();
@@ -157,6 +157,8 @@ void TsSkinProvider::NewWndProc(TMessage& message)
         Initialize();
         return;
     }
+    if (preview_.Handle(message, binding_->SkinManager(), [this](TMessage& m) { takeover_.CallPrevious(m); }))
+        return;
     if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message))
         return;
     if (frame_->HandleMessage(message))

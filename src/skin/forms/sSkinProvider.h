@@ -9,6 +9,7 @@
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
 #include "skin/forms/FrameSkin.h"
+#include "skin/forms/ProviderPreviewLink.h"
 #include "skin/forms/SystemMenu.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Component.h"
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<TsFrameSkin> frame_;
     std::unique_ptr<TsSystemMenu> systemMenu_;
     TMessageTakeover takeover_;
+    TProviderPreviewLink preview_;
     bool inert_ = false;
     bool initialized_ = false;
 };

@@ -4,6 +4,7 @@
 #include "skin/loading/SkinManagerWin32.h"
 
 #include "toolkit/Control.h"
+#include "toolkit/Timer.h"
 
 namespace pp {
 
@@ -34,6 +35,8 @@ void TsSkinManager::BroadcastNewSkin(bool animated)
     // the platform's look.
     skin_.SkinData.Active = skinLoaded_;
     InstallCreationHook();
+    // Every window holds the new skin now: the port's timers may tick.
+    RunDuePunctualTimers();
     if (animated)
         BroadcastRefresh(true);
 }

@@ -12,6 +12,7 @@
 #include "skin/loading/SkinVersionNotice.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Timer.h"
 #include "win/CommandLine.h"
 #include "win/Text.h"
 
@@ -37,7 +38,9 @@ void TsSkinManager::SetSkinName(const std::string& value)
         TFlagScope loading(SkinEngine.SkinLoading, true);
         skin_.SkinData.Active = false;
         skinName_ = StripPackageExtension(skinName_);
-        if (const auto error = LoadCurrentSkin()) {
+        const auto error = LoadCurrentSkin();
+        lastLoadFailed_ = error.has_value();
+        if (error) {
             skinName_ = oldName;
             ShowLoadError(*error);
         }
@@ -149,6 +152,9 @@ void TsSkinManager::RunLoadSteps(const TMemIniFile& options, const TSkinFileSour
     settings.HueOffset = hueOffset_;
     settings.Saturation = saturation_;
     LoadSkinContent(options, images, settings, fresh);
+    // The skin in use is still whole and painters hold back during a load:
+    // the port's timers may tick before the new skin takes its place.
+    RunDuePunctualTimers();
     // Whether the skin may be painted with is the broadcast's to say.
     fresh.SkinData.Active = skin_.SkinData.Active;
     skin_ = std::move(fresh);

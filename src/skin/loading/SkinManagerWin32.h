@@ -111,7 +111,8 @@ public:
     bool CreationHookInstalled() const { return static_cast<bool>(creationHook_); }
 
     // A WM_COPYDATA from a skin editing tool: applies the previewed skin
-    // and answers 1, or answers 0 for anything else.
+    // and answers 1, or answers 0 for anything else and for a skin that
+    // failed to load (the previous one stays).
     LRESULT ApplySkinPreview(WPARAM kind, const COPYDATASTRUCT* data);
     // The options text of the skin being previewed, while it is applied.
     const std::optional<std::string>& PreviewOptions() const { return previewOptions_; }
@@ -200,6 +201,8 @@ private:
     bool isPacked_ = false;
     // A whole skin was loaded and has not been removed since.
     bool skinLoaded_ = false;
+    // The last change of the skin name could not load the skin.
+    bool lastLoadFailed_ = false;
     bool storedExtendedBorders_ = false;
     bool skinnedPopups_ = true;
     bool isDefault_ = true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace pp {
 
@@ -28,5 +29,17 @@ struct TSkinPreviewRecord {
 
 // None for data shorter than the record or without the marker.
 std::optional<TSkinPreviewRecord> ReadSkinPreviewRecord(std::span<const std::uint8_t> data);
+
+// What keeps a record from being written: a text that does not fit its
+// field, or one holding a zero byte, would reach the program cut short.
+enum class TPreviewRecordFault { None, NameTooLong, DirectoryTooLong, OptionsTooLong, ZeroByteInText };
+struct TPreviewRecordBytes {
+    std::vector<std::uint8_t> Bytes; // empty unless Fault is None
+    TPreviewRecordFault Fault = TPreviewRecordFault::None;
+};
+// A text may fill its field to the end; a shorter one is ended by a zero byte.
+TPreviewRecordBytes WriteSkinPreviewRecord(const TSkinPreviewRecord& record);
+// "the options text is longer than the record holds (30001 bytes)" and so on.
+std::string PreviewRecordFaultText(TPreviewRecordFault fault);
 
 } // namespace pp

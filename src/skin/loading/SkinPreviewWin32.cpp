@@ -51,6 +51,7 @@ LRESULT TsSkinManager::ApplySkinPreview(WPARAM kind, const COPYDATASTRUCT* data)
     if (!record)
         return 0;
     SkinEngine.EditorPreviewMode = true;
+    lastLoadFailed_ = false;
     previewOptions_ = record->OptionsText;
     {
         TFlagScope locked(UpdateLocked, true);
@@ -62,7 +63,9 @@ LRESULT TsSkinManager::ApplySkinPreview(WPARAM kind, const COPYDATASTRUCT* data)
         BroadcastNewSkin(true);
     }
     previewOptions_.reset();
-    return 1;
+    // The windows were told either way and show the skin that stays; the
+    // tool must not hear that a skin it could not see is shown.
+    return lastLoadFailed_ ? 0 : 1;
 }
 
 } // namespace pp

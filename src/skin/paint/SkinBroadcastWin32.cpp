@@ -5,6 +5,7 @@
 #include "skin/paint/SkinMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Timer.h"
 
 #include <algorithm>
 
@@ -20,6 +21,11 @@ std::vector<TCustomForm*>& RegisteredForms()
 struct TSkinCommandMessage {
     WPARAM WParam;
     LPARAM LParam;
+    // A refresh repaints window after window (and stopping the fades goes
+    // window after window before it) with the skin whole and every binding
+    // on its sections: the port's timers tick between two windows, so that
+    // a skin change does not hold up the port refresh.
+    bool TicksBetweenWindows = false;
 };
 
 TSkinCommand CommandOf(TSkinAnnouncement what)
@@ -50,6 +56,8 @@ void SendTo(TControl& control, const TSkinCommandMessage& message)
         control.Perform(SM_SKINCOMMAND, message.WParam, message.LParam);
     else if (windowed->HandleAllocated())
         SendMessageW(windowed->HandleValue(), SM_SKINCOMMAND, message.WParam, message.LParam);
+    if (message.TicksBetweenWindows)
+        RunDuePunctualTimers();
 }
 
 // Skinned windows and windowless controls hear it; an unskinned container
@@ -104,7 +112,9 @@ void SendToAdoptedWindows(TSkinAnnouncement what, const TSkinCommandMessage& mes
 
 void SendToEveryForm(TsSkinManager& manager, TSkinAnnouncement what)
 {
-    const TSkinCommandMessage message{SkinCommandWParam(CommandOf(what)), reinterpret_cast<LPARAM>(&manager)};
+    const bool skinIsWhole = what == TSkinAnnouncement::Refresh || what == TSkinAnnouncement::StopFading;
+    const TSkinCommandMessage message{SkinCommandWParam(CommandOf(what)), reinterpret_cast<LPARAM>(&manager),
+                                      skinIsWhole};
     SendToApplicationForms(message);
     // A form may unregister itself while it handles the message.
     for (TCustomForm* form : std::vector<TCustomForm*>(ProviderForms()))

@@ -17,6 +17,10 @@
 //   e2e_probe hover TITLE TEXT [N]          moves the mouse pointer to the middle of the Nth
 //                                           child captioned TEXT; prints where the child lies
 //                                           in the window's client area: left top width height
+//   e2e_probe hover-at TITLE X Y            moves the mouse pointer to that point of the window,
+//                                           counted from the window's top left corner
+//   e2e_probe resources TITLE               prints the program's live GDI handles, USER handles
+//                                           and private memory in KB, as the window reports them
 //   e2e_probe hover-off TITLE               moves the pointer to the screen's far corner
 //   e2e_probe wait-hint CLASS TEXT SECONDS  visible top-level window of CLASS with caption TEXT
 //                                           appears; prints its rectangle: left top right bottom
@@ -38,6 +42,8 @@
 // a modal box. Exit status 0 on success, 1 when the window or control is not
 // found in time, 2 on wrong usage.
 #include <windows.h>
+
+#include "win/ResourceReport.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -206,6 +212,25 @@ bool PrintClientPixels(HWND window, int x, int y, int width, int height)
     return copied;
 }
 
+// Each figure is asked with its own message; a window that does not answer
+// in time fails the command rather than printing a made-up figure.
+bool PrintResources(HWND window)
+{
+    const UINT message = RegisterWindowMessageW(pp::ResourceReportMessageName);
+    const pp::TResourceFigure figures[] = {pp::TResourceFigure::GdiHandles, pp::TResourceFigure::UserHandles,
+                                           pp::TResourceFigure::PrivateKilobytes};
+    for (const pp::TResourceFigure figure : figures) {
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutW(window, message, static_cast<WPARAM>(figure), 0, SMTO_ABORTIFHUNG, 5000,
+                                 &answer))
+            return false;
+        std::printf("%s%ld", figure == figures[0] ? "" : " ",
+                    static_cast<long>(static_cast<LONG_PTR>(answer)));
+    }
+    std::printf("\n");
+    return true;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -264,6 +289,16 @@ int wmain(int argc, wchar_t** argv)
         PrintRect(r);
         return 0;
     }
+    if (command == L"hover-at") {
+        if (argc < 5)
+            return Usage();
+        RECT r;
+        GetWindowRect(window, &r);
+        SetCursorPos(r.left + _wtoi(argv[3]), r.top + _wtoi(argv[4]));
+        return 0;
+    }
+    if (command == L"resources")
+        return PrintResources(window) ? 0 : 1;
     if (command == L"hover-off") {
         // The far corner of the screen, outside every window of the program.
         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);

@@ -280,5 +280,61 @@ TEST(SkinPreviewRecordTest, NoRecordWithoutTheMarkerOrWhenShort)
     EXPECT_FALSE(ReadSkinPreviewRecord({}));
 }
 
+// What the tool writes, the program reads back field for field, and a text
+// that fills its field to the last byte survives whole.
+TEST(SkinPreviewRecordTest, WrittenRecordsReadBackAsWritten)
+{
+    const TSkinPreviewRecord records[] = {
+        {"Jade", "c:\\Skins", "[GLOBALINFO]\r\nVERSION=8\r\n"},
+        {std::string(128, 'n'), std::string(513, 'd'), std::string(30001, 'o')},
+        {"", "", ""},
+    };
+    for (const TSkinPreviewRecord& record : records) {
+        const TPreviewRecordBytes written = WriteSkinPreviewRecord(record);
+        ASSERT_EQ(written.Fault, TPreviewRecordFault::None);
+        ASSERT_EQ(written.Bytes.size(), SkinPreviewRecordSize);
+        EXPECT_EQ(written.Bytes[0], 0x00);
+        EXPECT_EQ(written.Bytes[1], 0xA4);
+        EXPECT_EQ(written.Bytes[2], 0x00);
+        EXPECT_EQ(written.Bytes[3], 0x00);
+        const auto read = ReadSkinPreviewRecord(written.Bytes);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->SkinName, record.SkinName);
+        EXPECT_EQ(read->SkinDirectory, record.SkinDirectory);
+        EXPECT_EQ(read->OptionsText, record.OptionsText);
+    }
+}
+
+TEST(SkinPreviewRecordTest, FieldsAtTheirOffsets)
+{
+    const TPreviewRecordBytes written = WriteSkinPreviewRecord({"N", "D", "O"});
+    ASSERT_EQ(written.Fault, TPreviewRecordFault::None);
+    EXPECT_EQ(written.Bytes[4], 'N');
+    EXPECT_EQ(written.Bytes[5], 0);
+    EXPECT_EQ(written.Bytes[132], 'D');
+    EXPECT_EQ(written.Bytes[645], 'O');
+    EXPECT_EQ(written.Bytes[646], 0);
+}
+
+// A text that would reach the program cut short is refused, not cut.
+TEST(SkinPreviewRecordTest, TextsThatDoNotFitAreRefused)
+{
+    const struct {
+        TSkinPreviewRecord Record;
+        TPreviewRecordFault Fault;
+    } cases[] = {
+        {{std::string(129, 'n'), "d", "o"}, TPreviewRecordFault::NameTooLong},
+        {{"n", std::string(514, 'd'), "o"}, TPreviewRecordFault::DirectoryTooLong},
+        {{"n", "d", std::string(30002, 'o')}, TPreviewRecordFault::OptionsTooLong},
+        {{"n", "d", std::string("[A]\0B=1", 8)}, TPreviewRecordFault::ZeroByteInText},
+    };
+    for (const auto& c : cases) {
+        const TPreviewRecordBytes written = WriteSkinPreviewRecord(c.Record);
+        EXPECT_EQ(written.Fault, c.Fault);
+        EXPECT_TRUE(written.Bytes.empty());
+        EXPECT_FALSE(PreviewRecordFaultText(c.Fault).empty());
+    }
+}
+
 } // namespace
 } // namespace pp

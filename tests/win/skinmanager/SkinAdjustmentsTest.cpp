@@ -286,6 +286,27 @@ TEST_F(SkinPreviewTest, RecordLoadsItsOptionsTextWithoutTheSkinChangingAnimation
     EXPECT_FALSE(manager->PreviewOptions());
 }
 
+// The tool hears 0 when the skin it sent does not load: the user saw the
+// "Error" box, and the skin from before stays.
+TEST_F(SkinPreviewTest, ASkinThatDoesNotLoadKeepsThePreviousSkinAndAnswers0)
+{
+    LoadBeijing();
+    TSkinFiles broken = SkinWithVersion("8");
+    broken["BAD.PNG"] = BytesOf("\x89PNG\r\n\x1a\nnot really a png");
+    skins.WriteFolder("Jade", broken);
+    const TSkinLook loaded = LookOf(*manager);
+    const std::size_t boxesBefore = boxes.Boxes().size();
+    const LRESULT answer = SendPreview(
+        *manager, PreviewRecord(0xA400, skins.Path(), OptionsText("8") + "BORDERSIMAGE=!BAD.PNG!3!1\r\n"));
+    EXPECT_EQ(answer, 0);
+    ASSERT_EQ(boxes.Boxes().size(), boxesBefore + 1);
+    EXPECT_EQ(boxes.Boxes().back().Caption, L"Error");
+    EXPECT_EQ(manager->SkinName(), "Beijing");
+    EXPECT_TRUE(manager->SkinData().Active);
+    EXPECT_TRUE(LookOf(*manager) == loaded);
+    EXPECT_FALSE(manager->PreviewOptions());
+}
+
 struct TBadPreviewCase {
     const char* Label;
     std::vector<std::uint8_t> Data;

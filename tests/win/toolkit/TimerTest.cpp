@@ -1,10 +1,14 @@
 // The timer's enabled and interval rules, against a recording stand-in for
-// the platform's timer calls.
+// the platform's timer calls; punctual timers ticking from inside long work.
 #include "toolkit/Timer.h"
 #include "support/WinTestSupport.h"
 #include "toolkit/Errors.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
 
 namespace pp::test {
 namespace {
@@ -119,6 +123,47 @@ TEST(TimerTickTest, AChangedIntervalTicksOnThePlatformTimer)
     const int frozen = ticks;
     PumpMessagesFor(100ms);
     EXPECT_EQ(ticks, frozen) << "an interval of 0 must be silent";
+}
+
+} // namespace
+} // namespace pp::test
+
+namespace pp::test {
+namespace {
+
+// Long work on the GUI thread: nothing is dispatched while it runs.
+void BusyFor(std::chrono::milliseconds time) { Sleep(static_cast<DWORD>(time.count())); }
+
+TEST(PunctualTimerTest, DueTicksOfPunctualTimersRunFromInsideLongWork)
+{
+    int punctualTicks = 0, otherTicks = 0;
+    TTimer punctual(nullptr), other(nullptr);
+    punctual.SetPunctual(true);
+    for (auto [timer, ticks] : {std::pair{&punctual, &punctualTicks}, std::pair{&other, &otherTicks}}) {
+        timer->SetInterval(10);
+        timer->SetOnTimer([ticks](TObject*) { ++*ticks; });
+    }
+    BusyFor(60ms);
+    RunDuePunctualTimers();
+    EXPECT_EQ(punctualTicks, 1) << "one due tick, as the message loop would give";
+    EXPECT_EQ(otherTicks, 0) << "other timers wait for the message loop";
+}
+
+TEST(PunctualTimerTest, AHandlerThatRunsDueTicksIsNotReentered)
+{
+    int depth = 0, deepest = 0;
+    TTimer timer(nullptr);
+    timer.SetPunctual(true);
+    timer.SetInterval(10);
+    timer.SetOnTimer([&](TObject*) {
+        deepest = std::max(deepest, ++depth);
+        BusyFor(30ms);
+        RunDuePunctualTimers();
+        --depth;
+    });
+    BusyFor(30ms);
+    RunDuePunctualTimers();
+    EXPECT_EQ(deepest, 1);
 }
 
 } // namespace
