@@ -8,6 +8,8 @@
 // by its TsFrameSkin, which sees the form's messages before the form does.
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
+#include "skin/forms/FormAnimations.h"
+#include "skin/forms/FormMoving.h"
 #include "skin/forms/FrameSkin.h"
 #include "skin/paint/SkinBindingWin32.h"
 #include "toolkit/Component.h"
@@ -43,6 +45,8 @@ public:
     TsCommonData& SkinData() const { return *binding_; }
     TacCtrlAdapter* Adapter() const { return adapter_.get(); }
     TsFrameSkin& Frame() const { return *frame_; }
+    TFormAnimations& Animations() const { return *animations_; }
+    TFormMoving& Moving() const { return *moving_; }
     // Another provider answered for the form when this one was made: this
     // one leaves the form alone.
     bool Inert() const { return inert_; }
@@ -72,6 +76,8 @@ private:
     std::unique_ptr<TsCommonData> binding_;
     std::unique_ptr<TacCtrlAdapter> adapter_;
     std::unique_ptr<TsFrameSkin> frame_;
+    std::unique_ptr<TFormMoving> moving_;
+    std::unique_ptr<TFormAnimations> animations_;
     TMessageTakeover takeover_;
     bool inert_ = false;
     bool initialized_ = false;
