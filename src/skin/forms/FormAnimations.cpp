@@ -25,11 +25,6 @@ TRect WindowRect(HWND window)
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void RedrawWhole(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
 } // namespace
 
 TFormAnimations::TFormAnimations(TCustomForm& form, TsCommonData& binding, TsFrameSkin& frame,
@@ -56,8 +51,8 @@ bool TFormAnimations::IsMainForm() const { return Application && Application->Ma
 bool TFormAnimations::MinimizingActive() const
 {
     const TsSkinManager* manager = Manager();
-    return manager && binding_.IsSkinned() && manager->AnimEffects.Minimizing.Active && LayeredWindowsAvailable() &&
-           Window();
+    return manager && binding_.IsSkinned() && manager->AnimEffects.Minimizing.Active &&
+           LayeredWindowsAvailable() && Window();
 }
 
 bool TFormAnimations::HandleMessage(TMessage& message)
@@ -134,15 +129,14 @@ void TFormAnimations::StartMinimizing()
     const bool restorePending = (StateBits & fsRestorePending) != 0 && minTimer_ && minTimer_->Enabled();
     if (!minTimer_) {
         auto* self = self_.get();
-        minTimer_ = std::make_unique<TacMinTimer>(
-            nullptr, TMinimizeEvents{[self] {
-                                         if (*self)
-                                             (*self)->Minimized();
-                                     },
-                                     [self] {
-                                         if (*self)
-                                             (*self)->Restored();
-                                     }});
+        minTimer_ = std::make_unique<TacMinTimer>(nullptr, TMinimizeEvents{[self] {
+                                                                               if (*self)
+                                                                                   (*self)->Minimized();
+                                                                           },
+                                                                           [self] {
+                                                                               if (*self)
+                                                                                   (*self)->Restored();
+                                                                           }});
     }
     // A minimize that catches a restore on its way keeps the path and the
     // picture it already has.
@@ -186,8 +180,10 @@ void TFormAnimations::Restored()
     StateBits &= ~(fsRestorePending | fsMinimizeHid);
     OwnAnimationRunning = false;
     restoreMaximized_ = false;
-    frame_.InvalidateFrame();
-    RedrawWhole(window);
+    // Showing the window rebuilt its frame image for the restored size; the
+    // repaint follows through the message loop, so that the port's refresh
+    // gets its turn between the two.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetForegroundWindow(window);
 }

@@ -19,7 +19,8 @@ class TsSkinManager;
 class TFormAnimations {
 public:
     using TDefaultHandler = std::function<void(TMessage&)>;
-    TFormAnimations(TCustomForm& form, TsCommonData& binding, TsFrameSkin& frame, TDefaultHandler callDefault);
+    TFormAnimations(TCustomForm& form, TsCommonData& binding, TsFrameSkin& frame,
+                    TDefaultHandler callDefault);
     ~TFormAnimations();
     TFormAnimations(const TFormAnimations&) = delete;
     TFormAnimations& operator=(const TFormAnimations&) = delete;

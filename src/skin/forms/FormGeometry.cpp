@@ -6,10 +6,12 @@
 
 namespace pp {
 
-TMaximizedPlacement MaximizedPlacement(const TRect& monitor, const TRect& workArea, int frame, int captionShift)
+TMaximizedPlacement MaximizedPlacement(const TRect& monitor, const TRect& workArea, int frame,
+                                       int captionShift)
 {
     TMaximizedPlacement placement;
-    placement.Position = {workArea.Left - monitor.Left - frame, workArea.Top - monitor.Top + captionShift - frame};
+    placement.Position = {workArea.Left - monitor.Left - frame,
+                          workArea.Top - monitor.Top + captionShift - frame};
     placement.Size = {workArea.Width() + 2 * frame, workArea.Height() + 2 * frame - captionShift};
     return placement;
 }

@@ -15,7 +15,8 @@ struct TMaximizedPlacement {
 // A maximized form's frame lies just outside the work area: `frame` pixels
 // on every side, less `captionShift` at the top (the extended-border
 // window's caption shift, 0 without it).
-TMaximizedPlacement MaximizedPlacement(const TRect& monitor, const TRect& workArea, int frame, int captionShift);
+TMaximizedPlacement MaximizedPlacement(const TRect& monitor, const TRect& workArea, int frame,
+                                       int captionShift);
 
 // A dragged form closer than `buffer` pixels to an edge of `area` lands
 // flush with it. Right and bottom are tried first, so that the left and

@@ -90,7 +90,8 @@ void TFormMoving::GetMinMaxInfo(TMessage& message)
         const MONITORINFO monitor = MonitorOf(Window());
         const bool topmost = (GetWindowLongPtrW(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         const TMaximizedPlacement placement = MaximizedPlacement(
-            ToRect(monitor.rcMonitor), ToRect(topmost ? monitor.rcMonitor : monitor.rcWork), frame_.Measures().Frame, 0);
+            ToRect(monitor.rcMonitor), ToRect(topmost ? monitor.rcMonitor : monitor.rcWork),
+            frame_.Measures().Frame, 0);
         info->ptMaxPosition = {placement.Position.X, placement.Position.Y};
         info->ptMaxSize = {placement.Size.Width, placement.Size.Height};
     }
@@ -163,7 +164,8 @@ void TFormMoving::MoveBlended(TMessage& message, const TsSkinManager& manager)
         TacAnimationWindow cover(Window());
         cover.Push(FormSnapshot(form_), 255);
         RemoveLayeredStyle(Window());
-        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(Window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 }
 

@@ -14,7 +14,8 @@ TacMinTimer::TacMinTimer(TComponent* owner, TMinimizeEvents events)
 
 TacMinTimer::~TacMinTimer() { SetEnabled(false); }
 
-void TacMinTimer::SetUp(TBitmap snapshot, const TRect& source, const TRect& target, int timeMs, int startOpacity)
+void TacMinTimer::SetUp(TBitmap snapshot, const TRect& source, const TRect& target, int timeMs,
+                        int startOpacity)
 {
     snapshot_ = std::move(snapshot);
     source_ = source;

@@ -42,7 +42,8 @@ public:
     template <class T> bool Read(T& value, const void* from = nullptr) const
     {
         SIZE_T read = 0;
-        return ReadProcessMemory(process_, from ? from : address_, &value, sizeof(T), &read) && read == sizeof(T);
+        return ReadProcessMemory(process_, from ? from : address_, &value, sizeof(T), &read) &&
+               read == sizeof(T);
     }
 
 private:
@@ -54,9 +55,9 @@ TKernelHandle OpenShellProcess(HWND list)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    TKernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                          PROCESS_QUERY_INFORMATION,
-                                      FALSE, processId));
+    TKernelHandle process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                    FALSE, processId));
     // A shell of the other bitness keeps its button records in another layout.
     if (process && IsWow64(process.Get()) != IsWow64(GetCurrentProcess()))
         process.Reset();

@@ -58,13 +58,15 @@ public:
     };
     TRecordedPushes()
     {
-        previous_ = SetLayeredWindowApi({[] { return true; }, [this](const TLayeredPush& push) {
-                                             pushes.push_back({push.Window,
-                                                               TRect::FromBounds(push.Position.X, push.Position.Y,
-                                                                                 push.Size.Width, push.Size.Height),
-                                                               push.Alpha});
-                                             return true;
-                                         }});
+        previous_ = SetLayeredWindowApi(
+            {[] { return true; },
+             [this](const TLayeredPush& push) {
+                 pushes.push_back(
+                     {push.Window,
+                      TRect::FromBounds(push.Position.X, push.Position.Y, push.Size.Width, push.Size.Height),
+                      push.Alpha});
+                 return true;
+             }});
     }
     ~TRecordedPushes() { SetLayeredWindowApi(previous_); }
     TRecordedPushes(const TRecordedPushes&) = delete;

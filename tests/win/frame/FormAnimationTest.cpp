@@ -216,7 +216,8 @@ TEST_F(FormAnimationTest, DraggedFormSnapsToTheWorkAreaEdgesOnlyWhenAsked)
     for (const bool snap : {false, true}) {
         provider->Moving().ScreenSnap = snap;
         SetWindowPos(Window(), nullptr, x, work.Top + 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        EXPECT_EQ(WindowRect(Window()).Right, snap ? work.Right : work.Right - 9) << (snap ? "snap" : "no snap");
+        EXPECT_EQ(WindowRect(Window()).Right, snap ? work.Right : work.Right - 9)
+            << (snap ? "snap" : "no snap");
     }
 }
 

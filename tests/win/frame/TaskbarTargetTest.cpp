@@ -114,7 +114,8 @@ TEST_F(TaskbarTest, FindsTheButtonOfTheWindowAndSkipsOthers)
     EXPECT_EQ(button.Top, 740);
     EXPECT_EQ(button.Right, 640);
     EXPECT_EQ(button.Bottom, 766);
-    EXPECT_FALSE(FindTaskbarButton(tray.Get(), {reinterpret_cast<HWND>(0x7890)}, button)) << "no button of it";
+    EXPECT_FALSE(FindTaskbarButton(tray.Get(), {reinterpret_cast<HWND>(0x7890)}, button))
+        << "no button of it";
 }
 
 TEST_F(TaskbarTest, GivesUpQuietlyWithoutTaskbarOrList)
@@ -148,8 +149,8 @@ TEST_F(TaskbarTest, MinimizeAimsAtTheButtonWithoutCompositionAndAtTheEdgeWithIt)
         SCOPED_TRACE(std::string(c.composited ? "composited" : "not composited") +
                      (c.buttonListed ? ", button listed" : ", no button"));
         const TComposition composition(c.composited);
-        const TRect target =
-            MinimizeTarget(place, {c.buttonListed ? mine : reinterpret_cast<HWND>(0x999)}, DesktopCompositionEnabled());
+        const TRect target = MinimizeTarget(place, {c.buttonListed ? mine : reinterpret_cast<HWND>(0x999)},
+                                            DesktopCompositionEnabled());
         EXPECT_EQ(target.Left, c.expected.Left);
         EXPECT_EQ(target.Top, c.expected.Top);
         EXPECT_EQ(target.Right, c.expected.Right);
