@@ -5,9 +5,11 @@
 #include "FormAnimationSeams.h"
 #include "FrameFixture.h"
 
+#include "skin/forms/FormSnapshot.h"
 #include "skin/forms/FormStateBits.h"
 #include "skin/forms/LayeredStyle.h"
 #include "toolkit/Application.h"
+#include "toolkit/Button.h"
 
 namespace pp::test {
 namespace {
@@ -219,6 +221,24 @@ TEST_F(FormAnimationTest, DraggedFormSnapsToTheWorkAreaEdgesOnlyWhenAsked)
         EXPECT_EQ(WindowRect(Window()).Right, snap ? work.Right : work.Right - 9)
             << (snap ? "snap" : "no snap");
     }
+}
+
+// The picture that shrinks away shows the form's controls, at their places.
+TEST_F(FormAnimationTest, PictureOfTheFormShowsItsControls)
+{
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 30, 80, 25);
+    button->SetCaption("D0(1)");
+    ShowSkinnedForm();
+    const TBitmap picture = FormSnapshot(*form);
+    const TPoint client = Frame().ClientOffset();
+    const TColor background = ColorFromPixel(picture.Pixel32(client.X + 150, client.Y + 100));
+    int differing = 0;
+    for (int y = 30; y < 55; ++y)
+        for (int x = 20; x < 100; ++x)
+            differing += ColorFromPixel(picture.Pixel32(client.X + x, client.Y + y)) != background;
+    EXPECT_GT(differing, 200) << "the button is in the picture";
 }
 
 } // namespace
