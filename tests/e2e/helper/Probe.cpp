@@ -262,8 +262,11 @@ void WatchSystemCommand(HWND window, WPARAM code, const std::wstring& cls, doubl
             last = r;
             PrintRect(r);
             std::fflush(stdout);
-            if (++frames == shotFrame && !shot.empty())
+            // The window's new content reaches the display a moment after its new place.
+            if (++frames == shotFrame && !shot.empty()) {
+                Sleep(6);
                 SaveScreen(shot);
+            }
         }
         Sleep(2);
     }
