@@ -8,6 +8,7 @@
 #include "skin/forms/FormSnapshot.h"
 #include "skin/forms/FormStateBits.h"
 #include "skin/forms/LayeredStyle.h"
+#include "skin/paint/HideTimerWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 
@@ -220,6 +221,43 @@ TEST_F(FormAnimationTest, DraggedFormSnapsToTheWorkAreaEdgesOnlyWhenAsked)
         SetWindowPos(Window(), nullptr, x, work.Top + 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         EXPECT_EQ(WindowRect(Window()).Right, snap ? work.Right : work.Right - 9)
             << (snap ? "snap" : "no snap");
+    }
+}
+
+// With a FormShow and FormHide Time of 36 ms (3 steps) the form fades in
+// on a layered window of its own and ends shown, and fades out after it
+// was hidden; with the declared Time 0 it is shown and hidden at once.
+TEST_F(FormAnimationTest, ShowAndHideFadeOnlyWithATime)
+{
+    for (const int time : {0, 36}) {
+        SCOPED_TRACE("Time " + std::to_string(time));
+        manager->AnimEffects.FormShow.Time = time;
+        manager->AnimEffects.FormHide.Time = time;
+        ShowSkinnedForm();
+        if (time == 0) {
+            EXPECT_TRUE(IsWindowVisible(Window())) << "shown at once";
+        }
+        const DWORD start = GetTickCount();
+        while (!IsWindowVisible(Window()) && GetTickCount() - start < 3000) {
+            Application->ProcessMessages();
+            Sleep(5);
+        }
+        EXPECT_TRUE(IsWindowVisible(Window()));
+        const size_t shown = pushes.pushes.size();
+        EXPECT_EQ(shown, time == 0 ? 0u : 5u) << "the picture at alpha 0, then 4 frames";
+        form->Hide();
+        Settle();
+        EXPECT_FALSE(IsWindowVisible(Window()));
+        const DWORD hideStart = GetTickCount();
+        while (HideTimer() && HideTimer()->Running() && GetTickCount() - hideStart < 3000) {
+            Application->ProcessMessages();
+            Sleep(5);
+        }
+        EXPECT_EQ(pushes.pushes.size() > shown, time != 0) << "the hide fades only with a time";
+        delete provider;
+        provider = nullptr;
+        delete menu;
+        menu = nullptr;
     }
 }
 
