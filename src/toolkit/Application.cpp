@@ -346,8 +346,29 @@ void TApplication::WndProc(TMessage& message)
         if (mainForm_)
             mainForm_->Close();
         return;
+    case WM_SYSCOMMAND:
+        if (MinimizesOrRestores(message)) {
+            ShowMainForm((message.WParam & 0xFFF0) == SC_MINIMIZE ? SW_MINIMIZE : SW_RESTORE);
+            message.Result = 0;
+            return;
+        }
+        break;
     }
     message.Result = DefWindowProcW(handle_.Get(), message.Msg, message.WParam, message.LParam);
+}
+
+// The hidden window stands for the application: minimizing or restoring
+// it means the main form's window.
+bool TApplication::MinimizesOrRestores(const TMessage& message)
+{
+    const WPARAM command = message.WParam & 0xFFF0;
+    return command == SC_MINIMIZE || command == SC_RESTORE;
+}
+
+void TApplication::ShowMainForm(int how)
+{
+    if (mainForm_ && mainForm_->HandleAllocated())
+        ShowWindow(mainForm_->HandleValue(), how);
 }
 
 void TApplication::HandleException(TObject* sender)

@@ -102,6 +102,8 @@ public:
 private:
     static LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void WndProc(TMessage& message);
+    static bool MinimizesOrRestores(const TMessage& message);
+    void ShowMainForm(int how);
     bool IsPreprocessed(MSG& msg);
     void Dispatch(MSG& msg);
     void TrackMouse(const MSG& msg);

@@ -416,6 +416,16 @@ void TCustomForm::WndProc(TMessage& message)
     switch (message.Msg) {
     case CM_VISIBLECHANGED: ShowWindowNow(); return;
     case WM_CLOSE: Close(); return;
+    case WM_SYSCOMMAND:
+        // The main form minimizes and restores as the application, through
+        // the application's window (whose hooks may animate it).
+        if (Application && Application->MainForm() == this && Application->Handle() &&
+            ((message.WParam & 0xFFF0) == SC_MINIMIZE || (message.WParam & 0xFFF0) == SC_RESTORE)) {
+            message.Result = SendMessageW(Application->Handle(), WM_SYSCOMMAND, message.WParam,
+                                          message.LParam);
+            return;
+        }
+        break;
     case WM_COMMAND:
         if (message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_ &&
             menu_->DispatchCommand(LOWORD(message.WParam))) {

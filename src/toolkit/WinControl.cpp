@@ -378,7 +378,9 @@ void TWinControl::PaintControls(HDC dc, const TRect& clip)
         if (IntersectRect(c->BoundsRect(), clip).IsEmpty())
             continue;
         const TSavedDC saved(dc);
-        SetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
+        // From the origin the caller set: a picture of a whole form has it
+        // at the client area, below the caption.
+        OffsetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }

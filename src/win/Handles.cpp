@@ -14,8 +14,8 @@ long LiveHandleCount(THandleKind kind) { return liveCounts[static_cast<size_t>(k
 
 const char* HandleKindName(THandleKind kind)
 {
-    static constexpr const char* names[] = {"DC",   "Bitmap", "Font", "Brush",  "Pen",   "Region",
-                                            "Menu", "Window", "Icon", "Module", "Theme", "Hook"};
+    static constexpr const char* names[] = {"DC",     "Bitmap", "Font",   "Brush", "Pen",  "Region", "Menu",
+                                            "Window", "Icon",   "Module", "Theme", "Hook", "Kernel"};
     static_assert(std::size(names) == static_cast<size_t>(THandleKind::Count));
     return names[static_cast<size_t>(kind)];
 }

@@ -22,6 +22,7 @@ enum class THandleKind {
     Module,
     Theme,
     Hook,
+    Kernel,
     Count
 };
 
@@ -88,6 +89,7 @@ inline void FreeMenu(HMENU h) { DestroyMenu(h); }
 inline void FreeWindow(HWND h) { DestroyWindow(h); }
 inline void FreeIcon(HICON h) { DestroyIcon(h); }
 inline void FreeHook(HHOOK h) { UnhookWindowsHookEx(h); }
+inline void FreeKernelObject(HANDLE h) { CloseHandle(h); }
 } // namespace detail
 
 using TBitmapHandle = TOwnedHandle<HBITMAP, THandleKind::Bitmap, detail::FreeGdiObject>;
@@ -100,6 +102,8 @@ using TMenuHandle = TOwnedHandle<HMENU, THandleKind::Menu, detail::FreeMenu>;
 using TWindowHandle = TOwnedHandle<HWND, THandleKind::Window, detail::FreeWindow>;
 using TIconHandle = TOwnedHandle<HICON, THandleKind::Icon, detail::FreeIcon>;
 using THookHandle = TOwnedHandle<HHOOK, THandleKind::Hook, detail::FreeHook>;
+// Processes, threads, events: everything CloseHandle frees.
+using TKernelHandle = TOwnedHandle<HANDLE, THandleKind::Kernel, detail::FreeKernelObject>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class TWindowDCHandle {

@@ -289,6 +289,8 @@ bool TacBtnWnd::HandleButtonMessage(TMessage& message)
     const HWND window = Handle();
     switch (message.Msg) {
     case WM_PAINT: Paint(reinterpret_cast<HDC>(message.WParam)); return true;
+    // A picture of the form (its animations) asks the button to print itself whole.
+    case WM_PRINT:
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(message.WParam)); return true;
     case WM_ERASEBKGND: message.Result = 1; return true;
     case WM_NCPAINT:

@@ -1,8 +1,8 @@
 #include "skin/forms/sSkinProvider.h"
 
+#include "skin/forms/MainFormAnimations.h"
 #include "skin/forms/PlatformTransitions.h"
 #include "skin/forms/ProviderSkinChange.h"
-
 #include "skin/loading/SkinEngineState.h"
 #include "skin/loading/SkinManagerWin32.h"
 #include "skin/paint/SkinBroadcastWin32.h"
@@ -64,8 +64,11 @@ TsSkinProvider::TsSkinProvider(TComponent* owner, bool onTheFly)
     }
     binding_ = std::make_unique<TsCommonData>(this, false);
     binding_->SetSkinSection("FORM");
-    frame_ = std::make_unique<TsFrameSkin>(form_, *binding_,
-                                           [this](TMessage& message) { takeover_.CallPrevious(message); });
+    const auto callPrevious = [this](TMessage& message) { takeover_.CallPrevious(message); };
+    frame_ = std::make_unique<TsFrameSkin>(form_, *binding_, callPrevious);
+    moving_ = std::make_unique<TFormMoving>(form_, *frame_, callPrevious);
+    animations_ = std::make_unique<TFormAnimations>(form_, *binding_, *frame_, callPrevious);
+    InstallMainFormAnimations();
     systemMenu_ = std::make_unique<TsSystemMenu>(form_, [this] { return binding_->SkinManager(); });
     frame_->CaptionButtons().OnShowSystemMenu = [this](TPoint at) {
         systemMenu_->MakeSkinMenu = MakeSkinMenu;
@@ -85,6 +88,9 @@ TsSkinProvider::~TsSkinProvider()
     UnregisterProviderForm(form_);
     frame_->Detach();
     takeover_.GiveBack();
+    // The form's messages no longer come here: the helpers can go.
+    animations_.reset();
+    moving_.reset();
     adapter_.reset();
     binding_.reset();
 }
@@ -160,6 +166,9 @@ void TsSkinProvider::NewWndProc(TMessage& message)
     if (preview_.Handle(message, binding_->SkinManager(), [this](TMessage& m) { takeover_.CallPrevious(m); }))
         return;
     if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message))
+        return;
+    if (binding_->IsSkinned() &&
+        (moving_->HandleMessage(message, binding_->SkinManager()) || animations_->HandleMessage(message)))
         return;
     if (frame_->HandleMessage(message))
         return;

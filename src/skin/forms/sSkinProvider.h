@@ -8,6 +8,8 @@
 // by its TsFrameSkin, which sees the form's messages before the form does.
 #include "skin/controls/CtrlAdapterWin32.h"
 #include "skin/controls/MessageTakeoverWin32.h"
+#include "skin/forms/FormAnimations.h"
+#include "skin/forms/FormMoving.h"
 #include "skin/forms/FrameSkin.h"
 #include "skin/forms/ProviderPreviewLink.h"
 #include "skin/forms/SystemMenu.h"
@@ -54,6 +56,8 @@ public:
     // The form's own system menu and its title buttons beside the caption buttons.
     TsSystemMenu& SystemMenu() const { return *systemMenu_; }
     TsTitleButtons& TitleButtons() const { return frame_->CaptionButtons().UserButtons(); }
+    TFormAnimations& Animations() const { return *animations_; }
+    TFormMoving& Moving() const { return *moving_; }
     // Another provider answered for the form when this one was made: this
     // one leaves the form alone.
     bool Inert() const { return inert_; }
@@ -88,6 +92,8 @@ private:
     std::unique_ptr<TacCtrlAdapter> adapter_;
     std::unique_ptr<TsFrameSkin> frame_;
     std::unique_ptr<TsSystemMenu> systemMenu_;
+    std::unique_ptr<TFormMoving> moving_;
+    std::unique_ptr<TFormAnimations> animations_;
     TMessageTakeover takeover_;
     TProviderPreviewLink preview_;
     bool inert_ = false;

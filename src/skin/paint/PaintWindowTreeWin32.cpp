@@ -38,6 +38,17 @@ void PrintSkinned(HDC dc, TControl& control, HWND window)
     SendSkinCommand(&control, SkinMsgSetPrintTarget, 0);
 }
 
+// Where a window's client area starts within the window: its children are
+// placed from there, below a form's caption and inside its frame.
+TPoint ClientOrigin(HWND window)
+{
+    RECT outer{};
+    POINT client{0, 0};
+    if (!GetWindowRect(window, &outer) || !ClientToScreen(window, &client))
+        return {};
+    return {client.x - outer.left, client.y - outer.top};
+}
+
 void PaintTree(HDC dc, TControl& control, bool clip)
 {
     if (clip)
@@ -53,12 +64,13 @@ void PaintTree(HDC dc, TControl& control, bool clip)
     else
         SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc),
                      PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+    const TPoint origin = ClientOrigin(window);
     for (int i = 0; i < windowed->ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
         if (!child || !child->Visible())
             continue;
         const TSavedDC saved(dc);
-        OffsetViewportOrgEx(dc, child->Left(), child->Top(), nullptr);
+        OffsetViewportOrgEx(dc, origin.X + child->Left(), origin.Y + child->Top(), nullptr);
         PaintTree(dc, *child, true);
     }
 }

@@ -9,6 +9,12 @@
 //   e2e_probe close-class CLASS             posts WM_CLOSE to the top-level windows of CLASS
 //   e2e_probe close TITLE                   posts WM_CLOSE to the window
 //   e2e_probe rect TITLE                    prints the window rectangle: left top right bottom
+//   e2e_probe state TITLE                   prints minimized, maximized or normal, and
+//                                           "layered" when the window is
+//   e2e_probe syscommand TITLE CODE CLASS SECONDS [SHOT.bmp N]
+//                                           posts WM_SYSCOMMAND CODE, then for SECONDS prints
+//                                           each new rectangle of a visible top-level window of
+//                                           CLASS; saves the screen to SHOT.bmp at the Nth
 //   e2e_probe pixels TITLE X Y W H          prints the screen's pixels over that part of the
 //                                           window's client area, one line of RRGGBB per row
 //   e2e_probe pixel-series TITLE X Y N MS   prints that one client pixel N times, MS milliseconds
@@ -161,20 +167,19 @@ int Usage()
 {
     std::fputs(
         "usage: e2e_probe "
-        "wait-window|wait-class|wait-gone|wait-hint|click|hover|hover-off|text|close|close-class|rect|\n"
-        "pixels|hint-text-size ...\n",
+        "wait-window|wait-class|wait-gone|wait-hint|click|hover|hover-off|text|close|close-class|rect|state|"
+        "\n"
+        "syscommand|pixels|hint-text-size ...\n",
         stderr);
     return 2;
 }
 
-// Reads what the screen shows, so that windowless controls, which have no
-// text or state to ask for from outside, can be told apart by their picture.
-bool PrintClientPixels(HWND window, int x, int y, int width, int height)
+// The screen's pixels over a rectangle, 32 bits a pixel (blue, green, red,
+// unused), rows from the top.
+bool CaptureScreen(int x, int y, int width, int height, std::vector<unsigned char>& pixels)
 {
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
         return false;
-    POINT origin{x, y};
-    ClientToScreen(window, &origin);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -189,20 +194,13 @@ bool PrintClientPixels(HWND window, int x, int y, int width, int height)
     bool copied = false;
     if (memory && bitmap) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        copied = BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != FALSE;
+        copied = BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY) != FALSE;
         SelectObject(memory, old);
     }
     if (copied) {
         GdiFlush();
-        const auto* pixels = static_cast<const unsigned char*>(bits);
-        for (int row = 0; row < height; ++row) {
-            for (int column = 0; column < width; ++column) {
-                const unsigned char* p = pixels + (static_cast<size_t>(row) * width + column) * 4;
-                std::printf("%02X%02X%02X", p[2], p[1], p[0]);
-            }
-            std::printf("\n");
-        }
-        std::fflush(stdout);
+        const auto* first = static_cast<const unsigned char*>(bits);
+        pixels.assign(first, first + static_cast<size_t>(width) * height * 4);
     }
     if (bitmap)
         DeleteObject(bitmap);
@@ -229,6 +227,85 @@ bool PrintResources(HWND window)
     }
     std::printf("\n");
     return true;
+}
+
+// Reads what the screen shows, so that windowless controls, which have no
+// text or state to ask for from outside, can be told apart by their picture.
+bool PrintClientPixels(HWND window, int x, int y, int width, int height)
+{
+    POINT origin{x, y};
+    ClientToScreen(window, &origin);
+    std::vector<unsigned char> pixels;
+    if (!CaptureScreen(origin.x, origin.y, width, height, pixels))
+        return false;
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const unsigned char* p = &pixels[(static_cast<size_t>(row) * width + column) * 4];
+            std::printf("%02X%02X%02X", p[2], p[1], p[0]);
+        }
+        std::printf("\n");
+    }
+    std::fflush(stdout);
+    return true;
+}
+
+// The whole screen as a 32-bit bitmap file, for a picture of something too
+// short-lived to be caught from outside the moment it shows.
+bool SaveScreen(const std::wstring& path)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<unsigned char> pixels;
+    if (!CaptureScreen(0, 0, width, height, pixels))
+        return false;
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (!out)
+        return false;
+    const bool written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
+                         std::fwrite(&header, sizeof(header), 1, out) == 1 &&
+                         std::fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
+    std::fclose(out);
+    return written;
+}
+
+// Posts a system command to the window and watches the visible top-level
+// windows of a class for a while, printing every new rectangle one of them
+// takes (an animation's frames); with a file, the screen is saved there
+// when the given frame shows.
+void WatchSystemCommand(HWND window, WPARAM code, const std::wstring& cls, double seconds,
+                        const std::wstring& shot, int shotFrame)
+{
+    PostMessageW(window, WM_SYSCOMMAND, code, 0);
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    RECT last{};
+    int frames = 0;
+    while (GetTickCount64() < deadline) {
+        for (HWND found : TopLevel(cls, true)) {
+            RECT r;
+            GetWindowRect(found, &r);
+            if (EqualRect(&r, &last))
+                continue;
+            last = r;
+            PrintRect(r);
+            std::fflush(stdout);
+            // The window's new content reaches the display a moment after its new place.
+            if (++frames == shotFrame && !shot.empty()) {
+                Sleep(6);
+                SaveScreen(shot);
+            }
+        }
+        Sleep(2);
+    }
 }
 
 } // namespace
@@ -281,6 +358,22 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == L"state") {
+        const bool layered = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+        std::printf("%s%s\n",
+                    IsIconic(window)   ? "minimized"
+                    : IsZoomed(window) ? "maximized"
+                                       : "normal",
+                    layered ? " layered" : "");
+        return 0;
+    }
+    if (command == L"syscommand") {
+        if (argc < 6)
+            return Usage();
+        WatchSystemCommand(window, static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)), argv[4],
+                           _wtof(argv[5]), argc > 7 ? argv[6] : L"", argc > 7 ? _wtoi(argv[7]) : 0);
         return 0;
     }
     if (command == L"rect") {

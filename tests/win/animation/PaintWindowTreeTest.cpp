@@ -85,5 +85,31 @@ TEST(PaintWindowTree, ASeparateBorderMakesTheClientAreaOpaque)
     EXPECT_EQ(picture.Pixel32(2, 2).A, 0);
 }
 
+// A framed, captioned form: its children sit below the caption and inside
+// the frame in the picture, where the screen shows them.
+TEST(PaintWindowTree, AFormsChildrenStartAtItsClientArea)
+{
+    TForm form(nullptr);
+    form.SetCaption("Framed");
+    form.SetBounds(50, 50, 200, 150);
+    TPrintingControl child(&form, 0xFF0000); // blue
+    child.SetBounds(10, 5, 8, 6);
+    form.HandleNeeded();
+    child.HandleNeeded();
+    RECT outer{};
+    GetWindowRect(form.HandleValue(), &outer);
+    POINT client{0, 0};
+    ClientToScreen(form.HandleValue(), &client);
+    const int x = client.x - outer.left + 10, y = client.y - outer.top + 5;
+    ASSERT_GT(y, 10) << "the form has a caption";
+
+    TBitmap picture(outer.right - outer.left, outer.bottom - outer.top);
+    picture.Fill(TBGRA{0, 0, 0, 0});
+    PaintWindowTree(picture, form);
+    EXPECT_EQ(picture.Pixel32(x, y).B, 255) << "the child's top-left pixel";
+    EXPECT_EQ(picture.Pixel32(x + 7, y + 5).B, 255) << "its bottom-right pixel";
+    EXPECT_NE(picture.Pixel32(10, 5).B, 255) << "not at the window's corner";
+}
+
 } // namespace
 } // namespace pp::test
