@@ -56,12 +56,27 @@ void TCustomForm::SetMenu(TMainMenu* menu)
 {
     if (menu == menu_)
         return;
-    if (menu_)
+    if (menu_) {
         menu_->OnChange = nullptr;
+        RemoveFreeNotification(menu_);
+    }
     menu_ = menu;
-    if (menu_)
+    if (menu_) {
         menu_->OnChange = [this](TObject*) { MenuChanged(); };
+        FreeNotification(menu_);
+    }
     MenuChanged();
+}
+
+// A main menu freed while the form lives takes its menu bar with it, and
+// leaves the form no pointer to it.
+void TCustomForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == menu_) {
+        menu_ = nullptr;
+        MenuChanged();
+    }
 }
 
 void TCustomForm::MenuChanged()

@@ -82,6 +82,7 @@ public:
     void SelectNext(bool forward);
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void DestroyWnd() override;

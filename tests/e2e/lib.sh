@@ -67,6 +67,36 @@ e2e_wait_trace() {
 
 e2e_trace_lines() { [ -f "$E2E_TRACE" ] && wc -l <"$E2E_TRACE" || echo 0; }
 
+# The current time in milliseconds, to say how long a step of a test took.
+e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# The longest gap, in microseconds, between two port writes in the trace
+# lines after $1 up to $2.
+e2e_longest_write_gap_us() {
+  awk -v from="$1" -v to="$2" 'NR > from && NR <= to && $2 == "W" {
+      if (last && $1 - last > longest) longest = $1 - last
+      last = $1
+    }
+    END { print longest + 0 }' "$E2E_TRACE"
+}
+
+# The port refresh must go on every 10 ms through what a test did between
+# trace lines $1 and $2, which took $3 ms; $4 says what that was. A gap over
+# 50 ms fails only when the program, left alone for as long right after,
+# keeps a shorter one: on a machine whose cores are all taken the scheduler
+# alone can hold a 10 ms timer back that long, and that is no pause of the
+# program's.
+e2e_expect_refresh_paced() {
+  local during quiet_from quiet
+  during=$(e2e_longest_write_gap_us "$1" "$2")
+  [ "$during" -le 50000 ] && return 0
+  quiet_from=$(e2e_trace_lines)
+  sleep "$(awk -v ms="$3" 'BEGIN { print ms / 1000 }')"
+  quiet=$(e2e_longest_write_gap_us "$quiet_from" "$(e2e_trace_lines)")
+  echo "$4: longest write gap $during us; left alone as long: $quiet us"
+  [ "$during" -le "$quiet" ] || fail "the port refresh paused ${during} us: $4"
+}
+
 e2e_kill() {
   if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then
     kill "$E2E_PID" 2>/dev/null || true

@@ -33,41 +33,22 @@ sleep 0.3
 original=$(screen_pixel $x $y)
 [ "$(swap_red_and_blue "$original")" != "$original" ] || fail "caption pixel $original does not show a swap"
 
-longest_write_gap_us() { # trace lines after $1 up to $2
-  awk -v from="$1" -v to="$2" 'NR > from && NR <= to && $2 == "W" {
-      if (last && $1 - last > longest) longest = $1 - last
-      last = $1
-    }
-    END { print longest + 0 }' "$E2E_TRACE"
-}
-
 # $1: the folder, $2: what the caption pixel must be afterwards, $3: "paced"
-# when the port refresh must go on through the change. A gap over 50 ms
-# fails the change only when the program, left alone for as long right
-# after it, keeps a shorter one: on a machine whose cores are all taken the
-# scheduler alone can hold a 10 ms timer back that long.
+# when the port refresh must go on through the change.
 preview_and_expect() {
-  local quiet_from quiet_to before after output seen started elapsed
-  started=$(date +%s%N)
+  local before after output seen started took
+  started=$(e2e_now_ms)
   before=$(e2e_trace_lines)
   output=$("$E2E_WINE" "$TOOL" preview "$(e2e_windows_path "$1")" --once 2>&1 | tr -d '\r') ||
     fail "skintool preview $(basename "$1") failed: $output"
   echo "$output"
   sleep 0.5
   after=$(e2e_trace_lines)
-  elapsed=$((($(date +%s%N) - started) / 1000000))
+  took=$(($(e2e_now_ms) - started))
   seen=$(screen_pixel $x $y)
   [ "$seen" = "$2" ] || fail "after $(basename "$1") the caption pixel is $seen, not $2"
   [ "${3:-}" = paced ] || return 0
-  local during quiet
-  during=$(longest_write_gap_us "$before" "$after")
-  [ "$during" -le 50000 ] && return 0
-  quiet_from=$(e2e_trace_lines)
-  sleep "$(awk -v ms="$elapsed" 'BEGIN { print ms / 1000 }')"
-  quiet_to=$(e2e_trace_lines)
-  quiet=$(longest_write_gap_us "$quiet_from" "$quiet_to")
-  echo "change to $(basename "$1"): longest write gap $during us; left alone as long: $quiet us"
-  [ "$during" -le "$quiet" ] || fail "the port refresh paused ${during} us during the change to $(basename "$1")"
+  e2e_expect_refresh_paced "$before" "$after" "$took" "the change to $(basename "$1")"
 }
 recoloured=$(swap_red_and_blue "$original")
 preview_and_expect "$recoloured_skin" "$recoloured" paced

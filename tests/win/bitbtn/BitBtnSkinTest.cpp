@@ -27,6 +27,10 @@ protected:
     void SetUp() override
     {
         port::InitializePort("sim", "");
+        // The tests send the mouse's comings and goings themselves; the real
+        // pointer, in the middle of the screen where the form is centred,
+        // would add hovers and a hint of its own.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         form = new TForm1(Application);
         form->Timer1->SetEnabled(false);
         button = form->sBitBtn1;

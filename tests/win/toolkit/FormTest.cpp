@@ -28,6 +28,20 @@ TEST(FormTest, BuiltFormTicksAndRunsClickAndMenuHandlers)
     EXPECT_NE(GetMenu(form->Handle()), nullptr);
 }
 
+// A menu freed before its form must not stay behind as the form's menu: a
+// later SetMenu would reach the freed one.
+TEST(FormTest, FreedMainMenuLeavesTheForm)
+{
+    std::unique_ptr<TForm1> form(new TForm1(nullptr));
+    form->Show();
+    delete form->MainMenu1;
+    EXPECT_EQ(form->Menu(), nullptr);
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+    auto* menu = new TMainMenu(form.get());
+    form->SetMenu(menu);
+    EXPECT_EQ(form->Menu(), menu);
+}
+
 TEST(FormTest, ComponentsAreCreatedAndLoadedInListedOrder)
 {
     TForm1 form(nullptr);
