@@ -235,6 +235,12 @@ void TApplication::ControlDestroyed(TControl* control)
         CancelHint();
 }
 
+void TApplication::FormLeftScreen(const TCustomForm& form)
+{
+    if (mouseControl_ && TCustomForm::GetParentForm(mouseControl_) == &form)
+        SetMouseControl(nullptr);
+}
+
 void TApplication::Idle()
 {
     if (OnIdle)

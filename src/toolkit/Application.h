@@ -93,6 +93,9 @@ public:
     TControl* MouseControl() const { return mouseControl_; }
     // Forgets a control being freed.
     void ControlDestroyed(TControl* control);
+    // A form hidden or minimized under the mouse gets no mouse-leave from
+    // the platform: the control it had under the mouse is left here.
+    void FormLeftScreen(const TCustomForm& form);
     int ModalLevel() const { return modalLevel_; }
     void ModalStarted() { ++modalLevel_; }
     void ModalFinished() { --modalLevel_; }

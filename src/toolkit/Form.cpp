@@ -431,6 +431,14 @@ void TCustomForm::WndProc(TMessage& message)
     switch (message.Msg) {
     case CM_VISIBLECHANGED: ShowWindowNow(); return;
     case WM_CLOSE: Close(); return;
+    case WM_SHOWWINDOW:
+        if (!message.WParam && Application)
+            Application->FormLeftScreen(*this);
+        break;
+    case WM_SIZE:
+        if (message.WParam == SIZE_MINIMIZED && Application)
+            Application->FormLeftScreen(*this);
+        break;
     case WM_SYSCOMMAND:
         // The main form minimizes and restores as the application, through
         // the application's window (whose hooks may animate it).

@@ -37,7 +37,7 @@
 //                                           platform's caption height: W H F C
 //   e2e_probe hittest TITLE X Y             sends WM_NCHITTEST for that point of the window
 //                                           (window coordinates) and prints the answer
-//   e2e_probe syscommand TITLE CMD          posts WM_SYSCOMMAND with CMD (decimal) to the window
+//   e2e_probe syscommand TITLE CMD          posts WM_SYSCOMMAND with CMD to the window
 //   e2e_probe minimized TITLE               prints 1 when the window is minimized (or hidden,
 //                                           as a main window minimized through its application
 //                                           window is), else 0
@@ -370,6 +370,10 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     if (command == L"syscommand") {
+        if (argc == 4) {
+            PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)), 0);
+            return 0;
+        }
         if (argc < 6)
             return Usage();
         WatchSystemCommand(window, static_cast<WPARAM>(std::wcstoul(argv[3], nullptr, 0)), argv[4],
@@ -420,12 +424,6 @@ int wmain(int argc, wchar_t** argv)
         if (!SendMessageTimeoutW(window, WM_NCHITTEST, 0, at, SMTO_ABORTIFHUNG, 2000, &answer))
             return 1;
         std::printf("%ld\n", static_cast<long>(static_cast<LRESULT>(answer)));
-        return 0;
-    }
-    if (command == L"syscommand") {
-        if (argc < 4)
-            return Usage();
-        PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0);
         return 0;
     }
     if (command == L"pixels") {

@@ -42,6 +42,25 @@ TEST(HoverTest, WindowlessControlsHearTheMouseEnterAndLeave)
     EXPECT_EQ(Application->MouseControl(), &form);
 }
 
+// A form that hides or minimizes under a still pointer gets no mouse-leave
+// from the platform; a control left hot would keep its hover look and glow
+// where the window was.
+TEST(HoverTest, HidingOrMinimizingTheFormEndsTheHover)
+{
+    for (const int how : {SW_HIDE, SW_MINIMIZE}) {
+        SCOPED_TRACE(how == SW_HIDE ? "hide" : "minimize");
+        TForm1 form(nullptr);
+        form.Show();
+        int leaves = 0;
+        form.Label1->OnMouseLeave = [&](TObject*) { ++leaves; };
+        MoveMouseTo(form, {form.Label1->Left() + 2, form.Label1->Top() + 2});
+        ASSERT_TRUE(PumpMessagesUntil([&] { return Application->MouseControl() == form.Label1; }, 2s));
+        ShowWindow(form.Handle(), how);
+        EXPECT_EQ(leaves, 1);
+        EXPECT_EQ(Application->MouseControl(), nullptr);
+    }
+}
+
 } // namespace
 } // namespace pp::test
 
