@@ -10,6 +10,7 @@
 #include "skin/paint/SkinCommandsWin32.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Timer.h"
 
 #include <vector>
 
@@ -48,10 +49,24 @@ std::vector<TsSkinProvider*> ProvidersTakingPart(TsSkinManager& manager)
 // The toolkit's forms are never translucent: the blend ends fully opaque.
 constexpr int FormAlpha = 255;
 
+// The whole form again, window after window, with the port's timers
+// ticking between two windows: repainting every control of the main window
+// at once takes longer than the port refresh may wait.
 void RedrawFormWhole(TCustomForm& form)
 {
-    if (const HWND window = LiveWindowOf(&form))
-        RedrawWindow(window, nullptr, nullptr, RedrawWhole);
+    const HWND window = LiveWindowOf(&form);
+    if (!window)
+        return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            RunDuePunctualTimers();
+            RedrawWindow(child, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+            return TRUE;
+        },
+        0);
 }
 
 // The form's new look, blended in over its frozen old one.
