@@ -49,6 +49,13 @@ std::vector<TsSkinProvider*> ProvidersTakingPart(TsSkinManager& manager)
 // The toolkit's forms are never translucent: the blend ends fully opaque.
 constexpr int FormAlpha = 255;
 
+BOOL CALLBACK RedrawChildWindow(HWND child, LPARAM)
+{
+    RunDuePunctualTimers();
+    RedrawWindow(child, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+    return TRUE;
+}
+
 // The whole form again, window after window, with the port's timers
 // ticking between two windows: repainting every control of the main window
 // at once takes longer than the port refresh may wait.
@@ -59,14 +66,7 @@ void RedrawFormWhole(TCustomForm& form)
         return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM) -> BOOL {
-            RunDuePunctualTimers();
-            RedrawWindow(child, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-            return TRUE;
-        },
-        0);
+    EnumChildWindows(window, RedrawChildWindow, 0);
 }
 
 // The form's new look, blended in over its frozen old one.
